@@ -1,0 +1,8 @@
+#ifndef RESSOURCES_H
+#define RESSOURCES_H
+
+// Registers the embedded style sheet, images (":/Images/...") and translations
+// (":/i18n/..."). Safe to call more than once.
+void initRessources();
+
+#endif

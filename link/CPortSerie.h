@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+
+#include "DAC.h"
+#include "Trames.h"
+
+class QEventLoop;
+
+// Link to one logger: its serial port (38400 baud 8N1) with the logger's
+// line-oriented text exchange on top. GUI thread only; waits process events.
+class CPortSerie : public QSerialPort
+{
+    Q_OBJECT
+
+public:
+    explicit CPortSerie(QString nom, QObject* parent = nullptr);
+    ~CPortSerie() override;
+
+    // Ports of the loggers' adapters, then the ports named on the command line
+    // (--port PATH) whose path exists. Each name is accepted by the constructor.
+    static QStringList ListePorts();
+    // Ports named on the command line, listed whatever their manufacturer.
+    static void AjouterPortsManuels(const QStringList& chemins);
+    static void ViderPortsManuels();
+
+    bool Ouvrir();
+    void Fermer();
+    // True while this object holds the port open and the device is still there;
+    // for a port not held here, whether the system reports it in use.
+    bool PortOccupe() const;
+
+    void Envoyer(const QString& commande);
+    bool AttendreReponse(int timeout, QString* destination, int longueurMin);
+
+    // Read-only views of the receive state.
+    int TailleTampon() const { return Tampon.size(); }
+    QStringList ReponsesEnAttente() const { return Reponses; }
+    bool EnAttenteEntete() const { return AttenteEntete; }
+    // The port was closed here after a read or resource error (device gone).
+    bool PortPerdu() const { return m_Perdu; }
+
+signals:
+    void DAC_Datas(word Valeur1);
+    void DAC_Datas(word Valeur1, word Valeur2);
+    void DAC_DownLoad(DAC::TS_PARAMETRES Params);
+
+public slots:
+    bool LireIdentifiants(DAC::TS_IDENTIFIANTS* IDs);
+    bool LireParametres(DAC::TS_PARAMETRES* Params);
+    bool DownLoad();
+    bool SetIdentifiants(QString newID, bool OnOff);
+    bool SetParametres(DAC::TS_PARAMETRES newParam);
+    bool SetAlarmes(DAC::TS_ALARMES newAlarmes);
+    bool SetClock(uint newClock);
+    bool QuitOnLine();
+
+private slots:
+    void SLOT_DataReady();
+
+private:
+    void TraiterLigne(const QString& ligne);
+    void SurErreur(QSerialPort::SerialPortError erreur);
+    // Sends a line and waits for a reply that passes the command's test.
+    bool Executer(const QString& ligne, int timeout, Trames::Commande commande, QString* reponse);
+    // Device file of the port: a full path as given, or /dev/ + short name.
+    QString CheminPeripherique() const;
+
+    QByteArray Tampon;
+    bool EnCours = false;
+    QMutex Verrou;
+    QStringList Reponses;
+    bool AttenteEntete = false;
+
+    bool m_Perdu = false;
+    QEventLoop* m_BoucleAttente = nullptr; // AttendreReponse's wait, ended when a reply is queued
+};

@@ -1,0 +1,9 @@
+#ifndef LANGUE_H
+#define LANGUE_H
+
+// Interface language, kept as an integer under the settings key "Langue".
+// It also chooses the date formats: French day-first and 24-hour, any other
+// value month-first and 12-hour.
+enum enm_LANGUE { ANGLAIS = 0, FRANCAIS = 1 };
+
+#endif

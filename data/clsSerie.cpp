@@ -1,0 +1,363 @@
+#include "clsSerie.h"
+
+#include "FichierPoints.h"
+#include "clsSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString SousDossierAuto = QStringLiteral("Vorsen_Logger");
+
+// Double to int32, truncated toward zero; saturates instead of overflowing when a
+// bad point count makes a mean leave the 32-bit range.
+int Tronquer(double valeur)
+{
+    if (!(valeur > double(std::numeric_limits<int>::min())))
+        return valeur < 0 ? std::numeric_limits<int>::min() : 0; // also NaN -> 0
+    if (valeur >= double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(valeur);
+}
+
+// Removes every ".ail", in any case.
+QString SansExtension(const QString& nom)
+{
+    QString resultat = nom;
+    return resultat.remove(QStringLiteral(".ail"), Qt::CaseInsensitive);
+}
+
+QString CheminFichier(const QString& dir, const QString& name, const char* extension)
+{
+    return dir + QLatin1Char('/') + name + QLatin1String(extension);
+}
+
+bool MemeFichier(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+int CodeModele(const QString& modele)
+{
+    if (modele == QLatin1String("71240"))
+        return 1;
+    if (modele.compare(QLatin1String("71240VX"), Qt::CaseInsensitive) == 0)
+        return 2;
+    if (modele == QLatin1String("71246"))
+        return 3;
+    return 0;
+}
+
+QString TexteDate(uint time, int style)
+{
+    const QDateTime date = QDateTime::fromSecsSinceEpoch(time, Qt::LocalTime);
+    // The C locale keeps "AM"/"PM" whatever the system language is.
+    switch (style) {
+    case 0:
+        return QLocale::c().toString(date, QStringLiteral("MM/dd/yyyy h:mm:ss AP"));
+    case 1:
+        return QLocale::c().toString(date, QStringLiteral("dd/MM/yyyy hh:mm:ss"));
+    default:
+        return date.toString(Qt::TextDate);
+    }
+}
+
+void TS_VOIE::Ajouter(int valeur)
+{
+    Valeurs.append(valeur);
+    if (Valeurs.size() == 1) {
+        Minimum = valeur;
+        Moyenne = valeur;
+        EcartType = 0;
+        Maximum = valeur;
+    } else {
+        if (Minimum > valeur)
+            Minimum = valeur;
+        if (Maximum < valeur)
+            Maximum = valeur;
+    }
+    const double v = valeur;
+    Somme += v;
+    SommeCarres += v * v; // in double: 65535² and time stamps squared do not overflow
+
+    const int n = *m_NbrePointsSerie;
+    // A count of 0 or less (a producer that has not set it, a bad file) would
+    // divide by zero: the mean and deviation stay 0 until the count is positive.
+    if (n <= 0) {
+        Moyenne = 0;
+        EcartType = 0;
+        return;
+    }
+    Moyenne = Tronquer(Somme / n);
+    // Rounding can leave a tiny negative variance: its deviation is 0, never NaN.
+    const double variance = (SommeCarres - Somme * Somme / n) / n;
+    EcartType = variance > 0 ? Tronquer(std::sqrt(variance)) : 0;
+}
+
+void TS_VOIE::Effacer()
+{
+    Moyenne = 0;
+    EcartType = 0;
+    Minimum = 0;
+    Maximum = 0;
+    Valeurs.clear();
+    Commentaire.clear();
+    Somme = 0.0;
+    SommeCarres = 0.0;
+}
+
+clsSerie::clsSerie()
+    : QObject(nullptr), Temps(&NbrePoints), Temperature(&NbrePoints), Humidite(&NbrePoints),
+      NbrePoints(32000), NbrePointsSauves(0), m_Horloge([] { return QDateTime::currentDateTime(); })
+{
+    Initialiser();
+}
+
+void clsSerie::Initialiser()
+{
+    Infos = TS_INFOS();
+    EffacerVoies();
+    Chemin.clear();
+    CheminAuto.clear();
+    Nom = QStringLiteral("New");
+    NomAuto.clear();
+    Port.clear();
+    NbrePoints = 32000;
+    NbrePointsSauves = 0;
+}
+
+void clsSerie::EffacerVoies()
+{
+    Temps.Effacer();
+    Temperature.Effacer();
+    Humidite.Effacer();
+}
+
+void clsSerie::AjouterPoint(uint time, int temperature, int humidite)
+{
+    ++NbrePoints;
+    Temps.Ajouter(static_cast<int>(time)); // same 32 bits; written back as unsigned
+    Temperature.Ajouter(temperature);
+    Humidite.Ajouter(humidite);
+}
+
+int clsSerie::NbrePointsPresents() const
+{
+    const int tenus =
+        qMin(Temps.Valeurs.size(), qMin(Temperature.Valeurs.size(), Humidite.Valeurs.size()));
+    return qMax(0, qMin(NbrePoints, tenus));
+}
+
+QString clsSerie::Commentaire() const
+{
+    return Temperature.Commentaire;
+}
+
+void clsSerie::setCommentaire(const QString& commentaire)
+{
+    Temperature.Commentaire = commentaire;
+    Humidite.Commentaire = commentaire;
+}
+
+void clsSerie::setHorloge(std::function<QDateTime()> horloge)
+{
+    m_Horloge = horloge ? std::move(horloge) : [] { return QDateTime::currentDateTime(); };
+}
+
+bool clsSerie::Sauvegarder(QString name, const QString& dir)
+{
+    if (name.endsWith(QStringLiteral(".ail"), Qt::CaseInsensitive))
+        name = SansExtension(name);
+
+    // Nom, Chemin and the saved count change, and the backup goes, only once both
+    // files are on disk: after a failed save the backup may be the only copy.
+    if (!Ecrire(name, dir))
+        return false;
+    Nom = name;
+    Chemin = dir;
+    NbrePointsSauves = NbrePoints;
+
+    if (!NomAuto.isEmpty()) {
+        const QString enteteAuto = CheminFichier(CheminAuto, NomAuto, ".ail");
+        const QString pointsAuto = CheminFichier(CheminAuto, NomAuto, ".txt");
+        // A save made under the backup's own name and folder is the backup:
+        // deleting it would delete what was just saved.
+        if (!MemeFichier(enteteAuto, CheminFichier(dir, name, ".ail"))) {
+            QFile::remove(enteteAuto); // a failed deletion is ignored
+            QFile::remove(pointsAuto);
+        }
+        NomAuto.clear();
+    }
+    return true;
+}
+
+bool clsSerie::Ecrire(const QString& name, const QString& dir)
+{
+    {
+        clsSettings entete(dir, name);
+        entete.setValue(QStringLiteral("Appareil"), Infos.Appareil);
+        entete.setValue(QStringLiteral("ID"), Infos.ID);
+        entete.setValue(QStringLiteral("NbrePoints"), NbrePoints);
+        entete.setValue(QStringLiteral("Frequence"), static_cast<uint>(Infos.Frequence));
+        entete.setValue(QStringLiteral("Unite"), Infos.Unite);
+        entete.setValue(QStringLiteral("Mode"), Infos.Mode);
+        entete.setValue(QStringLiteral("DateDebut"), Infos.DateDebut);
+        entete.setValue(QStringLiteral("Capteurs"), Infos.Capteurs);
+        entete.EcrireValeur(QStringLiteral("Temps"), QStringLiteral("Minimum"), Temps.Minimum);
+        entete.EcrireValeur(QStringLiteral("Temps"), QStringLiteral("Maximum"), Temps.Maximum);
+        const QString temp = QStringLiteral("Temperature");
+        entete.EcrireValeur(temp, QStringLiteral("Moyenne"), Temperature.Moyenne);
+        entete.EcrireValeur(temp, QStringLiteral("EcartType"), Temperature.EcartType);
+        entete.EcrireValeur(temp, QStringLiteral("Minimum"), Temperature.Minimum);
+        entete.EcrireValeur(temp, QStringLiteral("Maximum"), Temperature.Maximum);
+        entete.EcrireValeur(temp, QStringLiteral("Commentaire"), Temperature.Commentaire);
+        const QString humi = QStringLiteral("Humidite");
+        entete.EcrireValeur(humi, QStringLiteral("Moyenne"), Humidite.Moyenne);
+        entete.EcrireValeur(humi, QStringLiteral("EcartType"), Humidite.EcartType);
+        entete.EcrireValeur(humi, QStringLiteral("Minimum"), Humidite.Minimum);
+        entete.EcrireValeur(humi, QStringLiteral("Maximum"), Humidite.Maximum);
+        entete.EcrireValeur(humi, QStringLiteral("Commentaire"), Humidite.Commentaire);
+        // QSettings reports a refused write only through its status after sync().
+        entete.sync();
+        if (entete.status() == QSettings::AccessError)
+            return false;
+    }
+    return EcrireDonnees(NbrePoints, name, dir);
+}
+
+bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
+{
+    // QSaveFile writes beside the file and renames on commit: a failed or
+    // interrupted write leaves the previous points file whole.
+    QSaveFile fichier(CheminFichier(dir, name, ".txt"));
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+
+    // Never past the lists: a short points file may have left NbrePoints above them.
+    const int nbre = qBound(0, count, NbrePointsPresents());
+    const int taillePaquet = 64 * 1024; // bytes per write
+    QByteArray tampon;
+    tampon.reserve(taillePaquet + 64);
+    for (int i = 0; i < nbre; ++i) {
+        AjouterLignePoints(tampon, static_cast<uint>(Temps.Valeurs.at(i)),
+                           Temperature.Valeurs.at(i), Humidite.Valeurs.at(i));
+        if (tampon.size() >= taillePaquet || i == nbre - 1) {
+            if (fichier.write(tampon) != tampon.size()) {
+                fichier.cancelWriting();
+                return false;
+            }
+            tampon.clear();
+        }
+    }
+    return fichier.commit();
+}
+
+bool clsSerie::SauvegardeAuto(const QString& folder)
+{
+    CheminAuto = folder;
+    if (CheminAuto.isEmpty()) {
+        CheminAuto = QDir::homePath();
+        QDir maison(CheminAuto);
+        if (maison.exists(SousDossierAuto) || maison.mkdir(SousDossierAuto))
+            CheminAuto += QLatin1Char('/') + SousDossierAuto;
+    }
+    if (NomAuto.isEmpty())
+        NomAuto = Infos.ID + QLatin1Char('_') +
+                  m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    return Ecrire(NomAuto, CheminAuto);
+}
+
+bool clsSerie::SauvegardeAuto()
+{
+    return SauvegardeAuto(CheminAuto);
+}
+
+bool clsSerie::Ouvrir(const QString& name, const QString& dir, int capteurs)
+{
+    Initialiser();
+    Nom = SansExtension(name);
+    NomAuto.clear();
+    Chemin = dir;
+
+    {
+        const clsSettings entete(dir, Nom);
+        NbrePoints = entete.LireEntier(QStringLiteral("NbrePoints"), NbrePoints);
+        Infos.Appareil = entete.LireEntier(QStringLiteral("Appareil"), Infos.Appareil);
+        Infos.ID = entete.LireTexte(QStringLiteral("ID"), Infos.ID);
+        // Read as 64 bits, the low 32 bits kept.
+        Infos.Frequence =
+            static_cast<int>(entete.LireEntierLong(QStringLiteral("Frequence"), Infos.Frequence));
+        Infos.Unite = entete.LireTexte(QStringLiteral("Unite"), Infos.Unite);
+        Infos.Mode = entete.LireEntier(QStringLiteral("Mode"), Infos.Mode);
+        Infos.DateDebut =
+            static_cast<uint>(entete.LireEntierLong(QStringLiteral("DateDebut"), Infos.DateDebut));
+        Infos.Capteurs = entete.LireEntier(QStringLiteral("Capteurs"), Infos.Capteurs);
+
+        const QString mini = QStringLiteral("Minimum");
+        const QString maxi = QStringLiteral("Maximum");
+        const QString moy = QStringLiteral("Moyenne");
+        const QString ecart = QStringLiteral("EcartType");
+        const QString comm = QStringLiteral("Commentaire");
+        const QString temps = QStringLiteral("Temps");
+        Temps.Minimum = entete.LireEntier(temps, mini, Temps.Minimum);
+        Temps.Maximum = entete.LireEntier(temps, maxi, Temps.Maximum);
+        for (auto voie : {std::make_pair(QStringLiteral("Temperature"), &Temperature),
+                          std::make_pair(QStringLiteral("Humidite"), &Humidite)}) {
+            TS_VOIE& v = *voie.second;
+            v.Moyenne = entete.LireEntier(voie.first, moy, v.Moyenne);
+            v.EcartType = entete.LireEntier(voie.first, ecart, v.EcartType);
+            v.Minimum = entete.LireEntier(voie.first, mini, v.Minimum);
+            v.Maximum = entete.LireEntier(voie.first, maxi, v.Maximum);
+            v.Commentaire = entete.LireTexte(voie.first, comm, v.Commentaire);
+        }
+    }
+
+    if ((Infos.Capteurs & capteurs) == 0)
+        return false;
+    LireDonnees();
+    return true;
+}
+
+void clsSerie::LireDonnees()
+{
+    QFile fichier(CheminFichier(Chemin, Nom, ".txt"));
+    if (!fichier.open(QIODevice::ReadOnly))
+        return;
+    // Line by line: memory stays proportional to the points, not to the file.
+    PointFichier point;
+    while (!fichier.atEnd()) {
+        const QByteArray ligne = fichier.readLine();
+        if (!AnalyserLignePoints(ligne, point))
+            continue; // empty line
+        Temps.Ajouter(static_cast<int>(point.Temps));
+        Temperature.Ajouter(point.Temperature);
+        Humidite.Ajouter(point.Humidite);
+    }
+}
+
+bool clsSerie::MajCommentaire(int voie)
+{
+    // Only an existing header is rewritten: a series that was never saved or
+    // opened must not leave a header holding a comment alone.
+    if (!QFileInfo(CheminFichier(Chemin, Nom, ".ail")).isFile())
+        return false;
+    clsSettings entete(Chemin, Nom);
+    if (voie == 1)
+        entete.EcrireValeur(QStringLiteral("Temperature"), QStringLiteral("Commentaire"),
+                            Temperature.Commentaire);
+    else
+        entete.EcrireValeur(QStringLiteral("Humidite"), QStringLiteral("Commentaire"),
+                            Humidite.Commentaire);
+    entete.sync();
+    return entete.status() != QSettings::AccessError;
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+// Logger model code from the model text of the logger's identification:
+// "71240" -> 1, "71240VX" (any case) -> 2, "71246" -> 3, anything else 0.
+int CodeModele(const QString& modele);
+
+// Time stamp (s since 1970-01-01 00:00 UTC) as local date and time text.
+// Style 0 (English) "MM/dd/yyyy h:mm:ss AP", style 1 (French) "dd/MM/yyyy hh:mm:ss",
+// any other style Qt's default textual format. Callers that show date and time in
+// two cells split the text at its first space.
+QString TexteDate(uint time, int style);
+
+// Descriptive information of a recording.
+struct TS_INFOS
+{
+    int Appareil = 0;        // model code, see CodeModele()
+    QString ID;              // logger identifier
+    int Frequence = 5;       // sampling period, s
+    QString Unite = QStringLiteral("M"); // "M" metric, "I" imperial; carried only
+    int Mode = 1;            // recording mode code, 2 = real time
+    uint DateDebut = 0;      // time stamp of the first point, s since 1970 UTC
+    int Capteurs = 3;        // 1 temperature, 2 humidity, 3 both
+};
+
+// One channel: its values in point order and its running statistics.
+// The mean and deviation are always computed against the owning series'
+// NbrePoints, not against the length of the list.
+struct TS_VOIE
+{
+    // nbrePointsSerie: the owning series' NbrePoints, which outlives the channel.
+    explicit TS_VOIE(const int* nbrePointsSerie) : m_NbrePointsSerie(nbrePointsSerie) {}
+
+    // Appends one value and recomputes the statistics.
+    void Ajouter(int valeur);
+    // All numbers 0, list emptied, comment "".
+    void Effacer();
+
+    int Moyenne = 0;   // truncated toward zero
+    int EcartType = 0; // population standard deviation, truncated toward zero
+    int Minimum = 0;
+    int Maximum = 0;
+    QList<int> Valeurs;
+    QString Commentaire;
+    double Somme = 0.0;
+    double SommeCarres = 0.0;
+
+private:
+    const int* m_NbrePointsSerie; // the owning series' NbrePoints, divisor of the statistics
+};
+
+// One recording in memory: its information, three parallel channels (time stamps,
+// temperature, humidity; raw readings in tenths), a comment, and the files it was
+// saved to or read from. Paths are always folder + "/" + base name + extension.
+class clsSerie : public QObject
+{
+    Q_OBJECT
+
+public:
+    clsSerie();
+
+    // Values of a new series: Nom "New", NbrePoints 32000, empty channels.
+    void Initialiser();
+    // Clears the three channels (before a new acquisition).
+    void EffacerVoies();
+
+    // Increments NbrePoints, then appends to Temps, Temperature, Humidite.
+    void AjouterPoint(uint time, int temperature, int humidite);
+
+    // Number of points actually held: the smaller of NbrePoints and the list
+    // lengths, never negative. Walk the points with this, never with NbrePoints:
+    // a short points file leaves NbrePoints above the length of the lists.
+    int NbrePointsPresents() const;
+
+    // Comment of the recording: read from the temperature channel, written into
+    // both the temperature and the humidity channel.
+    QString Commentaire() const;
+    void setCommentaire(const QString& commentaire);
+
+    // Recording files: <dir>/<name>.ail (INI header) and <dir>/<name>.txt (points).
+    // The writers return true only when both files were written completely.
+    bool Sauvegarder(QString name, const QString& dir);
+    bool Ecrire(const QString& name, const QString& dir);
+    bool EcrireDonnees(int count, const QString& name, const QString& dir);
+    bool SauvegardeAuto(const QString& folder);
+    bool SauvegardeAuto();
+    bool Ouvrir(const QString& name, const QString& dir, int capteurs);
+    void LireDonnees();
+    bool MajCommentaire(int voie);
+
+    // Clock that names the automatic backups; the current local time unless a
+    // test sets another one.
+    void setHorloge(std::function<QDateTime()> horloge);
+
+    // ExportExcel(int dateStyle) and OuvrirExcel() come with the spreadsheet export.
+
+    TS_INFOS Infos;
+    TS_VOIE Temps;
+    TS_VOIE Temperature;
+    TS_VOIE Humidite;
+    QString Chemin;     // folder of the last explicit save or open
+    QString CheminAuto; // folder of the automatic backup
+    QString Nom;        // base name of the last explicit save or open
+    QString NomAuto;    // base name of the current automatic backup, "" if none
+    QString Port;       // serial port of the logger the series belongs to
+    int NbrePoints;     // divisor of every mean and deviation; stored count
+    int NbrePointsSauves; // NbrePoints at the last explicit save
+
+signals:
+    void XLS_Progress(int value);
+
+private:
+    std::function<QDateTime()> m_Horloge;
+};

@@ -1,0 +1,64 @@
+#include "clsSettings.h"
+
+#include <QStringList>
+
+clsSettings::clsSettings(const QString& dir, const QString& name)
+    : QSettings(dir + QLatin1Char('/') + name + QStringLiteral(".ail"), QSettings::IniFormat)
+{
+}
+
+QString clsSettings::LireTexte(const QString& group, const QString& key,
+                               const QString& defaut) const
+{
+    return LireTexte(group + QLatin1Char('/') + key, defaut);
+}
+
+QString clsSettings::LireTexte(const QString& key, const QString& defaut) const
+{
+    return VersTexte(value(key), defaut);
+}
+
+int clsSettings::LireEntier(const QString& group, const QString& key, int defaut) const
+{
+    return LireEntier(group + QLatin1Char('/') + key, defaut);
+}
+
+int clsSettings::LireEntier(const QString& key, int defaut) const
+{
+    return VersEntier(value(key), defaut);
+}
+
+qint64 clsSettings::LireEntierLong(const QString& key, qint64 defaut) const
+{
+    return VersEntierLong(value(key), defaut);
+}
+
+void clsSettings::EcrireValeur(const QString& group, const QString& key, const QVariant& value)
+{
+    setValue(group + QLatin1Char('/') + key, value);
+}
+
+QString clsSettings::VersTexte(const QVariant& valeur, const QString& defaut)
+{
+    if (!valeur.isValid())
+        return defaut;
+    // The INI reader turns an unquoted text holding commas (a hand-edited comment)
+    // into a list; give it back whole rather than empty.
+    if (valeur.type() == QVariant::StringList)
+        return valeur.toStringList().join(QStringLiteral(", "));
+    return valeur.toString();
+}
+
+int clsSettings::VersEntier(const QVariant& valeur, int defaut)
+{
+    if (!valeur.isValid())
+        return defaut;
+    return valeur.toInt(); // 0 when the text does not convert
+}
+
+qint64 clsSettings::VersEntierLong(const QVariant& valeur, qint64 defaut)
+{
+    if (!valeur.isValid())
+        return defaut;
+    return valeur.toLongLong(); // 0 when the text does not convert
+}

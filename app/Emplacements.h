@@ -1,0 +1,26 @@
+#ifndef EMPLACEMENTS_H
+#define EMPLACEMENTS_H
+
+#include <QString>
+#include <QStringList>
+
+class QTranslator;
+
+// Where the program looks for the files that ship beside it (translations,
+// manuals): the working directory first, then the program's own folder, then
+// the install location. Started from a desktop menu, the working directory is
+// usually the home folder, so the working directory alone is not enough.
+namespace Emplacements {
+
+QStringList Dossiers();
+
+// First folder of dossiers holding nomFichier, + "/" + nomFichier; empty if none.
+QString PremierExistant(const QStringList& dossiers, const QString& nomFichier);
+
+// Loads base name + ".qm" from Dossiers(), then from the copies embedded under
+// ":/i18n". Returns false when none was found.
+bool ChargerTraduction(QTranslator& traducteur, const QString& base);
+
+} // namespace Emplacements
+
+#endif

@@ -1,0 +1,188 @@
+#include "frmMain.h"
+#include "ui_frmMain.h"
+
+#include "ClesReglages.h"
+#include "DAC.h"
+#include "Emplacements.h"
+#include "Version.h"
+#include "ressources.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QUrl>
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
+{
+    initRessources();
+    ui->setupUi(this);
+
+    setWindowTitle(QStringLiteral("Vorsen Logger V%1.%2%3")
+                       .arg(VERSION_MAJEURE)
+                       .arg(VERSION_MINEURE)
+                       .arg(QLatin1String(VERSION_SUFFIXE)));
+
+    QString styleSheet;
+    QFile fichierStyle(QStringLiteral(":/Style.qss"));
+    if (fichierStyle.open(QIODevice::ReadOnly))
+        styleSheet = QString::fromLatin1(fichierStyle.readAll());
+    qApp->setStyleSheet(styleSheet);
+
+    m_Pbar = new QProgressBar(this);
+    m_Pbar->setObjectName(QStringLiteral("pbaProgression"));
+    m_lblPbar = new QLabel(this);
+    m_lblPbar->setObjectName(QStringLiteral("lblProgression"));
+    m_Pbar->hide();
+    m_lblPbar->hide();
+
+    // A missing translation only leaves the French source texts.
+    Emplacements::ChargerTraduction(m_TradEn, QStringLiteral("Vorsen_Logger_en"));
+    Emplacements::ChargerTraduction(m_TradFr, QStringLiteral("Vorsen_Logger_fr"));
+
+    m_Langue = ClesReglages::LireLangue() == FRANCAIS ? FRANCAIS : ANGLAIS;
+    if (m_Langue == FRANCAIS) {
+        qApp->installTranslator(&m_TradFr);
+        ui->btnLangueFrancais->setChecked(true);
+    } else {
+        qApp->installTranslator(&m_TradEn);
+        ui->btnLangueAnglais->setChecked(true);
+    }
+    ui->retranslateUi(this);
+
+    m_CheminDatas = ClesReglages::LireCheminDatas();
+
+    qRegisterMetaType<DAC::TS_IDENTIFIANTS>("DAC::TS_IDENTIFIANTS");
+    qRegisterMetaType<DAC::TS_PARAMETRES>("DAC::TS_PARAMETRES");
+    qRegisterMetaType<DAC::TS_ALARMES>("DAC::TS_ALARMES");
+
+    ui->btnAcquisition->setChecked(true);
+
+    statusBar()->addPermanentWidget(ui->lblVersionDispo, 0);
+    QFont police = ui->lblVersionDispo->font();
+    police.setFamily(QStringLiteral("Tahoma"));
+    police.setPointSize(10);
+    police.setItalic(true);
+    ui->lblVersionDispo->setFont(police);
+    ui->lblVersionDispo->hide();
+}
+
+frmMain::~frmMain()
+{
+    qApp->removeTranslator(&m_TradEn);
+    qApp->removeTranslator(&m_TradFr);
+    delete ui;
+}
+
+QString frmMain::FormatDate() const
+{
+    return m_Langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy") : QStringLiteral(" MM/dd/yyyy");
+}
+
+QString frmMain::FormatDateHeure() const
+{
+    return m_Langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")
+                                : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+}
+
+QString frmMain::FormatHeure() const
+{
+    return m_Langue == FRANCAIS ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss AP");
+}
+
+void frmMain::MajTraduction(enm_LANGUE newLangue)
+{
+    m_Langue = newLangue;
+    ClesReglages::EcrireLangue(newLangue);
+    ui->retranslateUi(this);
+}
+
+void frmMain::on_btnLangueAnglais_clicked()
+{
+    if (m_Langue == ANGLAIS)
+        return;
+    qApp->removeTranslator(&m_TradFr);
+    qApp->installTranslator(&m_TradEn);
+    MajTraduction(ANGLAIS);
+}
+
+void frmMain::on_btnLangueFrancais_clicked()
+{
+    if (m_Langue == FRANCAIS)
+        return;
+    qApp->removeTranslator(&m_TradEn);
+    qApp->installTranslator(&m_TradFr);
+    MajTraduction(FRANCAIS);
+}
+
+void frmMain::on_btnAcquisition_clicked()
+{
+}
+
+void frmMain::on_btnAnalyse_clicked()
+{
+}
+
+void frmMain::SLOT_StartPbar(QString message, int min, int max)
+{
+    m_lblPbar->setText(message);
+    statusBar()->removeWidget(m_lblPbar);
+    statusBar()->addWidget(m_lblPbar, 0);
+    m_lblPbar->show();
+    m_Pbar->setMinimum(min);
+    m_Pbar->setMaximum(max);
+    m_Pbar->setValue(min);
+    statusBar()->removeWidget(m_Pbar);
+    statusBar()->addWidget(m_Pbar, 0);
+    m_Pbar->show();
+}
+
+void frmMain::SLOT_SetPbarValue(int newValeur)
+{
+    m_Pbar->setValue(qBound(m_Pbar->minimum(), newValeur, m_Pbar->maximum()));
+}
+
+void frmMain::SLOT_IncrPbar()
+{
+    if (m_Pbar->value() < m_Pbar->maximum())
+        m_Pbar->setValue(m_Pbar->value() + 1);
+}
+
+void frmMain::SLOT_StopPbar()
+{
+    if (!m_Pbar->isVisible())
+        return;
+    m_Pbar->hide();
+    m_lblPbar->hide();
+    statusBar()->removeWidget(m_Pbar);
+    statusBar()->removeWidget(m_lblPbar);
+}
+
+QString frmMain::CheminManuel() const
+{
+    const QString nom = QStringLiteral("Vorsen_Logger_Manuel_%1.pdf")
+                            .arg(m_Langue == FRANCAIS ? QStringLiteral("fr") : QStringLiteral("en"));
+    const QString trouve = Emplacements::PremierExistant(Emplacements::Dossiers(), nom);
+    return trouve.isEmpty() ? QDir::currentPath() + QLatin1Char('/') + nom : trouve;
+}
+
+void frmMain::on_btnHelp_clicked()
+{
+    const QString chemin = CheminManuel();
+    if (!QFileInfo::exists(chemin)) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("Le manuel d'utilisation est introuvable :\n%1")
+                                 .arg(QDir::toNativeSeparators(chemin)));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+}
+
+void frmMain::on_btnMajVersion_clicked()
+{
+}

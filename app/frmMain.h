@@ -1,0 +1,72 @@
+#ifndef FRMMAIN_H
+#define FRMMAIN_H
+
+#include "Langue.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTranslator>
+
+class QLabel;
+class QProgressBar;
+class frmMesure;
+class frmAnalyse;
+class clsTessaroService;
+
+namespace Ui {
+class frmMain;
+}
+
+// The main window: header strip (logo, languages, help, update, the two views,
+// quit), the central area holding the measurement and the analysis views, and
+// the status bar with the program's single progress bar.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Date formats of the current language, used as two-line axis labels too.
+    QString FormatDate() const;
+    QString FormatDateHeure() const;
+    QString FormatHeure() const;
+
+    enm_LANGUE Langue() const { return m_Langue; }
+    const QString& CheminDatas() const { return m_CheminDatas; }
+    // The manual of the current language: the first one found beside the
+    // program (working directory first), else the working directory's path.
+    QString CheminManuel() const;
+
+public slots:
+    void MajTraduction(enm_LANGUE newLangue);
+
+    void SLOT_StartPbar(QString message, int min, int max);
+    void SLOT_SetPbarValue(int newValeur);
+    void SLOT_IncrPbar();
+    void SLOT_StopPbar();
+
+private slots:
+    void on_btnLangueAnglais_clicked();
+    void on_btnLangueFrancais_clicked();
+    void on_btnAcquisition_clicked();
+    void on_btnAnalyse_clicked();
+    void on_btnHelp_clicked();
+    void on_btnMajVersion_clicked();
+
+private:
+    Ui::frmMain* ui;
+
+    enm_LANGUE m_Langue = ANGLAIS;
+    QString m_CheminDatas; // shared in place with both views
+    QProgressBar* m_Pbar = nullptr;
+    QLabel* m_lblPbar = nullptr;
+    frmMesure* m_frmMesure = nullptr;
+    frmAnalyse* m_frmAnalyse = nullptr;
+    clsTessaroService* m_Service = nullptr;
+    QTranslator m_TradEn;
+    QTranslator m_TradFr;
+};
+
+#endif

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "DLL_Service1_global.h"
+
+#include <QObject>
+#include <QString>
+
+// Folder of the library's common settings file: the first writable generic data
+// location + "/Tessaro".
+DLL_SERVICE1_EXPORT QString PathCommonAppData();
+
+// Update check of the calling program against the Tessaro web service: asks at
+// most once a month at start-up (or when asked), offers the newer version, downloads
+// its installer and hands over to it. Every object works on the same process-wide
+// parameters (clsParam). GUI thread only; the calls block in modal dialogs.
+class DLL_SERVICE1_EXPORT clsTessaroService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit clsTessaroService(QObject* parent = nullptr);
+
+    void setStyleSheet(const QString& styleSheet);
+    void setNomApplication(const QString& nom);
+    void setVersionMajor(int major);
+    void setVersionMinor(int minor);
+    void setLangue(int langue); // 0 English, 1 French, 3 German
+
+    // proposer: offer the installation when a newer version is found, else only
+    // tell it; demarrage: start-up check, at most once a month and silent when
+    // nothing is found. Accepting the installation ends the process.
+    void CheckForInstall(bool proposer, bool demarrage);
+
+    // Whether the last check that reached the web service found a newer version.
+    bool isVersionDispo();
+
+private:
+    bool RechercheMiseAJour();
+    void ProposerInstallation(bool proposer);
+    bool TelechargerPatch(const QString& dossierDonnees);
+    void Installer(const QString& dossierDonnees);
+};

@@ -203,43 +203,57 @@ bool clsSerie::Sauvegarder(QString name, const QString& dir)
 
 bool clsSerie::Ecrire(const QString& name, const QString& dir)
 {
-    {
-        clsSettings entete(dir, name);
-        entete.setValue(QStringLiteral("Appareil"), Infos.Appareil);
-        entete.setValue(QStringLiteral("ID"), Infos.ID);
-        entete.setValue(QStringLiteral("NbrePoints"), NbrePoints);
-        entete.setValue(QStringLiteral("Frequence"), static_cast<uint>(Infos.Frequence));
-        entete.setValue(QStringLiteral("Unite"), Infos.Unite);
-        entete.setValue(QStringLiteral("Mode"), Infos.Mode);
-        entete.setValue(QStringLiteral("DateDebut"), Infos.DateDebut);
-        entete.setValue(QStringLiteral("Capteurs"), Infos.Capteurs);
-        entete.EcrireValeur(QStringLiteral("Temps"), QStringLiteral("Minimum"), Temps.Minimum);
-        entete.EcrireValeur(QStringLiteral("Temps"), QStringLiteral("Maximum"), Temps.Maximum);
-        const QString temp = QStringLiteral("Temperature");
-        entete.EcrireValeur(temp, QStringLiteral("Moyenne"), Temperature.Moyenne);
-        entete.EcrireValeur(temp, QStringLiteral("EcartType"), Temperature.EcartType);
-        entete.EcrireValeur(temp, QStringLiteral("Minimum"), Temperature.Minimum);
-        entete.EcrireValeur(temp, QStringLiteral("Maximum"), Temperature.Maximum);
-        entete.EcrireValeur(temp, QStringLiteral("Commentaire"), Temperature.Commentaire);
-        const QString humi = QStringLiteral("Humidite");
-        entete.EcrireValeur(humi, QStringLiteral("Moyenne"), Humidite.Moyenne);
-        entete.EcrireValeur(humi, QStringLiteral("EcartType"), Humidite.EcartType);
-        entete.EcrireValeur(humi, QStringLiteral("Minimum"), Humidite.Minimum);
-        entete.EcrireValeur(humi, QStringLiteral("Maximum"), Humidite.Maximum);
-        entete.EcrireValeur(humi, QStringLiteral("Commentaire"), Humidite.Commentaire);
-        // QSettings reports a refused write only through its status after sync().
-        entete.sync();
-        if (entete.status() == QSettings::AccessError)
-            return false;
+    // Points staged first, header next, points committed last: a failure at any
+    // step (full disk, refused name, missing folder) leaves the previous pair
+    // of files as it was.
+    QSaveFile points(CheminFichier(dir, name, ".txt"));
+    if (!EcrirePoints(points, NbrePoints))
+        return false;
+    if (!EcrireEntete(name, dir)) {
+        points.cancelWriting();
+        return false;
     }
-    return EcrireDonnees(NbrePoints, name, dir);
+    return points.commit();
 }
 
 bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
 {
+    QSaveFile points(CheminFichier(dir, name, ".txt"));
+    return EcrirePoints(points, count) && points.commit();
+}
+
+bool clsSerie::EcrireEntete(const QString& name, const QString& dir) const
+{
+    clsSettings entete(dir, name);
+    entete.setValue(QStringLiteral("Appareil"), Infos.Appareil);
+    entete.setValue(QStringLiteral("ID"), Infos.ID);
+    entete.setValue(QStringLiteral("NbrePoints"), NbrePoints);
+    entete.setValue(QStringLiteral("Frequence"), static_cast<uint>(Infos.Frequence));
+    entete.setValue(QStringLiteral("Unite"), Infos.Unite);
+    entete.setValue(QStringLiteral("Mode"), Infos.Mode);
+    entete.setValue(QStringLiteral("DateDebut"), Infos.DateDebut);
+    entete.setValue(QStringLiteral("Capteurs"), Infos.Capteurs);
+    const QString temps = QStringLiteral("Temps");
+    entete.EcrireValeur(temps, QStringLiteral("Minimum"), Temps.Minimum);
+    entete.EcrireValeur(temps, QStringLiteral("Maximum"), Temps.Maximum);
+    for (auto voie : {std::make_pair(QStringLiteral("Temperature"), &Temperature),
+                      std::make_pair(QStringLiteral("Humidite"), &Humidite)}) {
+        const TS_VOIE& v = *voie.second;
+        entete.EcrireValeur(voie.first, QStringLiteral("Moyenne"), v.Moyenne);
+        entete.EcrireValeur(voie.first, QStringLiteral("EcartType"), v.EcartType);
+        entete.EcrireValeur(voie.first, QStringLiteral("Minimum"), v.Minimum);
+        entete.EcrireValeur(voie.first, QStringLiteral("Maximum"), v.Maximum);
+        entete.EcrireValeur(voie.first, QStringLiteral("Commentaire"), v.Commentaire);
+    }
+    // QSettings reports a refused write only through its status after sync().
+    entete.sync();
+    return entete.status() != QSettings::AccessError;
+}
+
+bool clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
+{
     // QSaveFile writes beside the file and renames on commit: a failed or
     // interrupted write leaves the previous points file whole.
-    QSaveFile fichier(CheminFichier(dir, name, ".txt"));
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
 
@@ -259,7 +273,7 @@ bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
             tampon.clear();
         }
     }
-    return fichier.commit();
+    return true;
 }
 
 bool clsSerie::SauvegardeAuto(const QString& folder)
@@ -267,8 +281,9 @@ bool clsSerie::SauvegardeAuto(const QString& folder)
     CheminAuto = folder;
     if (CheminAuto.isEmpty()) {
         CheminAuto = QDir::homePath();
+        // A regular file of that name is no subfolder: the home folder is used then.
         QDir maison(CheminAuto);
-        if (maison.exists(SousDossierAuto) || maison.mkdir(SousDossierAuto))
+        if (QFileInfo(maison, SousDossierAuto).isDir() || maison.mkdir(SousDossierAuto))
             CheminAuto += QLatin1Char('/') + SousDossierAuto;
     }
     if (NomAuto.isEmpty())

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+class QSaveFile;
+
 // Logger model code from the model text of the logger's identification:
 // "71240" -> 1, "71240VX" (any case) -> 2, "71246" -> 3, anything else 0.
 int CodeModele(const QString& modele);
@@ -116,5 +118,8 @@ signals:
     void XLS_Progress(int value);
 
 private:
+    bool EcrireEntete(const QString& name, const QString& dir) const;
+    bool EcrirePoints(QSaveFile& fichier, int count) const;
+
     std::function<QDateTime()> m_Horloge;
 };

@@ -1,0 +1,6 @@
+#include "prmCheckBox.h"
+
+prmCheckBox::prmCheckBox(QWidget *parent)
+    : QCheckBox(parent)
+{
+}

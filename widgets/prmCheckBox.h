@@ -1,0 +1,15 @@
+#ifndef PRMCHECKBOX_H
+#define PRMCHECKBOX_H
+
+#include <QCheckBox>
+
+// Check box with the large check-mark indicator of the style sheet.
+class prmCheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    explicit prmCheckBox(QWidget *parent = nullptr);
+};
+
+#endif

@@ -1,0 +1,6 @@
+#include "prmGroupBox.h"
+
+prmGroupBox::prmGroupBox(QWidget *parent)
+    : QGroupBox(parent)
+{
+}

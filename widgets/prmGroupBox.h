@@ -1,0 +1,15 @@
+#ifndef PRMGROUPBOX_H
+#define PRMGROUPBOX_H
+
+#include <QGroupBox>
+
+// Title box of the dialogs; the style sheet selects it by class name.
+class prmGroupBox : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit prmGroupBox(QWidget *parent = nullptr);
+};
+
+#endif

@@ -1,0 +1,6 @@
+#include "prmLabel.h"
+
+prmLabel::prmLabel(QWidget *parent)
+    : QLabel(parent)
+{
+}

@@ -1,0 +1,15 @@
+#ifndef PRMLABEL_H
+#define PRMLABEL_H
+
+#include <QLabel>
+
+// Header label of the dialogs; the style sheet selects it by class name.
+class prmLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit prmLabel(QWidget *parent = nullptr);
+};
+
+#endif

@@ -45,6 +45,8 @@ void TraiterEvenements(int ms, QEventLoop** boucle = nullptr)
 CPortSerie::CPortSerie(QString nom, QObject* parent)
     : QSerialPort(nom, parent)
 {
+    // The readings travel under the type name "word" in signals.
+    qRegisterMetaType<word>("word");
 }
 
 CPortSerie::~CPortSerie()

@@ -1,6 +1,7 @@
 #ifndef FRMMAIN_H
 #define FRMMAIN_H
 
+#include "IFormatsDate.h"
 #include "Langue.h"
 
 #include <QMainWindow>
@@ -20,7 +21,7 @@ class frmMain;
 // The main window: header strip (logo, languages, help, update, the two views,
 // quit), the central area holding the measurement and the analysis views, and
 // the status bar with the program's single progress bar.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public IFormatsDate
 {
     Q_OBJECT
 
@@ -29,11 +30,11 @@ public:
     ~frmMain() override;
 
     // Date formats of the current language, used as two-line axis labels too.
-    QString FormatDate() const;
-    QString FormatDateHeure() const;
-    QString FormatHeure() const;
+    QString FormatDate() const override;
+    QString FormatDateHeure() const override;
+    QString FormatHeure() const override;
 
-    enm_LANGUE Langue() const { return m_Langue; }
+    enm_LANGUE Langue() const override { return m_Langue; }
     const QString& CheminDatas() const { return m_CheminDatas; }
     // The manual of the current language: the first one found beside the
     // program (working directory first), else the working directory's path.

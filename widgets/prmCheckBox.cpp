@@ -1,6 +1,3 @@
 #include "prmCheckBox.h"
 
-prmCheckBox::prmCheckBox(QWidget *parent)
-    : QCheckBox(parent)
-{
-}
+prmCheckBox::prmCheckBox(QWidget* parent) : QCheckBox(parent) {}

@@ -9,7 +9,7 @@ class prmCheckBox : public QCheckBox
     Q_OBJECT
 
 public:
-    explicit prmCheckBox(QWidget *parent = nullptr);
+    explicit prmCheckBox(QWidget* parent = nullptr);
 };
 
 #endif

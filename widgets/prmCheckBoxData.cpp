@@ -1,7 +1,6 @@
 #include "prmCheckBoxData.h"
 
-prmCheckBoxData::prmCheckBoxData(QWidget *parent, int colonne)
-    : QCheckBox(parent)
-    , m_Colonne(colonne)
+prmCheckBoxData::prmCheckBoxData(QWidget* parent, int colonne)
+    : QCheckBox(parent), m_Colonne(colonne)
 {
 }

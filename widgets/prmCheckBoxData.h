@@ -10,7 +10,7 @@ class prmCheckBoxData : public QCheckBox
     Q_OBJECT
 
 public:
-    explicit prmCheckBoxData(QWidget *parent = nullptr, int colonne = 0);
+    explicit prmCheckBoxData(QWidget* parent = nullptr, int colonne = 0);
 
     int m_Colonne;
 };

@@ -1,6 +1,3 @@
 #include "prmGroupBox.h"
 
-prmGroupBox::prmGroupBox(QWidget *parent)
-    : QGroupBox(parent)
-{
-}
+prmGroupBox::prmGroupBox(QWidget* parent) : QGroupBox(parent) {}

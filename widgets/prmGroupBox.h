@@ -9,7 +9,7 @@ class prmGroupBox : public QGroupBox
     Q_OBJECT
 
 public:
-    explicit prmGroupBox(QWidget *parent = nullptr);
+    explicit prmGroupBox(QWidget* parent = nullptr);
 };
 
 #endif

@@ -1,6 +1,3 @@
 #include "prmLabel.h"
 
-prmLabel::prmLabel(QWidget *parent)
-    : QLabel(parent)
-{
-}
+prmLabel::prmLabel(QWidget* parent) : QLabel(parent) {}

@@ -9,7 +9,7 @@ class prmLabel : public QLabel
     Q_OBJECT
 
 public:
-    explicit prmLabel(QWidget *parent = nullptr);
+    explicit prmLabel(QWidget* parent = nullptr);
 };
 
 #endif

@@ -1,0 +1,451 @@
+// The update service as the program uses it, against a web service played by a
+// local server on 127.0.0.1: monthly gate, checks, failures, download, hand-over.
+#include "RepondeurModal.h"
+#include "ServeurHttp.h"
+
+#include "clsParam.h"
+#include "clsTessaroService.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QNetworkProxy>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// What the hand-over would have done, seen through the seams of clsParam.
+QString g_Programme;
+QStringList g_Arguments;
+int g_CodeSortie = -1;
+bool g_LancementReussi = true;
+
+void SortieSimulee(int code)
+{
+    g_CodeSortie = code;
+}
+
+QByteArray Reponse(const QByteArray& version, const QByteArray& compat,
+                   const QByteArray& autres = QByteArray())
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<software>"
+           "<item><software_name>Vorsen_Logger</software_name><version>"
+           + version + "</version><compatibilite>" + compat
+           + "</compatibilite><path>patch/setup.exe</path>"
+             "<details>[UK]&lt;p&gt;Faster download&lt;/p&gt;[/UK]"
+             "[FR]&lt;p&gt;Téléchargement plus rapide&lt;/p&gt;[/FR]</details>"
+           + autres + "</item></software>";
+}
+
+QByteArray Patch(int taille)
+{
+    QByteArray octets(taille, '\0');
+    for (int i = 0; i < taille; ++i)
+        octets[i] = char('A' + i % 26);
+    return octets;
+}
+
+} // namespace
+
+class tst_clsTessaroService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void gateMensuel_data();
+    void gateMensuel();
+    void verificationExplicite_data();
+    void verificationExplicite();
+    void versionSansProposition();
+    void reglagesUtilisateurLusDabord();
+    void langue_data();
+    void langue();
+    void installation_data();
+    void installation();
+    void lancementImpossible();
+
+private:
+    void Reponses(const QByteArray& index);
+    QString Dossier() const;
+
+    QTemporaryDir m_Home;
+    ServeurHttp m_Serveur;
+    clsTessaroService* m_Service = nullptr;
+    RepondeurModal* m_Repondeur = nullptr;
+};
+
+void tst_clsTessaroService::initTestCase()
+{
+    QVERIFY(m_Home.isValid());
+    qputenv("HOME", m_Home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (m_Home.path() + "/share").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (m_Home.path() + "/config").toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
+    // Only the local server is ever reached.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    QVERIFY(m_Serveur.Demarrer());
+
+    clsParam& param = clsParam::Instance();
+    param.DelaiRequete = 500;
+    param.LancerDetache = [](const QString& programme, const QStringList& arguments) {
+        g_Programme = programme;
+        g_Arguments = arguments;
+        return g_LancementReussi;
+    };
+    param.Quitter = SortieSimulee;
+
+    // As the main window does.
+    m_Service = new clsTessaroService;
+    m_Service->setStyleSheet(QStringLiteral("QDialog { background: #f4f4f4; }"));
+    m_Service->setNomApplication(QStringLiteral("Vorsen_Logger"));
+    m_Service->setVersionMajor(1);
+    m_Service->setVersionMinor(3);
+    m_Service->setLangue(1);
+
+    QVERIFY(PathCommonAppData().startsWith(m_Home.path()));
+    QCOMPARE(param.Commun()->fileName(), PathCommonAppData() + "/Vorsen_Logger.ini");
+    QVERIFY(QDir(PathCommonAppData()).exists());
+}
+
+void tst_clsTessaroService::init()
+{
+    delete m_Repondeur;
+    m_Repondeur = new RepondeurModal(this);
+    m_Serveur.Vider();
+    clsParam& param = clsParam::Instance();
+    param.Commun()->clear();
+    param.Commun()->setValue(QStringLiteral("AccesTessaro"), m_Serveur.Base());
+    param.Commun()->sync();
+    QSettings().clear();
+    param.setAujourdhui(QDate(2026, 3, 10));
+    g_Programme.clear();
+    g_Arguments.clear();
+    g_CodeSortie = -1;
+    g_LancementReussi = true;
+    QDir(Dossier()).removeRecursively();
+}
+
+void tst_clsTessaroService::Reponses(const QByteArray& index)
+{
+    ServeurHttp::Reponse rep;
+    rep.Corps = index;
+    m_Serveur.Definir(QStringLiteral("/index.php"), rep);
+}
+
+QString tst_clsTessaroService::Dossier() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void tst_clsTessaroService::gateMensuel_data()
+{
+    QTest::addColumn<QString>("dernierCheck"); // stored, empty: absent
+    QTest::addColumn<QDate>("aujourdhui");
+    QTest::addColumn<bool>("requete");
+    QTest::addColumn<QString>("dernierApres");
+
+    QTest::newRow("première fois: le mois commence")
+        << "" << QDate(2026, 3, 10) << false << "2026-03-10";
+    QTest::newRow("la veille du mois suivant")
+        << "2026-02-10" << QDate(2026, 3, 9) << false << "2026-02-10";
+    QTest::newRow("le jour du mois suivant")
+        << "2026-02-10" << QDate(2026, 3, 10) << true << "2026-03-10";
+    QTest::newRow("31 janvier: pas le 27 février")
+        << "2026-01-31" << QDate(2026, 2, 27) << false << "2026-01-31";
+    QTest::newRow("31 janvier: le dernier jour de février")
+        << "2026-01-31" << QDate(2026, 2, 28) << true << "2026-02-28";
+    QTest::newRow("date illisible: comme absente")
+        << "hier" << QDate(2026, 3, 10) << false << "2026-03-10";
+}
+
+void tst_clsTessaroService::gateMensuel()
+{
+    QFETCH(QString, dernierCheck);
+    QFETCH(QDate, aujourdhui);
+    QFETCH(bool, requete);
+
+    clsParam& param = clsParam::Instance();
+    // A newer version known from an earlier check.
+    param.Ecrire(QStringLiteral("VersionDispo"), QStringLiteral("1.4"));
+    param.Ecrire(QStringLiteral("Url"), QStringLiteral("patch/setup.exe"));
+    if (!dernierCheck.isEmpty())
+        param.Ecrire(QStringLiteral("DernierCheck"), dernierCheck);
+    param.setAujourdhui(aujourdhui);
+    Reponses(Reponse("1.3", "1.0"));
+
+    m_Service->CheckForInstall(true, true);
+
+    QCOMPARE(m_Serveur.Requetes().size(), requete ? 1 : 0);
+    QTEST(param.LireCommun(QStringLiteral("DernierCheck")).toString(), "dernierApres");
+    // Without a query the stored outcome stands; the query found nothing newer.
+    QCOMPARE(m_Service->isVersionDispo(), !requete);
+    // A start-up check that finds nothing says nothing.
+    QCOMPARE(m_Repondeur->Vus, QStringList());
+}
+
+void tst_clsTessaroService::verificationExplicite_data()
+{
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<QStringList>("messages"); // "title|start of text"
+
+    const QString aucune = QStringLiteral("Mise à jour|Aucune mise à jour disponible");
+    QTest::newRow("pas de version plus récente") << "1.3" << QStringList{aucune};
+    QTest::newRow("erreur HTTP") << "404" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("erreur du serveur") << "500" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("pas de réponse: délai dépassé")
+        << "muet" << QStringList{"HTTP|La requête n'a pas abouti", aucune};
+    QTest::newRow("connexion refusée") << "refus" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("redirection vers un autre hôte")
+        << "redirection" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("adresse du service absente")
+        << "sansAdresse" << QStringList{"HTTP|Erreur adresse du service invalide", aucune};
+    QTest::newRow("XML mal formé") << "malForme" << QStringList{aucune};
+    QTest::newRow("réponse de plus de 1 Mio") << "tropGrande" << QStringList{aucune};
+    QTest::newRow("déclaration de type de document") << "doctype" << QStringList{aucune};
+}
+
+void tst_clsTessaroService::verificationExplicite()
+{
+    QFETCH(QString, cas);
+    QFETCH(QStringList, messages);
+
+    clsParam& param = clsParam::Instance();
+    // Whatever an earlier check found is replaced by this one's outcome.
+    param.Ecrire(QStringLiteral("VersionDispo"), QStringLiteral("1.4"));
+    param.Ecrire(QStringLiteral("Url"), QStringLiteral("patch/setup.exe"));
+
+    ServeurHttp::Reponse rep;
+    rep.Corps = Reponse("1.4", "1.0");
+    int requetes = 1;
+    if (cas == "1.3") {
+        rep.Corps = Reponse("1.3", "1.0");
+    } else if (cas == "404" || cas == "500") {
+        rep.Statut = cas.toInt();
+        rep.Corps = "<html>erreur</html>";
+    } else if (cas == "muet") {
+        rep.Muet = true;
+    } else if (cas == "refus") {
+        // A port that was free a moment ago and is closed again.
+        QTcpServer ferme;
+        QVERIFY(ferme.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = ferme.serverPort();
+        ferme.close();
+        param.Ecrire(QStringLiteral("AccesTessaro"),
+                     QStringLiteral("http://127.0.0.1:%1/").arg(port));
+        requetes = 0;
+    } else if (cas == "redirection") {
+        // Another host name: never contacted, the redirect is not followed.
+        rep.Statut = 302;
+        rep.Entetes = "Location: http://localhost:" + QByteArray::number(m_Serveur.Port())
+                      + "/index.php\r\n";
+        rep.Corps.clear();
+    } else if (cas == "sansAdresse") {
+        param.Ecrire(QStringLiteral("AccesTessaro"), QString());
+        requetes = 0;
+    } else if (cas == "malForme") {
+        rep.Corps.chop(30);
+    } else if (cas == "tropGrande") {
+        rep.Corps.replace("</software>", "<!--" + QByteArray(1024 * 1024, 'x') + "--></software>");
+    } else if (cas == "doctype") {
+        rep.Corps.replace("<software>", "<!DOCTYPE software>\n<software>");
+    }
+    m_Serveur.Definir(QStringLiteral("/index.php"), rep);
+
+    m_Service->CheckForInstall(true, false);
+
+    QCOMPARE(m_Serveur.Requetes().size(), requetes);
+    QCOMPARE(m_Repondeur->Vus.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(m_Repondeur->Vus.at(i).startsWith(messages.at(i)),
+                 qPrintable(m_Repondeur->Vus.at(i)));
+    QVERIFY(!m_Service->isVersionDispo());
+    QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QString());
+    QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(), QString());
+    QCOMPARE(param.LireCommun(QStringLiteral("DernierCheck")).toString(),
+             QStringLiteral("2026-03-10"));
+}
+
+void tst_clsTessaroService::versionSansProposition()
+{
+    Reponses(Reponse("1.10", "1.0"));
+
+    m_Service->CheckForInstall(false, false);
+
+    QCOMPARE(m_Repondeur->Vus, QStringList{"Vorsen_Logger|La version 1.10 est disponible."});
+    QVERIFY(m_Service->isVersionDispo());
+    clsParam& param = clsParam::Instance();
+    QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.10"));
+    QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(),
+             QStringLiteral("patch/setup.exe"));
+    // The stored values survive a restart: read back from the file.
+    QSettings fichier(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    QCOMPARE(fichier.value(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.10"));
+}
+
+void tst_clsTessaroService::reglagesUtilisateurLusDabord()
+{
+    // The program's own settings name the service; the common file names a dead one.
+    clsParam& param = clsParam::Instance();
+    param.Ecrire(QStringLiteral("AccesTessaro"), QStringLiteral("http://127.0.0.1:1/"));
+    QSettings().setValue(QStringLiteral("AccesTessaro"), m_Serveur.Base());
+    Reponses(Reponse("1.4", "1.0"));
+
+    m_Service->CheckForInstall(false, false);
+
+    QCOMPARE(m_Serveur.Requetes(), QStringList{"/index.php"});
+    // Writes go to the common file only.
+    QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.4"));
+    QVERIFY(!QSettings().contains(QStringLiteral("VersionDispo")));
+}
+
+void tst_clsTessaroService::langue_data()
+{
+    QTest::addColumn<int>("langue");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("anglais") << 0 << "Update|No update available";
+    QTest::newRow("français") << 1 << "Mise à jour|Aucune mise à jour disponible";
+    QTest::newRow("allemand: l'anglais en attendant") << 3 << "Update|No update available";
+}
+
+void tst_clsTessaroService::langue()
+{
+    QFETCH(int, langue);
+    m_Service->setLangue(langue);
+    Reponses(Reponse("1.3", "1.0"));
+
+    m_Service->CheckForInstall(true, false);
+    m_Service->setLangue(1);
+
+    QCOMPARE(m_Repondeur->Vus.size(), 1);
+    QTEST(m_Repondeur->Vus.value(0), "message");
+}
+
+void tst_clsTessaroService::installation_data()
+{
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<int>("taille");         // bytes served as the installer
+    QTest::addColumn<QStringList>("messages"); // after the offer, "title|start of text"
+    QTest::addColumn<bool>("passation");
+
+    QTest::newRow("4999 octets: refusé")
+        << "" << 4999
+        << QStringList{"Chargement de la mise à jour|Impossible de télécharger la mise à jour.\n"
+                       "Veuillez nous contacter."}
+        << false;
+    QTest::newRow("5000 octets: accepté") << "" << 5000 << QStringList() << true;
+    QTest::newRow("empreinte juste") << "shaJuste" << 80000 << QStringList() << true;
+    QTest::newRow("empreinte fausse")
+        << "shaFausse" << 80000 << QStringList{"Installation|Le fichier téléchargé est corrompu."}
+        << false;
+    QTest::newRow("installeur absent du serveur: une seule erreur")
+        << "absent" << 0 << QStringList{"Erreur|Erreur "} << false;
+    QTest::newRow("connexion coupée en cours: une seule erreur")
+        << "coupe" << 80000 << QStringList{"Erreur|Erreur "} << false;
+    QTest::newRow("installer plus tard") << "plusTard" << 5000 << QStringList() << false;
+}
+
+void tst_clsTessaroService::installation()
+{
+    QFETCH(QString, cas);
+    QFETCH(int, taille);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, passation);
+
+    const QByteArray patch = Patch(taille);
+    const QByteArray sha = QCryptographicHash::hash(patch, QCryptographicHash::Sha256).toHex();
+    QByteArray autres;
+    if (cas == "shaJuste")
+        autres = "<sha256>" + sha.toUpper() + "</sha256>";
+    else if (cas == "shaFausse")
+        autres = "<sha256>" + QByteArray(64, '0') + "</sha256>";
+    Reponses(Reponse("1.4", "1.0", autres));
+
+    ServeurHttp::Reponse telechargement;
+    telechargement.Corps = patch;
+    if (cas == "coupe")
+        telechargement.CoupeApres = taille / 2;
+    if (cas != "absent")
+        m_Serveur.Definir(QStringLiteral("/patch/setup.exe"), telechargement);
+    m_Repondeur->Installer = cas != "plusTard";
+
+    // A Patch.exe left by an earlier attempt is replaced.
+    QVERIFY(QDir().mkpath(Dossier()));
+    QFile ancien(Dossier() + "/Patch.exe");
+    QVERIFY(ancien.open(QIODevice::WriteOnly));
+    ancien.write(Patch(9000));
+    ancien.close();
+
+    m_Service->CheckForInstall(true, false);
+
+    // The offer, in French, with the French section of the details.
+    QVERIFY(!m_Repondeur->Vus.isEmpty());
+    QCOMPARE(m_Repondeur->Vus.takeFirst(),
+             QStringLiteral("diaInstall|Vorsen_Logger 1.4|Téléchargement plus rapide"));
+    QCOMPARE(m_Repondeur->Vus.size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QVERIFY2(m_Repondeur->Vus.at(i).startsWith(messages.at(i)),
+                 qPrintable(m_Repondeur->Vus.at(i)));
+    QVERIFY(m_Service->isVersionDispo());
+
+    const QStringList attendues =
+        cas == "plusTard" ? QStringList{"/index.php"}
+                          : QStringList{"/index.php", "/patch/setup.exe"};
+    QCOMPARE(m_Serveur.Requetes(), attendues);
+
+    QFile fichier(Dossier() + "/Patch.exe");
+    if (!passation) {
+        QCOMPARE(g_CodeSortie, -1);
+        QVERIFY(g_Programme.isEmpty());
+        // A refused installer is not left behind (put off: the old file is untouched).
+        QCOMPARE(fichier.exists(), cas == "plusTard");
+        QVERIFY(!QFile::exists(Dossier() + "/Patch.sh"));
+        return;
+    }
+
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    QCOMPARE(fichier.readAll(), patch);
+    QVERIFY(fichier.permissions() & QFileDevice::ExeOwner);
+
+    const QString script = Dossier() + "/Patch.sh";
+    QCOMPARE(g_Programme, QStringLiteral("/bin/sh"));
+    QCOMPARE(g_Arguments, QStringList{script});
+    QCOMPARE(g_CodeSortie, 0);
+    QFile texte(script);
+    QVERIFY(texte.open(QIODevice::ReadOnly));
+    const QStringList lignes = QString::fromUtf8(texte.readAll()).split('\n');
+    QCOMPARE(lignes.size(), 4);
+    QCOMPARE(lignes.at(0), "cd '" + Dossier() + "' || exit 1");
+    QCOMPARE(lignes.at(1), QStringLiteral("./Patch.exe /SILENT"));
+    QCOMPARE(lignes.at(2), "cd '" + QDir::currentPath() + "'");
+    QCOMPARE(lignes.at(3), "exec '" + QCoreApplication::applicationFilePath() + "'");
+}
+
+void tst_clsTessaroService::lancementImpossible()
+{
+    // The installer cannot be started: say so and keep the program running.
+    g_LancementReussi = false;
+    Reponses(Reponse("1.4", "1.0"));
+    ServeurHttp::Reponse telechargement;
+    telechargement.Corps = Patch(6000);
+    m_Serveur.Definir(QStringLiteral("/patch/setup.exe"), telechargement);
+
+    m_Service->CheckForInstall(true, false);
+
+    QCOMPARE(m_Repondeur->Vus.size(), 2);
+    QCOMPARE(m_Repondeur->Vus.at(1),
+             QStringLiteral("Installation|Impossible de lancer l'installation."));
+    QCOMPARE(g_CodeSortie, -1);
+}
+
+QTEST_MAIN(tst_clsTessaroService)
+#include "tst_clsTessaroService.moc"

@@ -53,12 +53,18 @@ int clsSettings::VersEntier(const QVariant& valeur, int defaut)
 {
     if (!valeur.isValid())
         return defaut;
-    return valeur.toInt(); // 0 when the text does not convert
+    // QVariant::toInt() of a text cuts a 64-bit number to 32 bits
+    // ("99999999999" -> 1215752191); QString::toInt() refuses it.
+    if (valeur.type() == QVariant::String)
+        return valeur.toString().toInt(); // 0 when the text does not convert
+    return valeur.toInt();
 }
 
 qint64 clsSettings::VersEntierLong(const QVariant& valeur, qint64 defaut)
 {
     if (!valeur.isValid())
         return defaut;
-    return valeur.toLongLong(); // 0 when the text does not convert
+    if (valeur.type() == QVariant::String)
+        return valeur.toString().toLongLong(); // 0 when the text does not convert
+    return valeur.toLongLong();
 }

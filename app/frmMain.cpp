@@ -5,6 +5,7 @@
 #include "DAC.h"
 #include "Emplacements.h"
 #include "Version.h"
+#include "clsTessaroService.h"
 #include "ressources.h"
 
 #include <QApplication>
@@ -70,12 +71,26 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     police.setItalic(true);
     ui->lblVersionDispo->setFont(police);
     ui->lblVersionDispo->hide();
+
+    m_Service = new clsTessaroService();
+    m_Service->setStyleSheet(styleSheet);
+    m_Service->setNomApplication(QStringLiteral("Vorsen_Logger"));
+    m_Service->setVersionMajor(VERSION_MAJEURE);
+    m_Service->setVersionMinor(VERSION_MINEURE);
+    m_Service->setLangue(m_Langue);
+
+    show();
+
+    // At most once a month; accepting an installation ends the process here.
+    m_Service->CheckForInstall(true, true);
+    ui->lblVersionDispo->setVisible(m_Service->isVersionDispo());
 }
 
 frmMain::~frmMain()
 {
     qApp->removeTranslator(&m_TradEn);
     qApp->removeTranslator(&m_TradFr);
+    delete m_Service;
     delete ui;
 }
 
@@ -99,6 +114,7 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
 {
     m_Langue = newLangue;
     ClesReglages::EcrireLangue(newLangue);
+    m_Service->setLangue(newLangue);
     ui->retranslateUi(this);
 }
 
@@ -185,4 +201,6 @@ void frmMain::on_btnHelp_clicked()
 
 void frmMain::on_btnMajVersion_clicked()
 {
+    m_Service->CheckForInstall(true, false);
+    ui->lblVersionDispo->setVisible(m_Service->isVersionDispo());
 }

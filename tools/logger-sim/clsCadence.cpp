@@ -16,11 +16,11 @@ qint64 clsCadence::DureeNs(qint64 octets) const
 
 qint64 clsCadence::Disponibles(qint64 t) const
 {
+    // Bytes still in the FIFO: those whose wire time has not ended, rounded up.
     const qint64 reste = qMax<qint64>(0, m_finLigne - t);
-    const qint64 place = DureeNs(m_fifo) - reste;
-    if (place <= 0)
-        return 0;
-    return place * m_bauds / (qint64(m_bits) * NsParSeconde);
+    const qint64 parOctet = qint64(m_bits) * NsParSeconde;
+    const qint64 dansFifo = (reste * m_bauds + parOctet - 1) / parOctet;
+    return qMax<qint64>(0, m_fifo - dansFifo);
 }
 
 void clsCadence::Envoyes(qint64 octets, qint64 t)
@@ -30,8 +30,7 @@ void clsCadence::Envoyes(qint64 octets, qint64 t)
 
 qint64 clsCadence::AttenteNs(qint64 octets, qint64 t) const
 {
+    // n bytes fit once no more than FIFO − n bytes are left to go out.
     const qint64 n = qBound<qint64>(1, octets, m_fifo);
-    // n bytes fit once the backlog is down to FIFO − n bytes; +1 ns for the rounding down.
-    const qint64 attente = (m_finLigne - t) - (DureeNs(m_fifo) - DureeNs(n)) + 1;
-    return qMax<qint64>(0, attente);
+    return qMax<qint64>(0, (m_finLigne - t) - DureeNs(m_fifo - n));
 }

@@ -348,16 +348,38 @@ void clsSerie::LireDonnees()
     QFile fichier(CheminFichier(Chemin, Nom, ".txt"));
     if (!fichier.open(QIODevice::ReadOnly))
         return;
-    // Line by line: memory stays proportional to the points, not to the file.
     PointFichier point;
-    while (!fichier.atEnd()) {
-        const QByteArray ligne = fichier.readLine();
+    const auto ajouter = [this, &point](const QByteArray& ligne) {
         if (!AnalyserLignePoints(ligne, point))
-            continue; // empty line
+            return; // empty line
         Temps.Ajouter(static_cast<int>(point.Temps));
         Temperature.Ajouter(point.Temperature);
         Humidite.Ajouter(point.Humidite);
+    };
+
+    // Blocks of 1 MiB cut into lines here: one readLine() per line costs more than
+    // the parsing. Memory stays proportional to the points, not to the file.
+    const int tailleBloc = 1 << 20;
+    QByteArray tampon;
+    int dejaCherche = 0; // bytes of tampon known to hold no line end
+    for (;;) {
+        const int garde = tampon.size();
+        tampon.resize(garde + tailleBloc);
+        const qint64 lu = fichier.read(tampon.data() + garde, tailleBloc);
+        tampon.resize(garde + int(qMax<qint64>(lu, 0)));
+        if (lu <= 0)
+            break; // end of file or read error
+        int debut = 0;
+        int finLigne;
+        while ((finLigne = tampon.indexOf('\n', qMax(debut, dejaCherche))) >= 0) {
+            ajouter(QByteArray::fromRawData(tampon.constData() + debut, finLigne + 1 - debut));
+            debut = finLigne + 1;
+        }
+        tampon.remove(0, debut);
+        dejaCherche = tampon.size();
     }
+    if (!tampon.isEmpty())
+        ajouter(tampon); // last line without line end
 }
 
 bool clsSerie::MajCommentaire(int voie)

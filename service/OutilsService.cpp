@@ -12,12 +12,12 @@ QUrl UrlService(const QString& base, const QString& chemin)
     const QUrl urlBase(base, QUrl::StrictMode);
     const QUrl url(base + chemin, QUrl::StrictMode);
     const QString schema = urlBase.scheme().toLower();
-    if (!urlBase.isValid() || !url.isValid() || urlBase.host().isEmpty()
-        || (schema != QLatin1String("http") && schema != QLatin1String("https")))
+    if (!urlBase.isValid() || !url.isValid() || urlBase.host().isEmpty() ||
+        (schema != QLatin1String("http") && schema != QLatin1String("https")))
         return QUrl();
-    if (url.scheme().toLower() != schema
-        || url.host().compare(urlBase.host(), Qt::CaseInsensitive) != 0
-        || url.port() != urlBase.port() || url.userInfo() != urlBase.userInfo())
+    if (url.scheme().toLower() != schema ||
+        url.host().compare(urlBase.host(), Qt::CaseInsensitive) != 0 ||
+        url.port() != urlBase.port() || url.userInfo() != urlBase.userInfo())
         return QUrl();
     return url;
 }

@@ -43,7 +43,8 @@ QString ExtraireDetails(const QString& details, int langue)
     return texte;
 }
 
-namespace {
+namespace
+{
 
 // Reads one "item"; the reader stands on its start element. Returns whether its
 // software name matched; the fields of rep hold what the item published.
@@ -53,8 +54,8 @@ bool LireItem(QXmlStreamReader& xml, const QString& nomApplication, int langue, 
     while (xml.readNextStartElement()) {
         const QStringRef nom = xml.name();
         if (nom == QLatin1String("software_name")) {
-            trouve = xml.readElementText().trimmed().compare(nomApplication,
-                                                              Qt::CaseInsensitive) == 0;
+            trouve =
+                xml.readElementText().trimmed().compare(nomApplication, Qt::CaseInsensitive) == 0;
             rep.VersionMajor = rep.VersionMinor = 0;
             rep.CompatMajor = rep.CompatMinor = 0;
             rep.Chemin.clear();

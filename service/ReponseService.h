@@ -6,8 +6,7 @@
 #include <QString>
 
 // What the web service published for the calling program (reply to "index.php").
-struct TS_REPONSE
-{
+struct TS_REPONSE {
     bool Nouvelle = false; // a newer version the installed one may update to
     int VersionMajor = 0;  // available version
     int VersionMinor = 0;
@@ -36,6 +35,5 @@ DLL_SERVICE1_EXPORT QString ExtraireDetails(const QString& details, int langue);
 // Reads the XML reply: the first "item" whose "software_name" matches
 // nomApplication (any letter case) decides. A reply that is too large, malformed
 // or carries a document type declaration gives no newer version.
-DLL_SERVICE1_EXPORT TS_REPONSE AnalyserReponse(const QByteArray& xml,
-                                               const QString& nomApplication, int major,
-                                               int minor, int langue);
+DLL_SERVICE1_EXPORT TS_REPONSE AnalyserReponse(const QByteArray& xml, const QString& nomApplication,
+                                               int major, int minor, int langue);

@@ -16,7 +16,8 @@ clsParam& clsParam::Instance()
     return param;
 }
 
-namespace {
+namespace
+{
 
 // Created when the library is loaded.
 [[maybe_unused]] const bool g_ParamCree = (clsParam::Instance(), true);
@@ -39,8 +40,8 @@ void clsParam::OuvrirFichierCommun(const QString& nomApplication)
         return;
     const QString dossier = PathCommonAppData();
     QDir().mkpath(dossier);
-    m_Commun = std::make_unique<QSettings>(dossier + "/" + nomApplication + ".ini",
-                                           QSettings::IniFormat);
+    m_Commun =
+        std::make_unique<QSettings>(dossier + "/" + nomApplication + ".ini", QSettings::IniFormat);
 }
 
 QVariant clsParam::Lire(const QString& cle) const
@@ -76,7 +77,7 @@ void clsParam::InstallerTraducteur(int langue)
         m_Traducteur = std::make_unique<QTranslator>();
 
     // German is not shipped yet: English stands in.
-    QString nom = langue == 1 ? QStringLiteral("DLL_Service_fr")
+    QString nom = langue == 1   ? QStringLiteral("DLL_Service_fr")
                   : langue == 3 ? QStringLiteral("DLL_Service_de")
                                 : QStringLiteral("DLL_Service_en");
     if (!m_Traducteur->load(nom, QStringLiteral(":/DLL_Service/i18n")))

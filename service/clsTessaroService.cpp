@@ -16,11 +16,12 @@
 
 QString PathCommonAppData()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/Tessaro");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tessaro");
 }
 
-namespace {
+namespace
+{
 
 // Hexadecimal SHA-256 of a file; empty when it cannot be read.
 QString Sha256Fichier(const QString& chemin)
@@ -114,9 +115,9 @@ bool clsTessaroService::RechercheMiseAJour()
     const QString base = param.Lire(QStringLiteral("AccesTessaro")).toString();
     const QUrl url = UrlService(base, QStringLiteral("index.php"));
     if (!url.isValid()) {
-        QMessageBox::warning(nullptr, tr("HTTP"),
-                             tr("Erreur %1.").arg(tr("adresse du service invalide : \"%1\"")
-                                                      .arg(base)));
+        QMessageBox::warning(
+            nullptr, tr("HTTP"),
+            tr("Erreur %1.").arg(tr("adresse du service invalide : \"%1\"").arg(base)));
         return false;
     }
 
@@ -142,9 +143,9 @@ void clsTessaroService::ProposerInstallation(bool proposer)
 {
     clsParam& param = clsParam::Instance();
     if (!proposer) {
-        QMessageBox::information(nullptr, param.NomApplication,
-                                 tr("La version %1 est disponible.")
-                                     .arg(param.VersionDispoTexte()));
+        QMessageBox::information(
+            nullptr, param.NomApplication,
+            tr("La version %1 est disponible.").arg(param.VersionDispoTexte()));
         return;
     }
 
@@ -165,8 +166,8 @@ void clsTessaroService::ProposerInstallation(bool proposer)
 bool clsTessaroService::TelechargerPatch(const QString& dossierDonnees)
 {
     clsParam& param = clsParam::Instance();
-    const QUrl url = UrlService(param.Lire(QStringLiteral("AccesTessaro")).toString(),
-                                param.Chemin);
+    const QUrl url =
+        UrlService(param.Lire(QStringLiteral("AccesTessaro")).toString(), param.Chemin);
     if (!url.isValid()) {
         // The published path leads off the service's host: refused.
         QMessageBox::warning(nullptr, tr("Chargement de la mise a jour"),
@@ -201,8 +202,8 @@ void clsTessaroService::Installer(const QString& dossierDonnees)
     const QByteArray contenu = ScriptInstallation(dossierDonnees, QDir::currentPath(),
                                                   QCoreApplication::applicationFilePath())
                                    .toUtf8();
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size()
-        || !fichier.flush()) {
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(contenu) != contenu.size() ||
+        !fichier.flush()) {
         fichier.close();
         QFile::remove(script);
         QMessageBox::warning(nullptr, tr("Installation"),

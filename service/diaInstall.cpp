@@ -17,7 +17,7 @@ diaInstall::~diaInstall()
 void diaInstall::setTitre(const QString& nomApplication, const QString& version)
 {
     setWindowTitle(nomApplication);
-    ui->lblTitre->setText(QStringLiteral("%1 %2").arg(nomApplication, version));
+    ui->lblNouvelleVersion->setText(QStringLiteral("%1 %2").arg(nomApplication, version));
 }
 
 void diaInstall::setDetails(const QString& html)

@@ -4,7 +4,8 @@
 
 class QUrl;
 
-namespace Ui {
+namespace Ui
+{
 class diaInstall;
 }
 

@@ -11,7 +11,8 @@
 
 #include <limits>
 
-namespace {
+namespace
+{
 
 // The installer is refused below this size (bytes): an error page, not a program.
 constexpr qint64 TAILLE_MIN_PATCH = 5000;
@@ -27,8 +28,8 @@ diaWebService::diaWebService(QWidget* parent) : QDialog(parent), ui(new Ui::diaW
 {
     ui->setupUi(this);
     // No title-bar buttons: the dialog ends with the exchange.
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
     setWindowModality(Qt::ApplicationModal);
 
     m_timAnimation.setInterval(100);
@@ -193,8 +194,7 @@ bool diaWebService::Telecharger(const QUrl& url, const QString& cheminFichier,
 
     m_Reponse = Get(url);
     connect(m_Reponse, &QNetworkReply::readyRead, this, &diaWebService::downloadReadyRead);
-    connect(m_Reponse, &QNetworkReply::downloadProgress, this,
-            &diaWebService::downloadProgress);
+    connect(m_Reponse, &QNetworkReply::downloadProgress, this, &diaWebService::downloadProgress);
     connect(m_Reponse, &QNetworkReply::finished, this, &diaWebService::downloadFinished);
     connect(m_Reponse, &QNetworkReply::errorOccurred, this, &diaWebService::downloadError);
 
@@ -271,8 +271,7 @@ void diaWebService::downloadFinished()
     done(QDialog::Accepted);
 }
 
-void diaWebService::EchecTelechargement(const QString& titre, const QString& texte,
-                                        bool critique)
+void diaWebService::EchecTelechargement(const QString& titre, const QString& texte, bool critique)
 {
     if (m_EchecSignale)
         return;

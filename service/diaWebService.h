@@ -10,7 +10,8 @@
 class QEventLoop;
 class QFile;
 
-namespace Ui {
+namespace Ui
+{
 class diaWebService;
 }
 
@@ -32,8 +33,7 @@ public:
 
     // GET of url into the file cheminFichier (replaced); true when at least
     // 5000 bytes arrived. A refused file is deleted.
-    bool Telecharger(const QUrl& url, const QString& cheminFichier,
-                     const QString& nomApplication);
+    bool Telecharger(const QUrl& url, const QString& cheminFichier, const QString& nomApplication);
 
     void done(int r) override;
     void reject() override;

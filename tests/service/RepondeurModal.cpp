@@ -36,13 +36,13 @@ void RepondeurModal::Regarder()
         if (modal->property("vu").toBool())
             return;
         modal->setProperty("vu", true);
-        auto* titre = modal->findChild<QLabel*>(QStringLiteral("lblTitre"));
+        auto* titre = modal->findChild<QLabel*>(QStringLiteral("lblNouvelleVersion"));
         auto* details = modal->findChild<QTextBrowser*>(QStringLiteral("txtDetails"));
         Vus << QStringLiteral("diaInstall|%1|%2")
                    .arg(titre ? titre->text() : QString(),
                         details ? details->toPlainText() : QString());
-        const QString nom = Installer ? QStringLiteral("btnInstaller")
-                                      : QStringLiteral("btnPlusTard");
+        const QString nom =
+            Installer ? QStringLiteral("btnInstaller") : QStringLiteral("btnPlusTard");
         if (auto* bouton = modal->findChild<QPushButton*>(nom))
             bouton->click();
     }

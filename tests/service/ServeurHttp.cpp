@@ -2,7 +2,8 @@
 
 #include <QTcpSocket>
 
-namespace {
+namespace
+{
 
 // Enough for every case of a test run; beyond it the server stops accepting.
 constexpr int CONNEXIONS_MAX = 200;

@@ -16,13 +16,12 @@ class ServeurHttp : public QObject
     Q_OBJECT
 
 public:
-    struct Reponse
-    {
+    struct Reponse {
         int Statut = 200;
         QByteArray Corps;
-        QByteArray Entetes;       // extra header lines, each ending in "\r\n"
-        bool Muet = false;        // never answers
-        int CoupeApres = -1;      // closes after this many body bytes (announcing all)
+        QByteArray Entetes;  // extra header lines, each ending in "\r\n"
+        bool Muet = false;   // never answers
+        int CoupeApres = -1; // closes after this many body bytes (announcing all)
     };
 
     explicit ServeurHttp(QObject* parent = nullptr);
@@ -32,7 +31,7 @@ public:
     quint16 Port() const { return m_Serveur.serverPort(); }
 
     void Definir(const QString& chemin, const Reponse& reponse) { m_Reponses[chemin] = reponse; }
-    void Vider();                                   // answers, log and open connections
+    void Vider();                                       // answers, log and open connections
     QStringList Requetes() const { return m_Requetes; } // paths asked, in order
 
 private:

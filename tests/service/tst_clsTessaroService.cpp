@@ -16,7 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // What the hand-over would have done, seen through the seams of clsParam.
 QString g_Programme;
@@ -33,12 +34,12 @@ QByteArray Reponse(const QByteArray& version, const QByteArray& compat,
                    const QByteArray& autres = QByteArray())
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<software>"
-           "<item><software_name>Vorsen_Logger</software_name><version>"
-           + version + "</version><compatibilite>" + compat
-           + "</compatibilite><path>patch/setup.exe</path>"
-             "<details>[UK]&lt;p&gt;Faster download&lt;/p&gt;[/UK]"
-             "[FR]&lt;p&gt;Téléchargement plus rapide&lt;/p&gt;[/FR]</details>"
-           + autres + "</item></software>";
+           "<item><software_name>Vorsen_Logger</software_name><version>" +
+           version + "</version><compatibilite>" + compat +
+           "</compatibilite><path>patch/setup.exe</path>"
+           "<details>[UK]&lt;p&gt;Faster download&lt;/p&gt;[/UK]"
+           "[FR]&lt;p&gt;Téléchargement plus rapide&lt;/p&gt;[/FR]</details>" +
+           autres + "</item></software>";
 }
 
 QByteArray Patch(int taille)
@@ -245,8 +246,8 @@ void tst_clsTessaroService::verificationExplicite()
     } else if (cas == "redirection") {
         // Another host name: never contacted, the redirect is not followed.
         rep.Statut = 302;
-        rep.Entetes = "Location: http://localhost:" + QByteArray::number(m_Serveur.Port())
-                      + "/index.php\r\n";
+        rep.Entetes =
+            "Location: http://localhost:" + QByteArray::number(m_Serveur.Port()) + "/index.php\r\n";
         rep.Corps.clear();
     } else if (cas == "sansAdresse") {
         param.Ecrire(QStringLiteral("AccesTessaro"), QString());
@@ -284,8 +285,7 @@ void tst_clsTessaroService::versionSansProposition()
     QVERIFY(m_Service->isVersionDispo());
     clsParam& param = clsParam::Instance();
     QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.10"));
-    QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(),
-             QStringLiteral("patch/setup.exe"));
+    QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(), QStringLiteral("patch/setup.exe"));
     // The stored values survive a restart: read back from the file.
     QSettings fichier(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
     QCOMPARE(fichier.value(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.10"));
@@ -333,7 +333,7 @@ void tst_clsTessaroService::langue()
 void tst_clsTessaroService::installation_data()
 {
     QTest::addColumn<QString>("cas");
-    QTest::addColumn<int>("taille");         // bytes served as the installer
+    QTest::addColumn<int>("taille");           // bytes served as the installer
     QTest::addColumn<QStringList>("messages"); // after the offer, "title|start of text"
     QTest::addColumn<bool>("passation");
 
@@ -397,9 +397,8 @@ void tst_clsTessaroService::installation()
                  qPrintable(m_Repondeur->Vus.at(i)));
     QVERIFY(m_Service->isVersionDispo());
 
-    const QStringList attendues =
-        cas == "plusTard" ? QStringList{"/index.php"}
-                          : QStringList{"/index.php", "/patch/setup.exe"};
+    const QStringList attendues = cas == "plusTard" ? QStringList{"/index.php"}
+                                                    : QStringList{"/index.php", "/patch/setup.exe"};
     QCOMPARE(m_Serveur.Requetes(), attendues);
 
     QFile fichier(Dossier() + "/Patch.exe");

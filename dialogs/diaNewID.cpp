@@ -1,0 +1,66 @@
+#include "diaNewID.h"
+#include "ui_diaNewID.h"
+
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include "CPortSerie.h"
+
+namespace {
+// The logger's identifier: 1 to 20 of A-Z, 0-9 and _ (no blank: it is one
+// field of the command line).
+constexpr int LongueurMax = 20;
+}
+
+diaNewID::diaNewID(QWidget* parent, CPortSerie* port, const QString& id, bool lcd)
+    : QDialog(parent)
+    , ui(new Ui::diaNewID)
+    , m_Port(port)
+    , m_Validateur(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[_A-Z0-9]{0,}")), this))
+{
+    ui->setupUi(this);
+    ui->gbxLCD->setVisible(lcd);
+    ui->linNewID->setValidator(m_Validateur);
+    ui->linNewID->setText(id);
+}
+
+diaNewID::~diaNewID()
+{
+    delete ui;
+}
+
+void diaNewID::Preparer(CPortSerie* port, bool lcd, const QString& id)
+{
+    m_Port = port;
+    ui->gbxLCD->setVisible(lcd);
+    ui->linNewID->setText(id);
+}
+
+void diaNewID::on_btnProgrammer_clicked()
+{
+    const QString id = ui->linNewID->text();
+    if (id.isEmpty() || id.size() > LongueurMax) {
+        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
+                             tr("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres."),
+                             QMessageBox::Ok);
+        return;
+    }
+
+    if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
+        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
+                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche."),
+                             QMessageBox::Ok);
+        return;
+    }
+
+    // The display choice is sent even when its box is hidden (no display).
+    if (m_Port->SetIdentifiants(id, ui->chkLcdON->isChecked())) {
+        QMessageBox::information(this, tr("CHANGEMENTS DE BASE"), tr("Programmation effectuee"), QMessageBox::Ok);
+        accept();
+    } else {
+        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
+                             tr("La programmation n'a pas fonctionne. Veuillez recommencer."),
+                             QMessageBox::Ok);
+    }
+}

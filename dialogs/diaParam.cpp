@@ -1,0 +1,209 @@
+#include "diaParam.h"
+#include "ui_diaParam.h"
+
+#include <QMessageBox>
+
+#include "CPortSerie.h"
+#include "CalculProgramme.h"
+
+bool diaParam::s_Recalcul = false;
+
+namespace {
+int Secondes(const QTime& t)
+{
+    return QTime(0, 0).secsTo(t);
+}
+} // namespace
+
+diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params)
+    : QDialog(parent)
+    , ui(new Ui::diaParam)
+    , PeriodeMax(25199)
+    , m_Port(port)
+    , m_Params(params)
+{
+    ui->setupUi(this);
+    ui->fraProgramme->hide();
+
+    ui->chkCapteurTemp->setChecked(params.Capteurs & 1);
+    ui->chkCapteurHumi->setChecked(params.Capteurs & 2);
+    if (params.Unite == QLatin1String("I"))
+        ui->radUniteImperial->setChecked(true);
+    else
+        ui->radUniteMetric->setChecked(true);
+    // The time edit holds a longer period at its maximum, 6:59:59.
+    ui->timPeriode->setTime(QTime(0, 0).addSecs(params.Frequence));
+
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    ui->datProgDebut->setDateTime(maintenant);
+    ui->datProgFin->setDateTime(maintenant);
+}
+
+diaParam::~diaParam()
+{
+    delete ui;
+}
+
+void diaParam::SetParams(CPortSerie* port, const DAC::TS_PARAMETRES& params)
+{
+    m_Port = port;
+    m_Params = params;
+}
+
+void diaParam::Recalculer()
+{
+    if (s_Recalcul)
+        return;
+
+    int n = int(ui->chkCapteurTemp->isChecked()) + int(ui->chkCapteurHumi->isChecked());
+    if (n == 0) {
+        ui->chkCapteurTemp->setChecked(true);
+        n = 1;
+    }
+    if (!ui->radModeProgram->isChecked())
+        return;
+
+    s_Recalcul = true;
+    TS_PROGRAMME p;
+    p.Debut = ui->datProgDebut->dateTime();
+    p.Fin = ui->datProgFin->dateTime();
+    p.Periode = Secondes(ui->timProgPeriode->time());
+    p.Milliers = ui->spiProgPoints->value();
+
+    enm_AJUSTE ajuste = AJUSTE_POINTS;
+    if (ui->chkProgFin->isChecked())
+        ajuste = AJUSTE_FIN;
+    else if (ui->chkProgPeriode->isChecked())
+        ajuste = AJUSTE_PERIODE;
+
+    p = CalculProgramme(p, ajuste, n, PeriodeMax);
+    ui->timProgPeriode->setTime(QTime(0, 0).addSecs(p.Periode));
+    ui->spiProgPoints->setValue(p.Milliers);
+    ui->datProgFin->setDateTime(p.Fin);
+    s_Recalcul = false;
+}
+
+void diaParam::on_chkCapteurTemp_clicked(bool checked)
+{
+    // One sensor always stays selected.
+    if (checked || ui->chkCapteurHumi->isChecked())
+        Recalculer();
+    else
+        ui->chkCapteurHumi->setChecked(true);
+}
+
+void diaParam::on_chkCapteurHumi_clicked(bool checked)
+{
+    if (checked || ui->chkCapteurTemp->isChecked())
+        Recalculer();
+    else
+        ui->chkCapteurTemp->setChecked(true);
+}
+
+void diaParam::on_radModeProgram_clicked(bool)
+{
+    Recalculer();
+}
+
+void diaParam::on_datProgDebut_dateTimeChanged(const QDateTime&)
+{
+    Recalculer();
+}
+
+void diaParam::on_datProgFin_dateTimeChanged(const QDateTime&)
+{
+    Recalculer();
+}
+
+void diaParam::on_timProgPeriode_timeChanged(const QTime&)
+{
+    Recalculer();
+}
+
+void diaParam::on_spiProgPoints_valueChanged(int)
+{
+    Recalculer();
+}
+
+void diaParam::on_chkProgFin_clicked(bool checked)
+{
+    if (checked)
+        Recalculer();
+}
+
+void diaParam::on_chkProgPeriode_clicked(bool checked)
+{
+    if (checked)
+        Recalculer();
+}
+
+void diaParam::on_chkProgPoints_clicked(bool checked)
+{
+    if (checked)
+        Recalculer();
+}
+
+void diaParam::LireFormulaire()
+{
+    quint8 capteurs = 0;
+    if (ui->chkCapteurTemp->isChecked())
+        capteurs |= 1;
+    if (ui->chkCapteurHumi->isChecked())
+        capteurs |= 2;
+    if (capteurs == 0) {
+        capteurs = 1;
+        ui->chkCapteurTemp->setChecked(true);
+    }
+    m_Params.Capteurs = capteurs;
+    m_Params.Unite = ui->radUniteImperial->isChecked() ? QStringLiteral("I") : QStringLiteral("M");
+
+    if (ui->radModeProgram->isChecked()) {
+        m_Params.NbrePoints = quint16(ui->spiProgPoints->value() * 1000);
+        m_Params.Frequence = quint16(Secondes(ui->timProgPeriode->time()));
+        // Programmable start: the start time itself, in logger seconds.
+        m_Params.DateDebut = quint32(SecondesDepuis2010(ui->datProgDebut->dateTime()));
+        ModeCode = 4;
+    } else {
+        m_Params.NbrePoints = quint16(ui->spiPoints->value() * 1000);
+        m_Params.Frequence = quint16(Secondes(ui->timPeriode->time()));
+        if (ui->radModeImmediat->isChecked())
+            m_Params.DateDebut = 1;
+        else if (ui->radModeTempsReel->isChecked())
+            m_Params.DateDebut = 2;
+        else if (ui->radModeManuel->isChecked())
+            m_Params.DateDebut = 3;
+        else
+            m_Params.DateDebut = 5;
+        ModeCode = int(m_Params.DateDebut);
+    }
+}
+
+void diaParam::on_btnProgrammer_clicked()
+{
+    if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
+        QMessageBox::warning(this, tr("PARAMETRAGE"),
+                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche."),
+                             QMessageBox::Ok);
+        return;
+    }
+
+    LireFormulaire();
+
+    // The clock first, so that a programmed start is read against the PC's time;
+    // a second failure is not reported.
+    if (!m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime()))))
+        m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime())));
+
+    bool ok = m_Port->SetParametres(m_Params);
+    if (!ok)
+        ok = m_Port->SetParametres(m_Params);
+
+    if (ok) {
+        QMessageBox::information(this, tr("PARAMETRAGE"), tr("Programmation effectuee"), QMessageBox::Ok);
+        accept();
+    } else {
+        QMessageBox::warning(this, tr("PARAMETRAGE"),
+                             tr("La programmation n'a pas fonctionne. Veuillez recommencer."),
+                             QMessageBox::Ok);
+    }
+}

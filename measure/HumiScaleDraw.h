@@ -1,0 +1,13 @@
+#ifndef HUMISCALEDRAW_H
+#define HUMISCALEDRAW_H
+
+#include <qwt_scale_draw.h>
+
+// Humidity axis: values in tenths of a percent, labelled in percent.
+class HumiScaleDraw : public QwtScaleDraw
+{
+public:
+    QwtText label(double value) const override;
+};
+
+#endif

@@ -1,0 +1,13 @@
+#ifndef TEMPSCALEDRAW_H
+#define TEMPSCALEDRAW_H
+
+#include <qwt_scale_draw.h>
+
+// Temperature axis: values in tenths of a degree, labelled in degrees.
+class TempScaleDraw : public QwtScaleDraw
+{
+public:
+    QwtText label(double value) const override;
+};
+
+#endif

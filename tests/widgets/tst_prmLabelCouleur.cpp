@@ -1,0 +1,120 @@
+#include "EnvironnementGui.h"
+#include "prmLabelCouleur.h"
+
+#include <QColorDialog>
+
+// Answers every colour dialog that opens: picks `choix` (if valid) and accepts,
+// or rejects when `choix` is invalid. Counts the dialogs it answered.
+class Repondeur : public QObject
+{
+public:
+    explicit Repondeur(const QColor& choix) : m_Choix(choix)
+    {
+        // Repeating: the dialog opens inside the click, after the timer started.
+        m_Timer.setInterval(0);
+        connect(&m_Timer, &QTimer::timeout, this, &Repondeur::Repondre);
+        m_Timer.start();
+    }
+    int m_Dialogues = 0;
+    QString m_Titre;
+
+private:
+    void Repondre()
+    {
+        auto* dialogue = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialogue)
+            return;
+        ++m_Dialogues;
+        QVERIFY(dialogue->testOption(QColorDialog::ShowAlphaChannel));
+        if (m_Choix.isValid()) {
+            dialogue->setCurrentColor(m_Choix);
+            dialogue->accept();
+        } else {
+            dialogue->reject();
+        }
+    }
+    QColor m_Choix;
+    QTimer m_Timer;
+};
+
+class tst_prmLabelCouleur : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void construction()
+    {
+        QColor couleur(224, 30, 46);
+        prmLabelCouleur pastille(&couleur, nullptr, QStringLiteral("margin: 5px;"), false);
+        QCOMPARE(pastille.size(), QSize(30, 30));
+        QCOMPARE(pastille.minimumSize(), QSize(30, 30));
+        QCOMPARE(pastille.maximumSize(), QSize(30, 30));
+        QCOMPARE(pastille.text(), QString());
+        QCOMPARE(pastille.styleSheet(),
+                 QStringLiteral("prmLabelCouleur {background-color: rgb(224,30,46);margin: 5px;} "
+                                "QToolTip {background-color: white;}"));
+    }
+
+    void clic_data()
+    {
+        QTest::addColumn<bool>("modifiable");
+        QTest::addColumn<QColor>("choix");
+        QTest::addColumn<int>("dialogues");
+        QTest::addColumn<QColor>("finale");
+        QTest::addColumn<int>("signaux");
+        const QColor depart(0, 121, 190);
+        const QColor nouvelle(10, 200, 30);
+        QTest::newRow("not modifiable") << false << nouvelle << 0 << depart << 0;
+        QTest::newRow("cancelled") << true << QColor() << 1 << depart << 0;
+        QTest::newRow("same colour") << true << depart << 1 << depart << 0;
+        QTest::newRow("new colour") << true << nouvelle << 1 << nouvelle << 1;
+        QTest::newRow("same colour, transparent")
+            << true << QColor(0, 121, 190, 0) << 1 << QColor(0, 121, 190, 0) << 1;
+    }
+    void clic()
+    {
+        QFETCH(bool, modifiable);
+        QFETCH(QColor, choix);
+        QFETCH(int, dialogues);
+        QFETCH(QColor, finale);
+        QFETCH(int, signaux);
+        QColor couleur(0, 121, 190);
+        prmLabelCouleur pastille(&couleur, nullptr, QString(), modifiable);
+        QSignalSpy spy(&pastille, &prmLabelCouleur::CouleurChanged);
+        Repondeur repondeur(choix);
+        QTest::mouseClick(&pastille, Qt::LeftButton);
+        QCOMPARE(repondeur.m_Dialogues, dialogues);
+        QCOMPARE(couleur, finale);
+        QCOMPARE(spy.count(), signaux);
+        if (signaux)
+            QCOMPARE(spy.at(0).at(0).value<QColor>(), finale);
+    }
+
+    // A hidden curve's colour has alpha 0; its swatch still shows the colour.
+    void transparentMaisVisible()
+    {
+        QColor couleur(Qt::white);
+        prmLabelCouleur pastille(&couleur);
+        Repondeur repondeur(QColor(10, 200, 30, 0));
+        QTest::mouseClick(&pastille, Qt::LeftButton);
+        QCOMPARE(couleur.alpha(), 0);
+        QVERIFY(pastille.styleSheet().contains(QStringLiteral("rgb(10,200,30);")));
+        const QImage image = pastille.grab().toImage();
+        QCOMPARE(QColor(image.pixel(15, 15)), QColor(10, 200, 30));
+    }
+
+    void setCouleurSansSignal()
+    {
+        QColor couleur(Qt::red);
+        prmLabelCouleur pastille(&couleur);
+        QSignalSpy spy(&pastille, &prmLabelCouleur::CouleurChanged);
+        pastille.setCouleur(QColor(1, 2, 3));
+        QCOMPARE(couleur, QColor(1, 2, 3));
+        QVERIFY(pastille.styleSheet().startsWith(
+            QStringLiteral("prmLabelCouleur {background-color: rgb(1,2,3);}")));
+        QCOMPARE(spy.count(), 0);
+    }
+};
+
+VORSEN_GUI_TEST_MAIN(tst_prmLabelCouleur)
+#include "tst_prmLabelCouleur.moc"

@@ -3,14 +3,15 @@
 #include <QDir>
 #include <QSettings>
 
-namespace ClesReglages {
+namespace ClesReglages
+{
 
 QColor PaletteParDefaut(int position)
 {
     static const Qt::GlobalColor couleurs[NbreCouleursPalette] = {
-        Qt::red,      Qt::blue,        Qt::green,    Qt::cyan,     Qt::magenta,
-        Qt::darkRed,  Qt::darkBlue,    Qt::darkGreen, Qt::darkCyan, Qt::darkMagenta,
-        Qt::red,      Qt::yellow,      Qt::black,    Qt::gray};
+        Qt::red,     Qt::blue,     Qt::green,     Qt::cyan,     Qt::magenta,
+        Qt::darkRed, Qt::darkBlue, Qt::darkGreen, Qt::darkCyan, Qt::darkMagenta,
+        Qt::red,     Qt::yellow,   Qt::black,     Qt::gray};
     if (position < 0 || position >= NbreCouleursPalette)
         return QColor(Qt::black);
     return QColor(couleurs[position]);

@@ -17,7 +17,8 @@
 //
 // Values are read and written through short-lived default QSettings objects at the
 // point of use (window constructors and destructors, language change).
-namespace ClesReglages {
+namespace ClesReglages
+{
 
 inline constexpr char Langue[] = "Langue";
 inline constexpr char CheminDatas[] = "CheminDatas";

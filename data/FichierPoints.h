@@ -6,8 +6,7 @@
 // temperature (signed decimal), tab, humidity (signed decimal), line end.
 // Free of I/O so tests reach them directly.
 
-struct PointFichier
-{
+struct PointFichier {
     uint Temps = 0;
     int Temperature = 0;
     int Humidite = 0;

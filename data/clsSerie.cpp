@@ -7,13 +7,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 const QString SousDossierAuto = QStringLiteral("Vorsen_Logger");
 
@@ -287,8 +287,8 @@ bool clsSerie::SauvegardeAuto(const QString& folder)
             CheminAuto += QLatin1Char('/') + SousDossierAuto;
     }
     if (NomAuto.isEmpty())
-        NomAuto = Infos.ID + QLatin1Char('_') +
-                  m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+        NomAuto =
+            Infos.ID + QLatin1Char('_') + m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
     return Ecrire(NomAuto, CheminAuto);
 }
 
@@ -297,8 +297,10 @@ bool clsSerie::SauvegardeAuto()
     return SauvegardeAuto(CheminAuto);
 }
 
-bool clsSerie::Ouvrir(const QString& name, const QString& dir, int capteurs)
+bool clsSerie::Ouvrir(QString name, QString dir, int capteurs)
 {
+    // name and dir are copies: a caller may pass this series' own Nom and Chemin,
+    // which Initialiser() resets.
     Initialiser();
     Nom = SansExtension(name);
     NomAuto.clear();

@@ -20,22 +20,20 @@ int CodeModele(const QString& modele);
 QString TexteDate(uint time, int style);
 
 // Descriptive information of a recording.
-struct TS_INFOS
-{
-    int Appareil = 0;        // model code, see CodeModele()
-    QString ID;              // logger identifier
-    int Frequence = 5;       // sampling period, s
+struct TS_INFOS {
+    int Appareil = 0;                    // model code, see CodeModele()
+    QString ID;                          // logger identifier
+    int Frequence = 5;                   // sampling period, s
     QString Unite = QStringLiteral("M"); // "M" metric, "I" imperial; carried only
-    int Mode = 1;            // recording mode code, 2 = real time
-    uint DateDebut = 0;      // time stamp of the first point, s since 1970 UTC
-    int Capteurs = 3;        // 1 temperature, 2 humidity, 3 both
+    int Mode = 1;                        // recording mode code, 2 = real time
+    uint DateDebut = 0;                  // time stamp of the first point, s since 1970 UTC
+    int Capteurs = 3;                    // 1 temperature, 2 humidity, 3 both
 };
 
 // One channel: its values in point order and its running statistics.
 // The mean and deviation are always computed against the owning series'
 // NbrePoints, not against the length of the list.
-struct TS_VOIE
-{
+struct TS_VOIE {
     // nbrePointsSerie: the owning series' NbrePoints, which outlives the channel.
     explicit TS_VOIE(const int* nbrePointsSerie) : m_NbrePointsSerie(nbrePointsSerie) {}
 
@@ -92,7 +90,7 @@ public:
     bool EcrireDonnees(int count, const QString& name, const QString& dir);
     bool SauvegardeAuto(const QString& folder);
     bool SauvegardeAuto();
-    bool Ouvrir(const QString& name, const QString& dir, int capteurs);
+    bool Ouvrir(QString name, QString dir, int capteurs);
     void LireDonnees();
     bool MajCommentaire(int voie);
 
@@ -106,12 +104,12 @@ public:
     TS_VOIE Temps;
     TS_VOIE Temperature;
     TS_VOIE Humidite;
-    QString Chemin;     // folder of the last explicit save or open
-    QString CheminAuto; // folder of the automatic backup
-    QString Nom;        // base name of the last explicit save or open
-    QString NomAuto;    // base name of the current automatic backup, "" if none
-    QString Port;       // serial port of the logger the series belongs to
-    int NbrePoints;     // divisor of every mean and deviation; stored count
+    QString Chemin;       // folder of the last explicit save or open
+    QString CheminAuto;   // folder of the automatic backup
+    QString Nom;          // base name of the last explicit save or open
+    QString NomAuto;      // base name of the current automatic backup, "" if none
+    QString Port;         // serial port of the logger the series belongs to
+    int NbrePoints;       // divisor of every mean and deviation; stored count
     int NbrePointsSauves; // NbrePoints at the last explicit save
 
 signals:

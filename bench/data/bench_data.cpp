@@ -20,13 +20,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 const int NbrePointsBench = 32000;
 const int NbreLignesGrand = 1000000;
 
-struct Mesure
-{
+struct Mesure {
     double ms = -1;     // median time of one run
     double rssMio = -1; // peak resident size of the child, MiB
 };
@@ -194,9 +194,8 @@ int main()
         return 0.0;
     });
     const qint64 tailleGrand = QFile(d + QStringLiteral("/grand.txt")).size();
-    const Mesure lireGrandBrut = DansUnFils([&] {
-        return Mediane(3, [&] { LireTout(d + QStringLiteral("/grand.txt")); });
-    });
+    const Mesure lireGrandBrut =
+        DansUnFils([&] { return Mediane(3, [&] { LireTout(d + QStringLiteral("/grand.txt")); }); });
     const Mesure memoireGrand = DansUnFils([&] {
         return Mediane(3, [&] {
             clsSerie s;

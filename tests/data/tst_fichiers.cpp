@@ -27,6 +27,7 @@ private slots:
     void sauvegarderNoms_data();
     void sauvegarderNoms();
     void ouvrirNomAvecAilAuMilieu();
+    void rouvrirSousSonPropreNom();
     void temperatureSeuleOuverteEnHumidite();
     void enTeteSansNbrePoints();
     void sauvegardeAuto();
@@ -48,7 +49,8 @@ private:
     QByteArray m_AncienneMaison;
 };
 
-namespace {
+namespace
+{
 
 const QString DossierReference = QStringLiteral(VORSEN_SOURCE_DIR "/tests/data/reference");
 
@@ -232,11 +234,16 @@ void TestFichiers::sauvegarderNoms_data()
 {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("nomGarde");
-    QTest::newRow("sans extension") << "essai" << "essai";
-    QTest::newRow(".AIL majuscules") << "essai.AIL" << "essai";
-    QTest::newRow(".ail au milieu seulement") << "a.ail.b" << "a.ail.b";
-    QTest::newRow(".ail au milieu et à la fin") << "a.ail.b.Ail" << "a.b";
-    QTest::newRow(".txt reste") << "mesure.txt" << "mesure.txt";
+    QTest::newRow("sans extension") << "essai"
+                                    << "essai";
+    QTest::newRow(".AIL majuscules") << "essai.AIL"
+                                     << "essai";
+    QTest::newRow(".ail au milieu seulement") << "a.ail.b"
+                                              << "a.ail.b";
+    QTest::newRow(".ail au milieu et à la fin") << "a.ail.b.Ail"
+                                                << "a.b";
+    QTest::newRow(".txt reste") << "mesure.txt"
+                                << "mesure.txt";
 }
 
 void TestFichiers::sauvegarderNoms()
@@ -269,6 +276,19 @@ void TestFichiers::ouvrirNomAvecAilAuMilieu()
     QVERIFY(l.Ouvrir(QStringLiteral("a.ail.b.ail"), Dossier(), 3));
     QCOMPARE(l.Nom, QStringLiteral("a.b"));
     QCOMPARE(l.Infos.ID, QStringLiteral("AUTRE"));
+}
+
+void TestFichiers::rouvrirSousSonPropreNom()
+{
+    // Reloading a series from its own Nom and Chemin.
+    clsSerie s;
+    RemplirSerie(s, 2);
+    QVERIFY(s.Sauvegarder(QStringLiteral("recharge"), Dossier()));
+    QVERIFY(s.Ouvrir(s.Nom, s.Chemin, 3));
+    QCOMPARE(s.Nom, QStringLiteral("recharge"));
+    QCOMPARE(s.Chemin, Dossier());
+    QCOMPARE(s.Infos.ID, QStringLiteral("LOG1"));
+    QCOMPARE(s.NbrePointsPresents(), 2);
 }
 
 void TestFichiers::temperatureSeuleOuverteEnHumidite()
@@ -557,9 +577,11 @@ void TestFichiers::fichierDePointsCourt()
 
     // Writing walks the points it holds, never past the lists.
     QVERIFY(l.Sauvegarder(QStringLiteral("copie"), Dossier()));
-    QCOMPARE(Lire(Dossier() + QStringLiteral("/copie.txt")), Lire(Dossier() + QStringLiteral("/court.txt")));
-    QCOMPARE(clsSettings(Dossier(), QStringLiteral("copie")).LireEntier(QStringLiteral("NbrePoints"), 0),
-             10);
+    QCOMPARE(Lire(Dossier() + QStringLiteral("/copie.txt")),
+             Lire(Dossier() + QStringLiteral("/court.txt")));
+    QCOMPARE(
+        clsSettings(Dossier(), QStringLiteral("copie")).LireEntier(QStringLiteral("NbrePoints"), 0),
+        10);
     QVERIFY(l.EcrireDonnees(1000, QStringLiteral("grand"), Dossier()));
     QCOMPARE(Lire(Dossier() + QStringLiteral("/grand.txt")).count('\n'), 4);
 }

@@ -33,10 +33,10 @@ private:
     QScopedPointer<QTemporaryDir> m_Dossier;
 };
 
-namespace {
-
-struct Point
+namespace
 {
+
+struct Point {
     uint temps;
     int temperature;
     int humidite;
@@ -65,11 +65,12 @@ void TestLectures::lignePoints_data()
     QTest::addColumn<int>("temperature");
     QTest::addColumn<int>("humidite");
 
-    QTest::newRow("LF") << QByteArray("1459339509\t235\t512\n") << true << 1459339509u << 235 << 512;
+    QTest::newRow("LF") << QByteArray("1459339509\t235\t512\n") << true << 1459339509u << 235
+                        << 512;
     QTest::newRow("CR LF") << QByteArray("1459339509\t235\t512\r\n") << true << 1459339509u << 235
                            << 512;
-    QTest::newRow("sans fin de ligne") << QByteArray("1459339509\t235\t512") << true << 1459339509u
-                                       << 235 << 512;
+    QTest::newRow("sans fin de ligne")
+        << QByteArray("1459339509\t235\t512") << true << 1459339509u << 235 << 512;
     QTest::newRow("vide") << QByteArray() << false << 0u << 0 << 0;
     QTest::newRow("vide LF") << QByteArray("\n") << false << 0u << 0 << 0;
     QTest::newRow("vide CR LF") << QByteArray("\r\n") << false << 0u << 0 << 0;
@@ -80,12 +81,10 @@ void TestLectures::lignePoints_data()
     QTest::newRow("lettres") << QByteArray("abc\t23x\t5\n") << true << 0u << 0 << 5;
     QTest::newRow("décimales") << QByteArray("1.5\t23,5\t5e2\n") << true << 0u << 0 << 0;
     QTest::newRow("négatifs") << QByteArray("-1\t-400\t-1\n") << true << 4294967295u << -400 << -1;
-    QTest::newRow("bornes de 32 bits")
-        << QByteArray("4294967295\t2147483647\t-2147483648\n") << true << 4294967295u
-        << 2147483647 << int(-2147483647 - 1);
+    QTest::newRow("bornes de 32 bits") << QByteArray("4294967295\t2147483647\t-2147483648\n")
+                                       << true << 4294967295u << 2147483647 << int(-2147483647 - 1);
     QTest::newRow("au-delà de 32 bits")
-        << QByteArray("4294967296\t2147483648\t99999999999999999999999\n") << true << 0u << 0
-        << 0;
+        << QByteArray("4294967296\t2147483648\t99999999999999999999999\n") << true << 0u << 0 << 0;
     QTest::newRow("blancs autour") << QByteArray(" 12 \t 34\t56 \r\n") << true << 12u << 34 << 56;
     QTest::newRow("signe plus") << QByteArray("+12\t+34\t-0\n") << true << 12u << 34 << 0;
     QTest::newRow("signe seul") << QByteArray("-\t+\t\n") << true << 0u << 0 << 0;
@@ -118,8 +117,7 @@ void TestLectures::formatLigne_data()
     QTest::addColumn<QByteArray>("ligne");
     QTest::newRow("relevé") << 1459339509u << 235 << 512 << QByteArray("1459339509\t235\t512\n");
     QTest::newRow("haut de 16 bits") << 0u << 65535 << 0 << QByteArray("0\t65535\t0\n");
-    QTest::newRow("négatif") << 4294967295u << -400 << -1
-                             << QByteArray("4294967295\t-400\t-1\n");
+    QTest::newRow("négatif") << 4294967295u << -400 << -1 << QByteArray("4294967295\t-400\t-1\n");
 }
 
 void TestLectures::formatLigne()
@@ -152,10 +150,10 @@ void TestLectures::valeurEnTete_data()
     QTest::newRow("vide") << QVariant("") << 0 << qint64(0) << "";
     QTest::newRow("lettres") << QVariant("abc") << 0 << qint64(0) << "abc";
     QTest::newRow("nombre suivi de lettres") << QVariant("12abc") << 0 << qint64(0) << "12abc";
-    QTest::newRow("au-delà de 32 bits") << QVariant("4294967297") << 0 << qint64(4294967297LL)
-                                        << "4294967297";
-    QTest::newRow("au-delà de 64 bits") << QVariant("99999999999999999999") << 0 << qint64(0)
-                                        << "99999999999999999999";
+    QTest::newRow("au-delà de 32 bits")
+        << QVariant("4294967297") << 0 << qint64(4294967297LL) << "4294967297";
+    QTest::newRow("au-delà de 64 bits")
+        << QVariant("99999999999999999999") << 0 << qint64(0) << "99999999999999999999";
     QTest::newRow("liste (virgules sans guillemets)")
         << QVariant(QStringList{"Chambre froide", "porte"}) << 0 << qint64(0)
         << "Chambre froide, porte";
@@ -184,13 +182,14 @@ void TestLectures::enTete_data()
     QTest::addColumn<int>("moyenne");
     QTest::addColumn<QString>("commentaire");
 
-    QTest::newRow("absent") << QByteArray() << true << 32000 << 0 << "" << 5 << "M" << 1 << 0u
-                            << 3 << 0 << "";
+    QTest::newRow("absent") << QByteArray() << true << 32000 << 0 << "" << 5 << "M" << 1 << 0u << 3
+                            << 0 << "";
     QTest::newRow("vide") << QByteArray("\n") << true << 32000 << 0 << "" << 5 << "M" << 1 << 0u
                           << 3 << 0 << "";
-    QTest::newRow("pas INI")
-        << QByteArray("\x7f" "ELF\x02\x01\x00\xff\xfe[[=]\n\x00\x00==\x01\n", 22) << true
-        << 32000 << 0 << "" << 5 << "M" << 1 << 0u << 3 << 0 << "";
+    QTest::newRow("pas INI") << QByteArray("\x7f"
+                                           "ELF\x02\x01\x00\xff\xfe[[=]\n\x00\x00==\x01\n",
+                                           22)
+                             << true << 32000 << 0 << "" << 5 << "M" << 1 << 0u << 3 << 0 << "";
     QTest::newRow("textes à la place des nombres")
         << QByteArray("[General]\nNbrePoints=beaucoup\nAppareil=x\nFrequence=cinq\nMode=\n"
                       "DateDebut=hier\nCapteurs=3 capteurs\n[Temperature]\nMoyenne=abc\n")
@@ -199,8 +198,8 @@ void TestLectures::enTete_data()
         << QByteArray("[General]\nNbrePoints=99999999999\nFrequence=4294967301\n"
                       "DateDebut=4294967296\nAppareil=-1\n")
         << true << 0 << -1 << "" << 5 << "M" << 1 << 0u << 3 << 0 << "";
-    QTest::newRow("date négative") << QByteArray("[General]\nDateDebut=-1\n") << true << 32000
-                                   << 0 << "" << 5 << "M" << 1 << 4294967295u << 3 << 0 << "";
+    QTest::newRow("date négative") << QByteArray("[General]\nDateDebut=-1\n") << true << 32000 << 0
+                                   << "" << 5 << "M" << 1 << 4294967295u << 3 << 0 << "";
     QTest::newRow("clés sans section, CR LF")
         << QByteArray("ID=LOG 9\r\nNbrePoints=12\r\nUnite=I\r\n[Temperature]\r\nMoyenne=235\r\n")
         << true << 12 << 0 << "LOG 9" << 5 << "I" << 1 << 0u << 3 << 235 << "";
@@ -208,8 +207,8 @@ void TestLectures::enTete_data()
         << QByteArray("[Temperature]\nCommentaire=Chambre froide, porte, nord\n") << true << 32000
         << 0 << "" << 5 << "M" << 1 << 0u << 3 << 0 << "Chambre froide, porte, nord";
     QTest::newRow("capteur absent du masque")
-        << QByteArray("[General]\nCapteurs=2\n") << false << 32000 << 0 << "" << 5 << "M" << 1
-        << 0u << 2 << 0 << "";
+        << QByteArray("[General]\nCapteurs=2\n") << false << 32000 << 0 << "" << 5 << "M" << 1 << 0u
+        << 2 << 0 << "";
 }
 
 void TestLectures::enTete()
@@ -257,10 +256,9 @@ void TestLectures::fichierPoints_data()
     QTest::newRow("lettres et négatifs")
         << QByteArray("x\t-400\t5\n2\tdeux\t-1\n") << 2 << QList<int>{0, 2} << QList<int>{-400, 0}
         << QList<int>{5, -1} << -200;
-    QTest::newRow("plus de lignes que l'en-tête") << QByteArray("1\t100\t0\n2\t300\t0\n3\t500\t0\n")
-                                                  << 2 << QList<int>{1, 2, 3}
-                                                  << QList<int>{100, 300, 500}
-                                                  << QList<int>{0, 0, 0} << 450;
+    QTest::newRow("plus de lignes que l'en-tête")
+        << QByteArray("1\t100\t0\n2\t300\t0\n3\t500\t0\n") << 2 << QList<int>{1, 2, 3}
+        << QList<int>{100, 300, 500} << QList<int>{0, 0, 0} << 450;
     QTest::newRow("fichier vide") << QByteArray() << 2 << QList<int>() << QList<int>()
                                   << QList<int>() << 0;
     QTest::newRow("compte nul dans l'en-tête")

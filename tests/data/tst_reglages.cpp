@@ -51,13 +51,13 @@ void TestReglages::paletteParDefaut_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("cle");
     QTest::addColumn<QColor>("couleur");
-    const Qt::GlobalColor couleurs[] = {Qt::red,      Qt::blue,     Qt::green,   Qt::cyan,
-                                        Qt::magenta,  Qt::darkRed,  Qt::darkBlue, Qt::darkGreen,
-                                        Qt::darkCyan, Qt::darkMagenta, Qt::red,  Qt::yellow,
+    const Qt::GlobalColor couleurs[] = {Qt::red,      Qt::blue,        Qt::green,    Qt::cyan,
+                                        Qt::magenta,  Qt::darkRed,     Qt::darkBlue, Qt::darkGreen,
+                                        Qt::darkCyan, Qt::darkMagenta, Qt::red,      Qt::yellow,
                                         Qt::black,    Qt::gray};
     for (int i = 0; i < 14; ++i)
-        QTest::addRow("Palette%d", i) << i << QStringLiteral("Palette%1").arg(i)
-                                      << QColor(couleurs[i]);
+        QTest::addRow("Palette%d", i)
+            << i << QStringLiteral("Palette%1").arg(i) << QColor(couleurs[i]);
 }
 
 void TestReglages::paletteParDefaut()

@@ -25,7 +25,8 @@ private slots:
     void nbrePointsPresents();
 };
 
-namespace {
+namespace
+{
 
 const int Acquisition = std::numeric_limits<int>::min();
 
@@ -114,8 +115,8 @@ void TestSerie::statistiques_data()
     // Squares of time stamps exceed the 53-bit mantissa: the variance of equal
     // values can round below zero, which must give 0 and not NaN.
     QTest::newRow("horodatages égaux, variance arrondie")
-        << QVector<int>(6, 1459339509).toList() << Acquisition
-        << 1459339509 << 0 << 1459339509 << 1459339509;
+        << QVector<int>(6, 1459339509).toList() << Acquisition << 1459339509 << 0 << 1459339509
+        << 1459339509;
     QTest::newRow("valeurs égales sur un compte plus grand")
         << QList<int>{1000, 1000} << 3 << 666 << 471 << 1000 << 1000;
 }

@@ -153,8 +153,8 @@ void tst_LoggerSim::tempsLogger_data()
                                 << QByteArray("0 3C");
     QTest::newRow("ten minutes") << QDateTime(QDate(2010, 1, 1), QTime(0, 10)) << qint64(600)
                                  << QByteArray("0 258");
-    QTest::newRow("high half") << QDateTime(QDate(2010, 1, 1), QTime(18, 12, 16))
-                               << qint64(65536) << QByteArray("1 0");
+    QTest::newRow("high half") << QDateTime(QDate(2010, 1, 1), QTime(18, 12, 16)) << qint64(65536)
+                               << QByteArray("1 0");
 }
 
 void tst_LoggerSim::tempsLogger()
@@ -183,8 +183,8 @@ void tst_LoggerSim::commandes_data()
     QTest::newRow("I") << QByteArrayList{"I"} << QByteArray("i DEMO 71240 V1.0") << int(E::AUCUNE)
                        << initial << 1500;
     QTest::newRow("M") << QByteArrayList{"M"} << initial << int(E::AUCUNE) << initial << 1500;
-    QTest::newRow("D: header then readings") << QByteArrayList{"D"} << initial
-                                             << int(E::TELECHARGEMENT) << initial << 1500;
+    QTest::newRow("D: header then readings")
+        << QByteArrayList{"D"} << initial << int(E::TELECHARGEMENT) << initial << 1500;
     QTest::newRow("Q") << QByteArrayList{"Q"} << QByteArray(">") << int(E::ARRET) << initial
                        << 1500;
     QTest::newRow("J takes the identifier")
@@ -200,9 +200,9 @@ void tst_LoggerSim::commandes_data()
     QTest::newRow("S after C starts at the logger's clock")
         << QByteArrayList{"C 600", "S 10 I 5 2 1"} << QByteArray("m 2000 10 I 0 258 1")
         << int(E::ARRET) << QByteArray("m 2000 10 I 0 258 1") << 2000;
-    QTest::newRow("S real time")
-        << QByteArrayList{"S 1 M 2 1 2"} << QByteArray("m 1000 1 M 0 3E8 2") << int(E::TEMPS_REEL)
-        << QByteArray("m 1000 1 M 0 3E8 2") << 1000;
+    QTest::newRow("S real time") << QByteArrayList{"S 1 M 2 1 2"}
+                                 << QByteArray("m 1000 1 M 0 3E8 2") << int(E::TEMPS_REEL)
+                                 << QByteArray("m 1000 1 M 0 3E8 2") << 1000;
     QTest::newRow("S programmed start")
         << QByteArrayList{"S 60 M 400000000 7 3"} << QByteArray("m 7000 60 M 17D7 8400 3")
         << int(E::ARRET) << QByteArray("m 7000 60 M 17D7 8400 3") << 3500;
@@ -284,12 +284,21 @@ void tst_LoggerSim::options_data()
     const int OK = clsConfigSim::OK, ERR = clsConfigSim::ERREUR;
     QTest::newRow("defaults") << QStringList{"--link", "/tmp/x"} << OK
                               << "DEMO 71240 V1.0 3000 3 60 M unpaced 1 - - -";
-    QTest::newRow("everything")
-        << QStringList{"--link", "/tmp/x", "--id", "AB_1", "--model", "71246", "--points",
-                       "32000", "--sensors", "1", "--period", "10", "--paced", "--time-scale",
-                       "0.01", "--no-reply", "i", "--no-reply", "S", "--delay-reply", "D:1500",
-                       "--fail-first", "s:2", "--unplug-after", "40", "--seed", "9"}
-        << OK << "AB_1 71246 V1.0 32000 1 10 M paced 0.01 IS D1500 S2 40";
+    QTest::newRow("everything") << QStringList{"--link",    "/tmp/x",
+                                               "--id",      "AB_1",
+                                               "--model",   "71246",
+                                               "--points",  "32000",
+                                               "--sensors", "1",
+                                               "--period",  "10",
+                                               "--paced",   "--time-scale",
+                                               "0.01",      "--no-reply",
+                                               "i",         "--no-reply",
+                                               "S",         "--delay-reply",
+                                               "D:1500",    "--fail-first",
+                                               "s:2",       "--unplug-after",
+                                               "40",        "--seed",
+                                               "9"}
+                                << OK << "AB_1 71246 V1.0 32000 1 10 M paced 0.01 IS D1500 S2 40";
     QTest::newRow("no link") << QStringList{"--id", "X"} << ERR << "";
     QTest::newRow("sensors 4") << QStringList{"--link", "x", "--sensors", "4"} << ERR << "";
     QTest::newRow("unknown model") << QStringList{"--link", "x", "--model", "7"} << ERR << "";
@@ -299,20 +308,19 @@ void tst_LoggerSim::options_data()
     QTest::newRow("time scale 0") << QStringList{"--link", "x", "--time-scale", "0"} << ERR << "";
     QTest::newRow("start before the logger's clock")
         << QStringList{"--link", "x", "--start", "2009-12-31T23:00:00"} << ERR << "";
-    QTest::newRow("start not a date") << QStringList{"--link", "x", "--start", "hier"} << ERR
-                                      << "";
-    QTest::newRow("delay without ms") << QStringList{"--link", "x", "--delay-reply", "D"} << ERR
-                                      << "";
+    QTest::newRow("start not a date") << QStringList{"--link", "x", "--start", "hier"} << ERR << "";
+    QTest::newRow("delay without ms")
+        << QStringList{"--link", "x", "--delay-reply", "D"} << ERR << "";
     QTest::newRow("delay of two letters")
         << QStringList{"--link", "x", "--delay-reply", "DX:5"} << ERR << "";
     QTest::newRow("fail-first negative")
         << QStringList{"--link", "x", "--fail-first", "S:-1"} << ERR << "";
-    QTest::newRow("no-reply of a word") << QStringList{"--link", "x", "--no-reply", "IM"} << ERR
-                                        << "";
-    QTest::newRow("identifier with a blank") << QStringList{"--link", "x", "--id", "A B"} << ERR
-                                             << "";
-    QTest::newRow("unplug after 0") << QStringList{"--link", "x", "--unplug-after", "0"} << ERR
-                                    << "";
+    QTest::newRow("no-reply of a word")
+        << QStringList{"--link", "x", "--no-reply", "IM"} << ERR << "";
+    QTest::newRow("identifier with a blank")
+        << QStringList{"--link", "x", "--id", "A B"} << ERR << "";
+    QTest::newRow("unplug after 0")
+        << QStringList{"--link", "x", "--unplug-after", "0"} << ERR << "";
     QTest::newRow("unknown option") << QStringList{"--link", "x", "--turbo"} << ERR << "";
     QTest::newRow("help") << QStringList{"--help"} << int(clsConfigSim::AIDE) << "";
 }
@@ -339,11 +347,18 @@ void tst_LoggerSim::options()
     for (auto it = c.Echecs.cbegin(); it != c.Echecs.cend(); ++it)
         echecs += QLatin1Char(it.key()) + QString::number(it.value());
     const auto ouTiret = [](const QString& s) { return s.isEmpty() ? QStringLiteral("-") : s; };
-    const QString lu = QStringList{c.ID, c.Modele, c.Info, QString::number(c.NbrePoints),
-                                   QString::number(c.Capteurs), QString::number(c.Frequence),
-                                   c.Unite, c.Cadence ? "paced" : "unpaced",
-                                   QString::number(c.Echelle), ouTiret(sansReponse),
-                                   ouTiret(retards), ouTiret(echecs)}
+    const QString lu = QStringList{c.ID,
+                                   c.Modele,
+                                   c.Info,
+                                   QString::number(c.NbrePoints),
+                                   QString::number(c.Capteurs),
+                                   QString::number(c.Frequence),
+                                   c.Unite,
+                                   c.Cadence ? "paced" : "unpaced",
+                                   QString::number(c.Echelle),
+                                   ouTiret(sansReponse),
+                                   ouTiret(retards),
+                                   ouTiret(echecs)}
                            .join(QLatin1Char(' ')) +
                        (c.DebrancherApres ? QStringLiteral(" %1").arg(c.DebrancherApres) : "");
     QCOMPARE(lu, resume);

@@ -13,7 +13,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 const QString Programme = QStringLiteral(VORSEN_BIN_DIR "/logger-sim");
 
 // The program's end of the line, raw, read through a notifier.
@@ -170,8 +171,7 @@ void tst_LoggerSimProcessus::finsDeLigne_data()
     QTest::newRow("CR LF") << QByteArray("I\r\n") << QByteArrayList{i};
     QTest::newRow("CR") << QByteArray("I\r") << QByteArrayList{i};
     QTest::newRow("LF") << QByteArray("I\n") << QByteArrayList{i};
-    QTest::newRow("two commands in one write") << QByteArray("I\r\nQ\r\n")
-                                               << QByteArrayList{i, q};
+    QTest::newRow("two commands in one write") << QByteArray("I\r\nQ\r\n") << QByteArrayList{i, q};
     QTest::newRow("blank lines between") << QByteArray("\r\n\r\nQ\n\nI\r") << QByteArrayList{q, i};
 }
 
@@ -273,9 +273,9 @@ void tst_LoggerSimProcessus::fautes()
         e.Ecrire(c + "\r\n");
     const QRegularExpression attendu(QLatin1Char('^') + motif + QLatin1Char('$'));
     // With its size: QString::fromLatin1(QByteArray) would stop at the first NUL.
-    QTRY_VERIFY2(attendu.match(QString::fromLatin1(e.Recu().constData(), e.Recu().size()))
-                     .hasMatch(),
-                 e.Recu().toPercentEncoding().constData());
+    QTRY_VERIFY2(
+        attendu.match(QString::fromLatin1(e.Recu().constData(), e.Recu().size())).hasMatch(),
+        e.Recu().toPercentEncoding().constData());
 }
 
 QTEST_GUILESS_MAIN(tst_LoggerSimProcessus)

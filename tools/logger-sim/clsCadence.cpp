@@ -1,6 +1,7 @@
 #include "clsCadence.h"
 
-namespace {
+namespace
+{
 constexpr qint64 NsParSeconde = 1000000000;
 }
 

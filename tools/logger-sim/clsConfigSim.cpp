@@ -2,7 +2,8 @@
 
 #include <QCommandLineParser>
 
-namespace {
+namespace
+{
 // "X:N" with X one letter and N >= 0.
 bool LireLettreNombre(const QString& texte, char* lettre, int* nombre)
 {
@@ -45,81 +46,102 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
         "I, M, D, J, S, A, C et Q (38400 bauds 8N1, réponses terminées par CR). SIGTERM ou\n"
         "SIGINT : supprime le lien et quitte avec le code 0."));
     p.addHelpOption();
-    const QCommandLineOption lien(QStringLiteral("link"),
+    const QCommandLineOption lien(
+        QStringLiteral("link"),
         QStringLiteral("Lien symbolique à créer vers le pseudo-terminal (obligatoire ; "
-                       "un lien existant est remplacé)."), QStringLiteral("CHEMIN"));
+                       "un lien existant est remplacé)."),
+        QStringLiteral("CHEMIN"));
     const QCommandLineOption id(QStringLiteral("id"),
-        QStringLiteral("Identifiant de l'enregistreur (défaut DEMO)."), QStringLiteral("TEXTE"));
-    const QCommandLineOption modele(QStringLiteral("model"),
-        QStringLiteral("Modèle : 71240, 71240VX ou 71246 (défaut 71240)."),
+                                QStringLiteral("Identifiant de l'enregistreur (défaut DEMO)."),
+                                QStringLiteral("TEXTE"));
+    const QCommandLineOption modele(
+        QStringLiteral("model"), QStringLiteral("Modèle : 71240, 71240VX ou 71246 (défaut 71240)."),
         QStringLiteral("MODELE"));
-    const QCommandLineOption info(QStringLiteral("info"),
+    const QCommandLineOption info(
+        QStringLiteral("info"),
         QStringLiteral("Troisième champ de l'identification (défaut V1.0)."),
         QStringLiteral("TEXTE"));
-    const QCommandLineOption points(QStringLiteral("points"),
+    const QCommandLineOption points(
+        QStringLiteral("points"),
         QStringLiteral("Nombre de mesures en mémoire, tous capteurs confondus, 0 à 65535 "
                        "(défaut 3000 ; avec les deux capteurs, N/2 lignes \"d T H\")."),
         QStringLiteral("N"));
-    const QCommandLineOption capteurs(QStringLiteral("sensors"),
+    const QCommandLineOption capteurs(
+        QStringLiteral("sensors"),
         QStringLiteral("Capteurs : 1 température, 2 humidité, 3 les deux (défaut 3)."),
         QStringLiteral("1|2|3"));
-    const QCommandLineOption periode(QStringLiteral("period"),
+    const QCommandLineOption periode(
+        QStringLiteral("period"),
         QStringLiteral("Période d'échantillonnage en secondes, 1 à 65535 (défaut 60)."),
         QStringLiteral("S"));
     const QCommandLineOption unite(QStringLiteral("unit"),
-        QStringLiteral("Unité : M métrique, I impérial (défaut M)."), QStringLiteral("M|I"));
-    const QCommandLineOption debut(QStringLiteral("start"),
+                                   QStringLiteral("Unité : M métrique, I impérial (défaut M)."),
+                                   QStringLiteral("M|I"));
+    const QCommandLineOption debut(
+        QStringLiteral("start"),
         QStringLiteral("Début de l'enregistrement, date-heure ISO 8601, heure locale sans "
                        "fuseau (défaut : maintenant moins la durée de l'enregistrement)."),
         QStringLiteral("DATE-HEURE"));
-    const QCommandLineOption graine(QStringLiteral("seed"),
+    const QCommandLineOption graine(
+        QStringLiteral("seed"),
         QStringLiteral("Graine des mesures simulées (défaut 1) : mêmes options, mêmes mesures."),
         QStringLiteral("N"));
-    const QCommandLineOption cadence(QStringLiteral("paced"),
+    const QCommandLineOption cadence(
+        QStringLiteral("paced"),
         QStringLiteral("Écrit au débit de la ligne, 38400 bauds 8N1 (10 bits par octet, "
                        "3840 octets/s). Sans cette option, écrit aussi vite que le "
                        "pseudo-terminal accepte."));
-    const QCommandLineOption echelle(QStringLiteral("time-scale"),
+    const QCommandLineOption echelle(
+        QStringLiteral("time-scale"),
         QStringLiteral("Facteur du temps réel : une ligne toutes les période × F secondes "
                        "après S avec le mode 2 (défaut 1 ; 0.01 : 60 s deviennent 0,6 s)."),
         QStringLiteral("F"));
-    const QCommandLineOption journal(QStringLiteral("log"),
+    const QCommandLineOption journal(
+        QStringLiteral("log"),
         QStringLiteral("Écrit chaque ligne reçue, sans CR LF, une par ligne, vidée à chaque "
                        "ligne, avant la réponse. - : sortie d'erreur."),
         QStringLiteral("FICHIER"));
-    const QCommandLineOption sansReponse(QStringLiteral("no-reply"),
+    const QCommandLineOption sansReponse(
+        QStringLiteral("no-reply"),
         QStringLiteral("Ignore la commande X : ni réponse ni effet (répétable)."),
         QStringLiteral("X"));
-    const QCommandLineOption retard(QStringLiteral("delay-reply"),
+    const QCommandLineOption retard(
+        QStringLiteral("delay-reply"),
         QStringLiteral("Répond à X après MS ms, comptées depuis la réception ; les autres "
                        "commandes reçues entre-temps sont servies sans attendre (répétable)."),
         QStringLiteral("X:MS"));
-    const QCommandLineOption scinder(QStringLiteral("split-replies"),
+    const QCommandLineOption scinder(
+        QStringLiteral("split-replies"),
         QStringLiteral("Écrit chaque réponse (et l'en-tête de D) en deux morceaux à 50 ms "
                        "d'intervalle ; les lignes de données restent entières."));
-    const QCommandLineOption parasites(QStringLiteral("garbage"),
+    const QCommandLineOption parasites(
+        QStringLiteral("garbage"),
         QStringLiteral("Avant chaque réponse, dans la même écriture : un octet NUL, quelques "
                        "octets aléatoires (jamais CR) puis CR, enfin la réponse. La ligne "
                        "parasite se lit comme une ligne vide."));
-    const QCommandLineOption sansCr(QStringLiteral("no-cr"),
+    const QCommandLineOption sansCr(
+        QStringLiteral("no-cr"),
         QStringLiteral("Envoie les réponses (et l'en-tête de D) sans leur CR ; les lignes de "
                        "données gardent le leur."));
-    const QCommandLineOption questionS(QStringLiteral("question-s"),
+    const QCommandLineOption questionS(
+        QStringLiteral("question-s"),
         QStringLiteral("Répond à S par \"?\" suivi des six champs de \"m\" (six blancs) ; "
                        "les paramètres sont pris."));
-    const QCommandLineOption echecs(QStringLiteral("fail-first"),
+    const QCommandLineOption echecs(
+        QStringLiteral("fail-first"),
         QStringLiteral("Répond aux N premières commandes X par la bonne réponse avec la "
                        "lettre \"x\", sans exécuter la commande (D : en-tête \"x\", pas de "
                        "données) (répétable)."),
         QStringLiteral("X:N"));
-    const QCommandLineOption debrancher(QStringLiteral("unplug-after"),
+    const QCommandLineOption debrancher(
+        QStringLiteral("unplug-after"),
         QStringLiteral("Après N lignes envoyées (réponses et données), attend qu'elles "
                        "soient lues (1 s au plus), ferme le maître, supprime le lien et "
                        "quitte avec le code 0."),
         QStringLiteral("N"));
-    p.addOptions({lien, id, modele, info, points, capteurs, periode, unite, debut, graine,
-                  cadence, echelle, journal, sansReponse, retard, scinder, parasites, sansCr,
-                  questionS, echecs, debrancher});
+    p.addOptions({lien,   id,      modele,    info,    points,    capteurs, periode,
+                  unite,  debut,   graine,    cadence, echelle,   journal,  sansReponse,
+                  retard, scinder, parasites, sansCr,  questionS, echecs,   debrancher});
 
     if (!p.parse(args)) {
         *message = p.errorText();

@@ -17,27 +17,27 @@ public:
     // help text; on ERREUR, the reason.
     static Lecture Lire(const QStringList& args, clsConfigSim* config, QString* message);
 
-    QString Lien;                          // symlink to the pseudo-terminal's slave
+    QString Lien; // symlink to the pseudo-terminal's slave
     QString ID = QStringLiteral("DEMO");
     QString Modele = QStringLiteral("71240");
     QString Info = QStringLiteral("V1.0");
-    int NbrePoints = 3000;                 // readings, all sensors together
+    int NbrePoints = 3000; // readings, all sensors together
     int Capteurs = 3;
-    int Frequence = 60;                    // sampling period, s
+    int Frequence = 60; // sampling period, s
     QString Unite = QStringLiteral("M");
-    QDateTime Debut;                       // invalid: now minus the recording's duration
-    bool Cadence = false;                  // 38400 baud 8N1 pacing
-    double Echelle = 1.0;                  // wall time per logger second in real time
-    QString Journal;                       // log of received lines, "-" for stderr
+    QDateTime Debut;      // invalid: now minus the recording's duration
+    bool Cadence = false; // 38400 baud 8N1 pacing
+    double Echelle = 1.0; // wall time per logger second in real time
+    QString Journal;      // log of received lines, "-" for stderr
     quint32 Graine = 1;
     QSet<char> SansReponse;
-    QMap<char, int> Retards;               // command → delay of its reply, ms
-    bool Scinder = false;                  // replies in two writes ~50 ms apart
-    bool Parasites = false;                // junk line before each reply
-    bool SansCr = false;                   // replies without their CR
-    bool QuestionS = false;                // "?" reply to S
-    QMap<char, int> Echecs;                // command → number of first replies with tag "x"
-    int DebrancherApres = 0;               // lines sent before unplugging; 0: never
+    QMap<char, int> Retards; // command → delay of its reply, ms
+    bool Scinder = false;    // replies in two writes ~50 ms apart
+    bool Parasites = false;  // junk line before each reply
+    bool SansCr = false;     // replies without their CR
+    bool QuestionS = false;  // "?" reply to S
+    QMap<char, int> Echecs;  // command → number of first replies with tag "x"
+    int DebrancherApres = 0; // lines sent before unplugging; 0: never
 
     // Delay of the split reply's second half, ms.
     static constexpr int DelaiScission = 50;

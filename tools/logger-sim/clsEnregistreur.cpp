@@ -4,8 +4,7 @@
 
 #include <QList>
 
-void clsEnregistreur::SetIdentifiants(const QString& id, const QString& modele,
-                                      const QString& info)
+void clsEnregistreur::SetIdentifiants(const QString& id, const QString& modele, const QString& info)
 {
     m_id = id;
     m_modele = modele;

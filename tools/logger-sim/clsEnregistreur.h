@@ -19,8 +19,7 @@ public:
         ARRET           // stop streaming and any download in progress
     };
 
-    struct Resultat
-    {
+    struct Resultat {
         QByteArray Reponse; // reply line without its CR; empty: no reply
         Action Suite = AUCUNE;
     };
@@ -30,8 +29,8 @@ public:
     static constexpr quint32 ModeTempsReel = 2;
 
     void SetIdentifiants(const QString& id, const QString& modele, const QString& info);
-    void SetParametres(quint16 nbrePoints, quint16 frequence, const QString& unite,
-                       quint32 debut, quint8 capteurs);
+    void SetParametres(quint16 nbrePoints, quint16 frequence, const QString& unite, quint32 debut,
+                       quint8 capteurs);
     void SetGraine(quint32 graine) { m_generateur = clsGenerateur(graine); }
 
     // Carries out one command line (without its line end). Malformed or unknown

@@ -3,7 +3,8 @@
 #include <QDateTime>
 #include <cmath>
 
-namespace {
+namespace
+{
 constexpr double Pi = 3.14159265358979323846;
 constexpr qint64 PasMeteo = 7200; // s between two weather knots
 
@@ -31,8 +32,8 @@ double clsGenerateur::Hasard(int voie, qint64 n) const
 
 double clsGenerateur::Meteo(int voie, qint64 secondesEpoch) const
 {
-    const qint64 noeud = secondesEpoch >= 0 ? secondesEpoch / PasMeteo
-                                            : (secondesEpoch - PasMeteo + 1) / PasMeteo;
+    const qint64 noeud =
+        secondesEpoch >= 0 ? secondesEpoch / PasMeteo : (secondesEpoch - PasMeteo + 1) / PasMeteo;
     const double f = double(secondesEpoch - noeud * PasMeteo) / PasMeteo;
     const double poids = (1.0 - std::cos(Pi * f)) / 2.0;
     return Hasard(voie, noeud) * (1.0 - poids) + Hasard(voie, noeud + 1) * poids;
@@ -56,7 +57,7 @@ quint16 clsGenerateur::Temperature(qint64 secondesEpoch) const
 quint16 clsGenerateur::Humidite(qint64 secondesEpoch) const
 {
     // 52.5 % ± 11.0 against the temperature, ± 3.5 of weather, ± 0.6 of noise.
-    const double valeur = 525.0 - 110.0 * Journee(secondesEpoch) +
-                          35.0 * Meteo(1, secondesEpoch) + 6.0 * Hasard(3, secondesEpoch);
+    const double valeur = 525.0 - 110.0 * Journee(secondesEpoch) + 35.0 * Meteo(1, secondesEpoch) +
+                          6.0 * Hasard(3, secondesEpoch);
     return Borner(valeur, HumiMin, HumiMax);
 }

@@ -13,7 +13,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 bool Brut(int fd)
 {
     termios t;
@@ -27,7 +28,8 @@ bool Brut(int fd)
 
 QString Erreur(const char* quoi)
 {
-    return QStringLiteral("%1 : %2").arg(QLatin1String(quoi), QString::fromLocal8Bit(strerror(errno)));
+    return QStringLiteral("%1 : %2").arg(QLatin1String(quoi),
+                                         QString::fromLocal8Bit(strerror(errno)));
 }
 } // namespace
 
@@ -208,7 +210,8 @@ void clsPseudoTerminal::Pomper()
             }
             n = qMin(n, permis);
         }
-        const ssize_t ecrits = ::write(m_maitre, tete.Octets.constData() + tete.Position, size_t(n));
+        const ssize_t ecrits =
+            ::write(m_maitre, tete.Octets.constData() + tete.Position, size_t(n));
         if (ecrits < 0) {
             if (errno == EINTR)
                 continue;

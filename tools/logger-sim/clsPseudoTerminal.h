@@ -51,8 +51,7 @@ private slots:
     void SLOT_Ecrire();
 
 private:
-    struct Morceau
-    {
+    struct Morceau {
         QByteArray Octets;
         int Position = 0;
         int AttenteMs = 0;

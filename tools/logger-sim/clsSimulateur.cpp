@@ -12,7 +12,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 int tubeSignaux[2] = {-1, -1};
 
 void SurSignal(int)

@@ -125,10 +125,18 @@ void CPortSerie::SurErreur(QSerialPort::SerialPortError erreur)
     // When the device goes away (adapter unplugged, far end of a pseudo-terminal
     // closed) Qt reports ReadError in a busy loop with the port left open, and the
     // lock file keeps the port "busy": close at once and remember the loss.
-    if (erreur == QSerialPort::ReadError || erreur == QSerialPort::ResourceError) {
-        m_Perdu = true;
-        Fermer();
-    }
+    if (erreur != QSerialPort::ReadError && erreur != QSerialPort::ResourceError)
+        return;
+    m_Perdu = true;
+    if (!isOpen())
+        return;
+    // The last lines may already sit in the port's buffer: keep them for the
+    // receive handler, which runs once more to dispatch them.
+    Tampon.append(readAll());
+    disconnect(this, nullptr, this, nullptr);
+    close();
+    if (!EnCours)
+        QTimer::singleShot(0, this, &CPortSerie::SLOT_DataReady);
 }
 
 QString CPortSerie::CheminPeripherique() const
@@ -194,22 +202,35 @@ void CPortSerie::SLOT_DataReady()
         TraiterEvenements(DelaiStabilisation);
         if (!moi)
             return; // destroyed by a slot run during the settle
-        if (!isOpen())
-            break;
-        Tampon.append(readAll());
-        QByteArray brute;
-        while (Trames::CouperLigne(Tampon, &brute)) {
-            if (!brute.isEmpty())
-                TraiterLigne(Trames::TexteLigne(brute));
-            QCoreApplication::processEvents();
-            if (!moi)
-                return;
-        }
-        Trames::BornerTampon(Tampon);
+        if (isOpen())
+            Tampon.append(readAll());
+        if (!CouperTampon())
+            return;
+    }
+    // Lines saved from the port's buffer when the device went away (SurErreur).
+    if (!isOpen()) {
+        if (!CouperTampon())
+            return;
+        Tampon.clear();
     }
 
     EnCours = false;
     Verrou.unlock();
+}
+
+bool CPortSerie::CouperTampon()
+{
+    QPointer<CPortSerie> moi(this);
+    QByteArray brute;
+    while (Trames::CouperLigne(Tampon, &brute)) {
+        if (!brute.isEmpty())
+            TraiterLigne(Trames::TexteLigne(brute));
+        QCoreApplication::processEvents();
+        if (!moi)
+            return false;
+    }
+    Trames::BornerTampon(Tampon);
+    return true;
 }
 
 void CPortSerie::TraiterLigne(const QString& ligne)

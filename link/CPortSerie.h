@@ -64,6 +64,9 @@ private slots:
 
 private:
     void TraiterLigne(const QString& ligne);
+    // Cuts and dispatches the complete lines of Tampon; false if this object was
+    // destroyed by a slot meanwhile.
+    bool CouperTampon();
     void SurErreur(QSerialPort::SerialPortError erreur);
     // Sends a line and waits for a reply that passes the command's test.
     bool Executer(const QString& ligne, int timeout, Trames::Commande commande, QString* reponse);

@@ -229,7 +229,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(chemin));
         QTest::qWait(300);
         QVERIFY2(erreurs.count() >= 1 && erreurs.count() <= 3, qPrintable(QString::number(erreurs.count())));
-        QVERIFY(!m_port->Ouvrir());
         QVERIFY(!m_port->PortOccupe());
     }
 

@@ -20,7 +20,6 @@ private slots:
     void cleanup();
 
     void ecrireRelire();
-    void lignesDuFichierDePoints();
     void lireReference();
     void lireReferenceEnTeteSeul();
     void ecrireReproduitReference();
@@ -149,24 +148,6 @@ void TestFichiers::ecrireRelire()
     QCOMPARE(l.Temperature.Commentaire, s.Temperature.Commentaire);
     QCOMPARE(l.Humidite.Commentaire, s.Humidite.Commentaire);
     QCOMPARE(static_cast<uint>(l.Temps.Valeurs.last()), 4000050398u);
-}
-
-void TestFichiers::lignesDuFichierDePoints()
-{
-    clsSerie s;
-    s.NbrePoints = 0;
-    s.AjouterPoint(1459339509, 235, 512);
-    s.AjouterPoint(4294967295u, -400, 0);
-    QVERIFY(s.Ecrire(QStringLiteral("lignes"), Dossier()));
-    QCOMPARE(Lire(Dossier() + QStringLiteral("/lignes.txt")),
-             QByteArray("1459339509\t235\t512\n4294967295\t-400\t0\n"));
-
-    // Only the first count lines.
-    QVERIFY(s.EcrireDonnees(1, QStringLiteral("un"), Dossier()));
-    QCOMPARE(Lire(Dossier() + QStringLiteral("/un.txt")), QByteArray("1459339509\t235\t512\n"));
-    QVERIFY(s.EcrireDonnees(0, QStringLiteral("zero"), Dossier()));
-    QCOMPARE(Lire(Dossier() + QStringLiteral("/zero.txt")), QByteArray());
-    QVERIFY(!QFile::exists(Dossier() + QStringLiteral("/un.ail")));
 }
 
 void TestFichiers::lireReference()

@@ -14,8 +14,6 @@ private slots:
     void init();
     void reglagesDeTest();
     void premierDemarrage();
-    void paletteParDefaut_data();
-    void paletteParDefaut();
     void langue_data();
     void langue();
     void cheminDatas_data();
@@ -41,30 +39,13 @@ void TestReglages::premierDemarrage()
 {
     QCOMPARE(ClesReglages::LireLangue(), 0);
     QCOMPARE(ClesReglages::LireCheminDatas(), QDir::homePath());
-    for (int i = 0; i < ClesReglages::NbreCouleursPalette; ++i)
-        QCOMPARE(ClesReglages::LirePalette(i), ClesReglages::PaletteParDefaut(i));
+    // Default palette: red, blue, ... with red again at 10 and gray last.
+    QCOMPARE(ClesReglages::NbreCouleursPalette, 14);
+    QCOMPARE(ClesReglages::LirePalette(0), QColor(Qt::red));
+    QCOMPARE(ClesReglages::LirePalette(9), QColor(Qt::darkMagenta));
+    QCOMPARE(ClesReglages::LirePalette(10), QColor(Qt::red));
+    QCOMPARE(ClesReglages::LirePalette(13), QColor(Qt::gray));
     QVERIFY(QSettings().allKeys().isEmpty()); // reading writes nothing
-}
-
-void TestReglages::paletteParDefaut_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("cle");
-    QTest::addColumn<QColor>("couleur");
-    const Qt::GlobalColor couleurs[] = {Qt::red,      Qt::blue,        Qt::green,    Qt::cyan,
-                                        Qt::magenta,  Qt::darkRed,     Qt::darkBlue, Qt::darkGreen,
-                                        Qt::darkCyan, Qt::darkMagenta, Qt::red,      Qt::yellow,
-                                        Qt::black,    Qt::gray};
-    for (int i = 0; i < 14; ++i)
-        QTest::addRow("Palette%d", i)
-            << i << QStringLiteral("Palette%1").arg(i) << QColor(couleurs[i]);
-}
-
-void TestReglages::paletteParDefaut()
-{
-    QFETCH(int, position);
-    QTEST(ClesReglages::Palette(position), "cle");
-    QTEST(ClesReglages::PaletteParDefaut(position), "couleur");
 }
 
 void TestReglages::langue_data()
@@ -107,6 +88,7 @@ void TestReglages::cheminDatas()
 
 void TestReglages::palette()
 {
+    QCOMPARE(ClesReglages::Palette(13), QStringLiteral("Palette13"));
     ClesReglages::EcrirePalette(3, QColor(1, 2, 3));
     // Stored as the unsigned 32-bit QColor::rgb() value, alpha in the top byte.
     QCOMPARE(QSettings().value(QStringLiteral("Palette3")).toUInt(), 0xff010203u);

@@ -20,15 +20,26 @@ private slots:
     void codeModele();
     void texteDate_data();
     void texteDate();
-    void commentaireSurLesDeuxVoies();
-    void nbrePointsPresents_data();
-    void nbrePointsPresents();
 };
 
 namespace
 {
 
 const int Acquisition = std::numeric_limits<int>::min();
+
+void VerifierVoiesVides(const clsSerie& s)
+{
+    for (const TS_VOIE* v : {&s.Temps, &s.Temperature, &s.Humidite}) {
+        QVERIFY(v->Valeurs.isEmpty());
+        QCOMPARE(v->Moyenne, 0);
+        QCOMPARE(v->EcartType, 0);
+        QCOMPARE(v->Minimum, 0);
+        QCOMPARE(v->Maximum, 0);
+        QCOMPARE(v->Somme, 0.0);
+        QCOMPARE(v->SommeCarres, 0.0);
+        QCOMPARE(v->Commentaire, QString());
+    }
+}
 
 void VerifierNouvelleSerie(const clsSerie& s)
 {
@@ -46,16 +57,7 @@ void VerifierNouvelleSerie(const clsSerie& s)
     QCOMPARE(s.Infos.Mode, 1);
     QCOMPARE(s.Infos.DateDebut, 0u);
     QCOMPARE(s.Infos.Capteurs, 3);
-    for (const TS_VOIE* v : {&s.Temps, &s.Temperature, &s.Humidite}) {
-        QVERIFY(v->Valeurs.isEmpty());
-        QCOMPARE(v->Moyenne, 0);
-        QCOMPARE(v->EcartType, 0);
-        QCOMPARE(v->Minimum, 0);
-        QCOMPARE(v->Maximum, 0);
-        QCOMPARE(v->Somme, 0.0);
-        QCOMPARE(v->SommeCarres, 0.0);
-        QCOMPARE(v->Commentaire, QString());
-    }
+    VerifierVoiesVides(s);
 }
 
 } // namespace
@@ -180,16 +182,7 @@ void TestSerie::effacerVoie()
     s.AjouterPoint(2, 260, 310);
     s.setCommentaire(QStringLiteral("serre"));
     s.EffacerVoies();
-    for (const TS_VOIE* v : {&s.Temps, &s.Temperature, &s.Humidite}) {
-        QVERIFY(v->Valeurs.isEmpty());
-        QCOMPARE(v->Moyenne, 0);
-        QCOMPARE(v->EcartType, 0);
-        QCOMPARE(v->Minimum, 0);
-        QCOMPARE(v->Maximum, 0);
-        QCOMPARE(v->Somme, 0.0);
-        QCOMPARE(v->SommeCarres, 0.0);
-        QCOMPARE(v->Commentaire, QString());
-    }
+    VerifierVoiesVides(s);
     // The next acquisition starts from scratch.
     s.NbrePoints = 0;
     s.AjouterPoint(3, 100, 0);
@@ -243,49 +236,6 @@ void TestSerie::texteDate()
     QFETCH(QDateTime, local);
     QFETCH(int, style);
     QTEST(TexteDate(static_cast<uint>(local.toSecsSinceEpoch()), style), "texte");
-}
-
-void TestSerie::commentaireSurLesDeuxVoies()
-{
-    clsSerie s;
-    s.setCommentaire(QStringLiteral("Chambre froide n°2"));
-    QCOMPARE(s.Temperature.Commentaire, QStringLiteral("Chambre froide n°2"));
-    QCOMPARE(s.Humidite.Commentaire, QStringLiteral("Chambre froide n°2"));
-    QCOMPARE(s.Temps.Commentaire, QString());
-    QCOMPARE(s.Commentaire(), QStringLiteral("Chambre froide n°2"));
-}
-
-void TestSerie::nbrePointsPresents_data()
-{
-    QTest::addColumn<int>("nbrePoints");
-    QTest::addColumn<int>("temps");
-    QTest::addColumn<int>("temperature");
-    QTest::addColumn<int>("humidite");
-    QTest::addColumn<int>("presents");
-    QTest::newRow("complet") << 3 << 3 << 3 << 3 << 3;
-    QTest::newRow("fichier court") << 32000 << 4 << 4 << 4 << 4;
-    QTest::newRow("compte en retard") << 2 << 3 << 3 << 3 << 2;
-    QTest::newRow("compte négatif") << -5 << 3 << 3 << 3 << 0;
-    QTest::newRow("listes inégales") << 10 << 5 << 3 << 4 << 3;
-    QTest::newRow("vide") << 32000 << 0 << 0 << 0 << 0;
-}
-
-void TestSerie::nbrePointsPresents()
-{
-    QFETCH(int, nbrePoints);
-    QFETCH(int, temps);
-    QFETCH(int, temperature);
-    QFETCH(int, humidite);
-    clsSerie s;
-    s.NbrePoints = nbrePoints;
-    for (int i = 0; i < temps; ++i)
-        s.Temps.Ajouter(i);
-    for (int i = 0; i < temperature; ++i)
-        s.Temperature.Ajouter(i);
-    for (int i = 0; i < humidite; ++i)
-        s.Humidite.Ajouter(i);
-    QTEST(s.NbrePointsPresents(), "presents");
-    QCOMPARE(s.NbrePoints, nbrePoints);
 }
 
 VORSEN_DATA_TEST_MAIN(TestSerie)

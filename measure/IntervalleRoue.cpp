@@ -14,6 +14,9 @@ QwtInterval IntervalleRoue(double min, double max, double etendue, double planch
 
 void AppliquerRoue(QwtPlot* plot, int axe, double etendue, double plancher, double plafond)
 {
+    // axisInterval() lags behind setAxisScale() until the axes are updated,
+    // which only a replot does when auto-replot is off.
+    plot->updateAxes();
     const QwtInterval actuel = plot->axisInterval(axe);
     const QwtInterval nouveau =
         IntervalleRoue(actuel.minValue(), actuel.maxValue(), etendue, plancher, plafond);

@@ -1,0 +1,121 @@
+#ifndef FRMMESURE_H
+#define FRMMESURE_H
+
+#include "DAC.h"
+#include "ISelectionAppareil.h"
+#include "clsRefusPorts.h"
+
+#include <QList>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+class CPortSerie;
+class IFormatsDate;
+class QwtPlotCurve;
+class QwtPlotDirectPainter;
+class Zoomer;
+class clsSerie;
+class prmBoutonAppareil;
+
+namespace Ui {
+class frmMesure;
+}
+
+// The logger-facing view: finds the loggers plugged in (one button and one
+// recording each), shows the selected one, downloads its readings or follows it
+// in real time into the plot and the two tables, and watches every 500 ms for
+// loggers that come and go.
+class frmMesure : public QWidget, public ISelectionAppareil
+{
+    Q_OBJECT
+
+public:
+    // parent: the main window, which gives the language and the date formats
+    // (IFormatsDate). cheminDatas: its data folder, read and written in place.
+    frmMesure(QWidget* parent, QString* cheminDatas);
+    ~frmMesure() override;
+
+    // Scan at start-up; called once, right after construction.
+    void Rechercher();
+    // Follows a language change; called after the form has been retranslated.
+    void MajLangue(int langue);
+    // Retranslates the form (also done on every QEvent::LanguageChange).
+    void Retraduire();
+
+    // A device button was checked or unchecked; port is its identifier.
+    void Selectionner(bool checked, QString port) override;
+
+signals:
+    void SIGNAL_PerteConnexion();
+    void SIGNAL_StartPbar(QString message, int min, int max);
+    void SIGNAL_SetPbarValue(int newValeur);
+    void SIGNAL_StopPbar();
+    void SIGNAL_IncrPbar();
+
+public slots:
+    void SLOT_Data(word Valeur);
+    void SLOT_Data(word ValTemp, word ValHumi);
+    void SLOT_DownLoad(DAC::TS_PARAMETRES Params);
+    void SLOT_TimeOut();
+
+private slots:
+    void on_btnTelecharger_clicked();
+    void on_btnStop_clicked();
+    void SLOT_Zoomed();
+    void on_sliTemp_valueChanged(double newDelta);
+    void on_sliHumi_valueChanged(double newDelta);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend class tst_frmMesure;
+    friend class BancTelechargement;
+
+    bool Sonder(const QString& port);
+    void AfficherAppareil();
+    void Effacer();
+    void LibererPort();
+    void SupprimerBouton(const QString& port);
+    void RetirerSerie(clsSerie* serie);
+    clsSerie* SerieDuPort(const QString& port, Qt::CaseSensitivity casse) const;
+    void ViderEntete();
+    void NoterRefus(const QString& port, QSerialPort::SerialPortError erreur);
+    void AfficherRefus();
+
+    void ConstruireGraphe();
+    void MajTitresGraphe();
+    void PreparerAcquisition();
+    void MajEchelles();
+    void RemplirStatistiques();
+    void AjouterLigne(word ValTemp, word ValHumi);
+    // Sets an axis only when its interval changes (each change replots).
+    void DefinirEchelle(int axe, double min, double max);
+    void DefinirEchelleTemps(double min, double max);
+    QString FormatDateHeure() const;
+
+    Ui::frmMesure* ui;
+
+    IFormatsDate* m_pFormats; // the main window, none when the parent is another widget
+    QwtPlotDirectPainter* m_DirectPainter = nullptr;
+    QwtPlotCurve* m_CourbeTemp = nullptr;
+    QwtPlotCurve* m_CourbeHumi = nullptr;
+    Zoomer* m_Zoomer = nullptr;
+    int m_Langue = 0;
+    quint32 m_TempsCourant = 0; // s since 1970 UTC of the point being received
+    int m_NbreAttendus = 0;     // points the running download expects
+    QString* m_pCheminDatas;
+    CPortSerie* m_Port = nullptr;
+    QList<clsSerie*> m_lstSeries;
+    clsSerie* m_SerieCourante = nullptr;
+    DAC::TS_PARAMETRES m_Params;
+    QTimer m_Timer;
+    QList<prmBoutonAppareil*> m_lstBoutons;
+
+    bool m_Telechargement = false; // from "D" to the last expected point
+    int m_Occupe = 0;              // probes and commands waiting; a watch tick then skips
+    clsRefusPorts m_Refus;
+};
+
+#endif

@@ -1,0 +1,220 @@
+#include "CurveData.h"
+#include "EnvironnementGui.h"
+#include "Grandeurs.h"
+#include "HumiScaleDraw.h"
+#include "IntervalleRoue.h"
+#include "TempScaleDraw.h"
+#include "TimeDateScaleDraw.h"
+#include "Zoomer.h"
+
+#include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
+
+// 2023-07-01 23:30:00 UTC, already 2 July 01:30 in Paris (summer time).
+static const uint INSTANT = 1688254200u;
+
+static bool Paris()
+{
+    return qgetenv("TZ") == "Europe/Paris";
+}
+
+class tst_graphe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void texteSuivi_data()
+    {
+        QTest::addColumn<double>("temp");
+        QTest::addColumn<double>("humi");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("modeX");
+        QTest::addColumn<QString>("texte");
+        const QString valeurs = QStringLiteral("23.5 \u00B0C\n51.2 %\n");
+        QTest::newRow("point number") << 235.0 << 512.0 << 42.7 << 0 << valeurs + "#42";
+        QTest::newRow("first point") << 235.0 << 512.0 << 0.0 << 0 << valeurs + "#0";
+        QTest::newRow("time of day") << 235.0 << 512.0 << 3725.0 << 1 << valeurs + "01:02:05";
+        QTest::newRow("time of day, next day")
+            << 235.0 << 512.0 << 86400.0 + 59.0 << 1 << valeurs + "00:00:59";
+        QTest::newRow("time stamp") << 235.0 << 512.0 << double(INSTANT) + 0.9 << 2
+                                    << valeurs + (Paris() ? "01:30:00" : "23:30:00");
+        QTest::newRow("x < 0") << 235.0 << 512.0 << -0.5 << 2 << valeurs;
+        QTest::newRow("other mode") << 235.0 << 512.0 << 10.0 << 3 << valeurs;
+        QTest::newRow("below zero, rounded")
+            << -5.0 << 0.04 << -3.0 << 0 << QStringLiteral("-0.5 \u00B0C\n0.0 %\n");
+        QTest::newRow("bounds of the axes")
+            << -400.0 << 1000.0 << -1.0 << 0 << QStringLiteral("-40.0 \u00B0C\n100.0 %\n");
+    }
+    void texteSuivi()
+    {
+        QFETCH(double, temp);
+        QFETCH(double, humi);
+        QFETCH(double, x);
+        QFETCH(int, modeX);
+        QFETCH(QString, texte);
+        QCOMPARE(Zoomer::TexteSuivi(temp, humi, x, modeX), texte);
+    }
+
+    // The tracker reads temperature on the left axis and humidity on the right.
+    void suiviSurLeGraphe()
+    {
+        QwtPlot graphe;
+        graphe.enableAxis(QwtPlot::yRight);
+        graphe.setAxisScale(QwtPlot::yLeft, -400, 1000);
+        graphe.setAxisScale(QwtPlot::yRight, 0, 1000);
+        graphe.setAxisScale(QwtPlot::xBottom, 0, 100);
+        graphe.resize(600, 400);
+        graphe.replot();
+        Zoomer zoomer(graphe.canvas());
+        QCOMPARE(zoomer.m_ModeX, 2);
+        QCOMPARE(zoomer.trackerMode(), QwtPicker::AlwaysOn);
+        zoomer.m_ModeX = 0;
+
+        const QPoint pos(graphe.transform(QwtPlot::xBottom, 50.5),
+                         graphe.transform(QwtPlot::yLeft, 300));
+        const QStringList lignes = zoomer.trackerText(pos).text().split('\n');
+        QCOMPARE(lignes.size(), 3);
+        // One pixel is 1400 / canvas height tenths: well under 1 degree.
+        QVERIFY(lignes[0].endsWith(UniteTemp()));
+        QVERIFY(qAbs(lignes[0].chopped(UniteTemp().size()).toDouble() - 30.0) < 1.0);
+        // (300 + 400) / 1400 of the height: half of the humidity axis.
+        QVERIFY(lignes[1].endsWith(UniteHumi()));
+        QVERIFY(qAbs(lignes[1].chopped(UniteHumi().size()).toDouble() - 50.0) < 1.0);
+        QCOMPARE(lignes[2], QStringLiteral("#50"));
+    }
+
+    void etiquettes_data()
+    {
+        QTest::addColumn<bool>("temperature");
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("0 °C") << true << 0.0 << QStringLiteral("0 \u00B0C");
+        QTest::newRow("12.5 °C") << true << 125.0 << QStringLiteral("12.5 \u00B0C");
+        QTest::newRow("-40 °C") << true << -400.0 << QStringLiteral("-40 \u00B0C");
+        QTest::newRow("tick noise") << true << 200.00000000003 << QStringLiteral("20 \u00B0C");
+        QTest::newRow("55 %") << false << 550.0 << QStringLiteral("55 %");
+        QTest::newRow("100 %") << false << 1000.0 << QStringLiteral("100 %");
+        QTest::newRow("0.5 %") << false << 5.0 << QStringLiteral("0.5 %");
+    }
+    void etiquettes()
+    {
+        QFETCH(bool, temperature);
+        QFETCH(double, valeur);
+        QFETCH(QString, texte);
+        TempScaleDraw temp;
+        HumiScaleDraw humi;
+        const QwtScaleDraw& echelle = temperature ? static_cast<QwtScaleDraw&>(temp) : humi;
+        QCOMPARE(echelle.label(valeur).text(), texte);
+    }
+
+    void etiquettesDeTemps_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QString>("texte");
+        // The main window's date-time formats, French then English.
+        const QString fr = QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss");
+        const QString en = QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+        QTest::newRow("french") << fr << double(INSTANT)
+                                << (Paris() ? " 02/07/2023\n  01:30:00"
+                                            : " 01/07/2023\n  23:30:00");
+        QTest::newRow("english") << en << double(INSTANT)
+                                 << (Paris() ? " 07/02/2023\n 1:30:00 AM"
+                                             : " 07/01/2023\n 11:30:00 PM");
+        QTest::newRow("fraction truncated") << QStringLiteral("hh:mm:ss") << double(INSTANT) + 0.99
+                                            << (Paris() ? "01:30:00" : "23:30:00");
+        QTest::newRow("epoch") << QStringLiteral("yyyy-MM-dd hh:mm") << 0.0
+                               << (Paris() ? "1970-01-01 01:00" : "1970-01-01 00:00");
+    }
+    void etiquettesDeTemps()
+    {
+        QFETCH(QString, format);
+        QFETCH(double, valeur);
+        QFETCH(QString, texte);
+        QCOMPARE(TimeDateScaleDraw(format).label(valeur).text(), texte);
+    }
+
+    void roue_data()
+    {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("etendue");
+        QTest::addColumn<double>("plancher");
+        QTest::addColumn<double>("plafond");
+        QTest::addColumn<double>("nouveauMin");
+        QTest::addColumn<double>("nouveauMax");
+        QTest::newRow("centre kept")
+            << 100.0 << 400.0 << 200.0 << TEMP_PLANCHER << TEMP_PLAFOND << 150.0 << 350.0;
+        QTest::newRow("held by the floor")
+            << -400.0 << -300.0 << 300.0 << TEMP_PLANCHER << TEMP_PLAFOND << -400.0 << -100.0;
+        QTest::newRow("held by the ceiling")
+            << 900.0 << 1000.0 << 300.0 << TEMP_PLANCHER << TEMP_PLAFOND << 700.0 << 1000.0;
+        QTest::newRow("humidity floor")
+            << 0.0 << 100.0 << 400.0 << HUMI_PLANCHER << HUMI_PLAFOND << 0.0 << 400.0;
+        QTest::newRow("whole temperature range")
+            << 0.0 << 10.0 << 1400.0 << TEMP_PLANCHER << TEMP_PLAFOND << -400.0 << 1000.0;
+        QTest::newRow("narrowed") << 0.0 << 1000.0 << 10.0 << HUMI_PLANCHER << HUMI_PLAFOND << 495.0
+                                  << 505.0;
+        QTest::newRow("half tenths")
+            << 0.0 << 15.0 << 10.0 << HUMI_PLANCHER << HUMI_PLAFOND << 2.5 << 12.5;
+    }
+    void roue()
+    {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(double, etendue);
+        QFETCH(double, plancher);
+        QFETCH(double, plafond);
+        QFETCH(double, nouveauMin);
+        QFETCH(double, nouveauMax);
+        const QwtInterval intervalle = IntervalleRoue(min, max, etendue, plancher, plafond);
+        QCOMPARE(intervalle.minValue(), nouveauMin);
+        QCOMPARE(intervalle.maxValue(), nouveauMax);
+    }
+
+    // Without auto-replot, as a plot that is not shown yet.
+    void roueSurLeGraphe()
+    {
+        QwtPlot graphe;
+        const auto intervalle = [&graphe](int axe) {
+            graphe.updateAxes();
+            return graphe.axisInterval(axe);
+        };
+        graphe.enableAxis(QwtPlot::yRight);
+        graphe.setAxisScale(QwtPlot::yLeft, 100, 400);
+        graphe.setAxisScale(QwtPlot::yRight, 0, 100);
+        AppliquerRoue(&graphe, QwtPlot::yLeft, 200, TEMP_PLANCHER, TEMP_PLAFOND);
+        QCOMPARE(intervalle(QwtPlot::yLeft).minValue(), 150.0);
+        QCOMPARE(intervalle(QwtPlot::yLeft).maxValue(), 350.0);
+        QCOMPARE(intervalle(QwtPlot::yRight).maxValue(), 100.0);
+        AppliquerRoue(&graphe, QwtPlot::yRight, 400, HUMI_PLANCHER, HUMI_PLAFOND);
+        QCOMPARE(intervalle(QwtPlot::yRight).minValue(), 0.0);
+        QCOMPARE(intervalle(QwtPlot::yRight).maxValue(), 400.0);
+    }
+
+    void rectangleDesPoints()
+    {
+        CurveData donnees;
+        QVERIFY(donnees.boundingRect().width() < 0);
+        donnees.append(QPointF(1, 5));
+        donnees.append(QPointF(3, -2));
+        donnees.append(QPointF(2, 10));
+        QCOMPARE(donnees.size(), size_t(3));
+        QCOMPARE(donnees.sample(1), QPointF(3, -2));
+        QCOMPARE(donnees.boundingRect(), QRectF(1, -2, 2, 12));
+
+        // A point appended after a first computation still counts.
+        donnees.append(QPointF(10, 20));
+        QCOMPARE(donnees.boundingRect(), QRectF(1, -2, 9, 22));
+
+        donnees.clear();
+        QCOMPARE(donnees.size(), size_t(0));
+        QVERIFY(donnees.boundingRect().width() < 0);
+
+        donnees.append(QPointF(4, 7));
+        QCOMPARE(donnees.boundingRect(), QRectF(4, 7, 0, 0));
+    }
+};
+
+VORSEN_GUI_TEST_MAIN(tst_graphe)
+#include "tst_graphe.moc"

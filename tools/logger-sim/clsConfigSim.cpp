@@ -44,7 +44,10 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
         "Crée le pseudo-terminal, fait le lien symbolique CHEMIN vers son esclave, écrit\n"
         "CHEMIN seul sur la première ligne de la sortie standard, puis répond aux commandes\n"
         "I, M, D, J, S, A, C et Q (38400 bauds 8N1, réponses terminées par CR). SIGTERM ou\n"
-        "SIGINT : supprime le lien et quitte avec le code 0."));
+        "SIGINT : supprime le lien et quitte avec le code 0.\n"
+        "Commandes acceptées terminées par CR, LF ou CR LF ; une commande inconnue ou mal\n"
+        "formée reste sans réponse. S avec le mode 2 (temps réel) envoie une ligne de\n"
+        "données par période jusqu'à Q ; D envoie l'en-tête \"m ...\" puis les mesures."));
     p.addHelpOption();
     const QCommandLineOption lien(
         QStringLiteral("link"),

@@ -459,6 +459,7 @@ void TestFichiers::sauvegardeImpossible_data()
     QTest::newRow("dossier qui est un fichier") << "fichier";
     QTest::newRow("nom plus long que NAME_MAX") << "long";
     QTest::newRow("fichier de points qui est un dossier") << "points";
+    QTest::newRow("en-tête qui est un dossier") << "entete";
     QTest::newRow("dossier inexistant") << "inexistant";
 }
 
@@ -486,6 +487,8 @@ void TestFichiers::sauvegardeImpossible()
         nom = QString(300, QLatin1Char('n'));
     } else if (cas == QLatin1String("points")) {
         QVERIFY(QDir().mkpath(dossier + QStringLiteral("/essai.txt")));
+    } else if (cas == QLatin1String("entete")) {
+        QVERIFY(QDir().mkpath(dossier + QStringLiteral("/essai.ail")));
     }
 
     QVERIFY(!s.Sauvegarder(nom, dossier));
@@ -495,8 +498,12 @@ void TestFichiers::sauvegardeImpossible()
     QCOMPARE(s.NomAuto, nomAuto);
     QCOMPARE(Lire(autoTxt), sauvegardeAuto);
     QVERIFY(QFile::exists(autoAil));
-    // Nothing half-written is left behind.
-    QVERIFY(!QFile::exists(dossier + QLatin1Char('/') + nom + QStringLiteral(".ail")));
+    // Nothing half-written is left behind: no header without its points, and
+    // no points without their header.
+    if (cas != QLatin1String("entete"))
+        QVERIFY(!QFile::exists(dossier + QLatin1Char('/') + nom + QStringLiteral(".ail")));
+    if (cas != QLatin1String("points"))
+        QVERIFY(!QFile::exists(dossier + QLatin1Char('/') + nom + QStringLiteral(".txt")));
     if (cas == QLatin1String("inexistant"))
         QVERIFY(!QFile::exists(dossier));
 

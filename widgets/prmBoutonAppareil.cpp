@@ -5,7 +5,7 @@
 prmBoutonAppareil::prmBoutonAppareil(ISelectionAppareil* createur, QWidget* parent,
                                      const QString& identifiant, const QString& texte,
                                      const QString& icone)
-    : QToolButton(parent), m_Identifiant(identifiant), m_Texte(texte), m_pCreateur(createur)
+    : QToolButton(parent), m_Identifiant(identifiant), m_pCreateur(createur)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setMinimumHeight(35);

@@ -18,14 +18,13 @@ public:
                       const QString& texte, const QString& icone);
 
     QString Identifiant() const { return m_Identifiant; }
-    QString Texte() const { return m_Texte; }
+    // The caption is the button's text().
 
 public slots:
     void slot_Clicked(bool checked);
 
 private:
     QString m_Identifiant;
-    QString m_Texte;
     ISelectionAppareil* m_pCreateur;
 };
 

@@ -9,7 +9,8 @@ class QPushButton;
 class prmLabelCouleur;
 
 // A table written cell by cell. Every Set... grows the table first, so that
-// rows and columns can be written in any order.
+// rows and columns can be written in any order. Texts are centred (horizontally
+// and vertically) unless told otherwise.
 class prmTableWidget : public QTableWidget
 {
     Q_OBJECT
@@ -18,8 +19,10 @@ public:
     explicit prmTableWidget(QWidget* parent = nullptr);
 
     void SetWidget(int lig, int col, QWidget* widget);
+    // Creates the cell's item or rewrites its text; sets alignment and tooltip.
     void SetItem(int lig, int col, const QString& texte, const QString& tooltip = QString(),
                  Qt::Alignment alignement = Qt::AlignCenter);
+    // Same as SetItem.
     void SetTexte(int lig, int col, const QString& texte, const QString& tooltip = QString(),
                   Qt::Alignment alignement = Qt::AlignCenter);
     void SetEntier(int lig, int col, int valeur, const QString& tooltip = QString());

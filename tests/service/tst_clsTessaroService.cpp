@@ -96,7 +96,6 @@ void tst_clsTessaroService::initTestCase()
     QVERIFY(m_Serveur.Demarrer());
 
     clsParam& param = clsParam::Instance();
-    param.DelaiRequete = 500;
     param.LancerDetache = [](const QString& programme, const QStringList& arguments) {
         g_Programme = programme;
         g_Arguments = arguments;
@@ -128,6 +127,8 @@ void tst_clsTessaroService::init()
     param.Commun()->sync();
     QSettings().clear();
     param.setAujourdhui(QDate(2026, 3, 10));
+    // Generous for a busy machine; the case of a silent server shortens it.
+    param.DelaiRequete = 10000;
     g_Programme.clear();
     g_Arguments.clear();
     g_CodeSortie = -1;
@@ -234,6 +235,7 @@ void tst_clsTessaroService::verificationExplicite()
         rep.Corps = "<html>erreur</html>";
     } else if (cas == "muet") {
         rep.Muet = true;
+        param.DelaiRequete = 300;
     } else if (cas == "refus") {
         // A port that was free a moment ago and is closed again.
         QTcpServer ferme;

@@ -22,6 +22,9 @@ diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& 
     , m_Port(port)
     , m_Params(params)
 {
+    // The mode radios and the panel's three boxes sit in the same group box;
+    // left to auto-exclusivity alone they would exclude one another (it looks at
+    // every descendant of the parent), hence their two button groups in the form.
     ui->setupUi(this);
     ui->fraProgramme->hide();
 

@@ -1,0 +1,67 @@
+// Renders each programming dialog at its default size, with the application
+// style sheet, into PNG files, to look at them as a user would:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_dialogs <folder> [en]
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTranslator>
+
+#include "diaAlarmes.h"
+#include "diaNewID.h"
+#include "diaParam.h"
+#include "ressources.h"
+
+namespace {
+void Photo(QWidget* w, const QString& fichier)
+{
+    w->show();
+    QApplication::processEvents();
+    w->grab().save(fichier);
+    w->hide();
+}
+
+template <typename T>
+T* Enfant(QWidget* w, const char* nom)
+{
+    return w->findChild<T*>(QLatin1String(nom));
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    initRessources();
+    const QStringList args = app.arguments();
+    const QString dossier = args.value(1, QStringLiteral("."));
+    const QString langue = args.value(2, QStringLiteral("fr"));
+    QDir().mkpath(dossier);
+
+    QTranslator traducteur;
+    if (traducteur.load(QStringLiteral(":/i18n/Vorsen_Logger_") + langue))
+        app.installTranslator(&traducteur);
+    QFile qss(QStringLiteral(":/Style.qss"));
+    if (qss.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(qss.readAll()));
+
+    const QString base = dossier + QStringLiteral("/") + langue + QStringLiteral("_");
+    DAC::TS_PARAMETRES p;
+    p.Frequence = 60;
+    p.Unite = QStringLiteral("M");
+    p.Capteurs = 3;
+    diaParam param(nullptr, nullptr, p);
+    Photo(&param, base + QStringLiteral("diaParam.png"));
+    Enfant<QAbstractButton>(&param, "radModeProgram")->click();
+    Photo(&param, base + QStringLiteral("diaParam_programmable.png"));
+
+    diaAlarmes alarmes(nullptr, nullptr, true);
+    Photo(&alarmes, base + QStringLiteral("diaAlarmes.png"));
+    alarmes.Preparer(nullptr, false);
+    Photo(&alarmes, base + QStringLiteral("diaAlarmes_71246.png"));
+
+    diaNewID id(nullptr, nullptr, QStringLiteral("VORSEN_01"), true);
+    Photo(&id, base + QStringLiteral("diaNewID.png"));
+    id.Preparer(nullptr, false, QStringLiteral("VORSEN_01"));
+    Photo(&id, base + QStringLiteral("diaNewID_71246.png"));
+    return 0;
+}

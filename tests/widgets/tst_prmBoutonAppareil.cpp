@@ -48,22 +48,6 @@ private slots:
         QVERIFY(boutons[2]->isChecked());
         QCOMPARE(fenetre.m_Appels, QList<Appel>());
     }
-
-    void apparence()
-    {
-        Createur fenetre;
-        prmBoutonAppareil bouton(&fenetre, &fenetre, QStringLiteral("ttyUSB0"),
-                                 QStringLiteral("SALLE 1"), QStringLiteral(":/Images/71246.png"));
-        QCOMPARE(bouton.parentWidget(), &fenetre);
-        QCOMPARE(bouton.Identifiant(), QStringLiteral("ttyUSB0"));
-        QCOMPARE(bouton.text(), QStringLiteral("SALLE 1"));
-        QCOMPARE(bouton.minimumHeight(), 35);
-        QCOMPARE(bouton.maximumHeight(), 35);
-        QVERIFY(!bouton.icon().isNull());
-        QCOMPARE(bouton.iconSize(), QSize(32, 32));
-        QVERIFY(bouton.isCheckable() && bouton.autoExclusive());
-        QCOMPARE(bouton.layoutDirection(), Qt::RightToLeft);
-    }
 };
 
 VORSEN_GUI_TEST_MAIN(tst_prmBoutonAppareil)

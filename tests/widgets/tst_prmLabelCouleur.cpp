@@ -42,19 +42,6 @@ class tst_prmLabelCouleur : public QObject
     Q_OBJECT
 
 private slots:
-    void construction()
-    {
-        QColor couleur(224, 30, 46);
-        prmLabelCouleur pastille(&couleur, nullptr, QStringLiteral("margin: 5px;"), false);
-        QCOMPARE(pastille.size(), QSize(30, 30));
-        QCOMPARE(pastille.minimumSize(), QSize(30, 30));
-        QCOMPARE(pastille.maximumSize(), QSize(30, 30));
-        QCOMPARE(pastille.text(), QString());
-        QCOMPARE(pastille.styleSheet(),
-                 QStringLiteral("prmLabelCouleur {background-color: rgb(224,30,46);margin: 5px;} "
-                                "QToolTip {background-color: white;}"));
-    }
-
     void clic_data()
     {
         QTest::addColumn<bool>("modifiable");

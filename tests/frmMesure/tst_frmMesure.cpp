@@ -1,0 +1,725 @@
+// The measurement window against simulated loggers, through the real serial
+// port: loggers found at start-up, chosen, downloaded, followed in real time,
+// unplugged and plugged in while it watches.
+#include "CPortSerie.h"
+#include "ClesReglages.h"
+#include "CurveData.h"
+#include "IFormatsDate.h"
+#include "IntervalleMesures.h"
+#include "Simulateur.h"
+#include "clsSerie.h"
+#include "frmMesure.h"
+#include "prmBoutonAppareil.h"
+#include "prmTableWidget.h"
+#include "ressources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_wheel.h>
+
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+// Generous waits: the machine is shared and slow.
+constexpr int Attente = 20000;
+
+// The main window as the view sees it: language and date formats.
+class Hote : public QWidget, public IFormatsDate
+{
+public:
+    explicit Hote(enm_LANGUE langue) : m_Langue(langue)
+    {
+        resize(903, 540);
+        new QHBoxLayout(this);
+    }
+    enm_LANGUE Langue() const override { return m_Langue; }
+    QString FormatDate() const override
+    {
+        return m_Langue == FRANCAIS ? " dd/MM/yyyy" : " MM/dd/yyyy";
+    }
+    QString FormatDateHeure() const override
+    {
+        return m_Langue == FRANCAIS ? " dd/MM/yyyy\n  hh:mm:ss" : " MM/dd/yyyy\n h:mm:ss AP";
+    }
+    QString FormatHeure() const override { return m_Langue == FRANCAIS ? "hh:mm:ss" : "h:mm:ss AP"; }
+
+    enm_LANGUE m_Langue;
+};
+
+// Answers message boxes as a user would, from a repeating timer (a modal box
+// blocks in its own loop), and logs "title|text" of each.
+class Repondeur : public QObject
+{
+public:
+    explicit Repondeur(QMessageBox::StandardButton reponse) : m_Reponse(reponse)
+    {
+        connect(&m_Timer, &QTimer::timeout, this, [this] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite || !boite->isVisible())
+                return;
+            Vus << boite->windowTitle() + QLatin1Char('|') + boite->text();
+            QAbstractButton* bouton = boite->button(m_Reponse);
+            if (!bouton)
+                bouton = boite->button(QMessageBox::Ok);
+            if (bouton)
+                bouton->click();
+        });
+        m_Timer.start(50);
+    }
+    QStringList Vus;
+
+private:
+    QMessageBox::StandardButton m_Reponse;
+    QTimer m_Timer;
+};
+
+QString Dossier(const QString& chemin)
+{
+    return QDir::homePath() + QStringLiteral("/Vorsen_Logger") + chemin;
+}
+
+int LignesFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    return f.readAll().count('\n');
+}
+
+} // namespace
+
+class tst_frmMesure : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Hote> m_Hote;
+    frmMesure* m_Fenetre = nullptr;
+    QString m_CheminDatas;
+    QList<Simulateur*> m_Sims;
+
+    // The window's widgets, by object name.
+    template <class T>
+    T* Objet(const char* nom) const
+    {
+        T* objet = m_Fenetre->findChild<T*>(QLatin1String(nom));
+        if (!objet)
+            qFatal("no %s in the window", nom);
+        return objet;
+    }
+    QToolButton* Bouton(const char* nom) const { return Objet<QToolButton>(nom); }
+    QLabel* Etiquette(const char* nom) const { return Objet<QLabel>(nom); }
+    prmTableWidget* Table(const char* nom) const { return Objet<prmTableWidget>(nom); }
+    QToolBox* Pages() const { return Objet<QToolBox>("tbxActions"); }
+    QWidget* Page(const char* nom) const { return Objet<QWidget>(nom); }
+    bool PageActive(const char* nom) const { return Pages()->isItemEnabled(Pages()->indexOf(Page(nom))); }
+    QwtPlot* Graphe() const { return Objet<QwtPlot>("m_qPlot"); }
+
+    // A simulated logger, reachable through the window's port list.
+    Simulateur* Brancher(const QStringList& options)
+    {
+        auto* sim = new Simulateur(this);
+        if (!sim->Demarrer(options)) {
+            qWarning("%s", qPrintable(sim->Erreur()));
+            delete sim;
+            return nullptr;
+        }
+        CPortSerie::AjouterPortsManuels({sim->Lien()});
+        m_Sims << sim;
+        return sim;
+    }
+
+    void Ouvrir(enm_LANGUE langue = FRANCAIS)
+    {
+        m_Hote.reset(new Hote(langue));
+        m_Fenetre = new frmMesure(m_Hote.get(), &m_CheminDatas);
+        m_Hote->layout()->addWidget(m_Fenetre);
+        m_Hote->show();
+        m_Fenetre->Rechercher();
+    }
+
+    QList<prmBoutonAppareil*> Boutons() const { return m_Fenetre->m_lstBoutons; }
+
+    int Compter(const Simulateur* sim, const QString& ligne) const
+    {
+        return sim->LignesRecues().count(ligne);
+    }
+
+    // The backup files of the window's recordings.
+    QStringList Sauvegardes(const char* extension) const
+    {
+        return QDir(Dossier(QString()))
+            .entryList({QStringLiteral("*") + QLatin1String(extension)}, QDir::Files, QDir::Name);
+    }
+
+    // Downloads the selected logger and waits for its last point.
+    bool Telecharger()
+    {
+        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
+        return fin.wait(Attente) || fin.count() > 0;
+    }
+
+    // What the programming flow does for real time: the logger takes mode 2, the
+    // window reads its parameters back and prepares the recording.
+    bool ProgrammerTempsReel(quint16 frequence)
+    {
+        CPortSerie* port = m_Fenetre->m_Port;
+        DAC::TS_PARAMETRES params;
+        params.NbrePoints = 2000;
+        params.Frequence = frequence;
+        params.Unite = QStringLiteral("M");
+        params.DateDebut = 2; // start code: real time
+        params.Capteurs = 3;
+        if (!port->SetParametres(params) || !port->LireParametres(&m_Fenetre->m_Params))
+            return false;
+        clsSerie* s = m_Fenetre->m_SerieCourante;
+        s->Infos.Frequence = m_Fenetre->m_Params.Frequence;
+        s->Infos.Capteurs = m_Fenetre->m_Params.Capteurs;
+        s->Infos.DateDebut = m_Fenetre->m_Params.DateDebut;
+        s->Infos.Mode = 2;
+        Bouton("btnTelecharger")->hide();
+        m_Fenetre->PreparerAcquisition();
+        Bouton("btnStop")->show();
+        return true;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme()));
+        initRessources();
+    }
+
+    void init()
+    {
+        QDir(Dossier(QString())).removeRecursively();
+        m_CheminDatas = QDir::homePath();
+        CPortSerie::ViderPortsManuels();
+    }
+
+    void cleanup()
+    {
+        delete m_Fenetre;
+        m_Fenetre = nullptr;
+        m_Hote.reset();
+        qDeleteAll(m_Sims);
+        m_Sims.clear();
+        CPortSerie::ViderPortsManuels();
+        // Ports released with deleteLater.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void unAppareilChoisiSansClic()
+    {
+        Simulateur* sim = Brancher({"--id", "LOG1", "--points", "200", "--sensors", "3"});
+        QVERIFY(sim);
+        Ouvrir();
+        QCOMPARE(Boutons().size(), 1);
+        QVERIFY(Boutons().first()->isChecked());
+        QCOMPARE(Boutons().first()->text(), QStringLiteral("LOG1"));
+        QVERIFY(m_Fenetre->m_Port && m_Fenetre->m_Port->isOpen());
+        QTRY_COMPARE_WITH_TIMEOUT(sim->LignesRecues(), (QStringList{"I", "M", "Q"}), Attente);
+        QCOMPARE(Pages()->currentWidget(), Page("pgAcquisition"));
+        QVERIFY(PageActive("pgProg"));
+        QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("LOG1"));
+        // 200 readings of two sensors: 100 points.
+        QCOMPARE(Etiquette("lblPoint")->text(), QStringLiteral("100"));
+        QCOMPARE(Etiquette("lblCapteur")->text(), QStringLiteral("(Temperature et humidite)"));
+        QCOMPARE(Etiquette("lblPeriode")->text(), QStringLiteral("60"));
+        QVERIFY(Bouton("btnTelecharger")->isEnabled());
+        QVERIFY(!Bouton("btnSave")->isEnabled());
+        QVERIFY(Bouton("btnStop")->isHidden());
+    }
+
+    void deuxAppareilsAuChoix()
+    {
+        Simulateur* a = Brancher({"--id", "AAA"});
+        Simulateur* b = Brancher({"--id", "BBB"});
+        QVERIFY(a && b);
+        Ouvrir();
+        QCOMPARE(Boutons().size(), 2);
+        QVERIFY(!Boutons().at(0)->isChecked() && !Boutons().at(1)->isChecked());
+        QVERIFY(!m_Fenetre->m_SerieCourante);
+        QVERIFY(!m_Fenetre->m_Port);
+        QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
+        QVERIFY(!PageActive("pgProg"));
+
+        prmBoutonAppareil* boutonB = Boutons().at(1);
+        QCOMPARE(boutonB->text(), QStringLiteral("BBB"));
+        QTest::mouseClick(boutonB, Qt::LeftButton);
+        QVERIFY(boutonB->isChecked());
+        QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("BBB"));
+        QCOMPARE(Pages()->currentWidget(), Page("pgAcquisition"));
+        QTRY_COMPARE_WITH_TIMEOUT(Compter(b, "Q"), 1, Attente);
+        QCOMPARE(Compter(a, "Q"), 0);
+
+        // Clicking the selected logger again keeps its port as it is.
+        CPortSerie* port = m_Fenetre->m_Port;
+        QTest::mouseClick(boutonB, Qt::LeftButton);
+        QVERIFY(boutonB->isChecked());
+        QCOMPARE(m_Fenetre->m_Port, port);
+        QVERIFY(port->isOpen());
+
+        // The other logger: the first port is released, the display cleared.
+        QTest::mouseClick(Boutons().at(0), Qt::LeftButton);
+        QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("AAA"));
+        QTRY_COMPARE_WITH_TIMEOUT(Compter(a, "Q"), 1, Attente);
+        QCOMPARE(Compter(b, "Q"), 1);
+        QVERIFY(!boutonB->isChecked());
+    }
+
+    void telechargement_data()
+    {
+        QTest::addColumn<int>("capteurs");
+        QTest::addColumn<int>("lectures");
+        QTest::addColumn<int>("modeAvant");
+        QTest::addColumn<int>("points");
+        QTest::newRow("two sensors, 200 readings") << 3 << 200 << 1 << 100;
+        QTest::newRow("stored real time becomes 1") << 3 << 130 << 2 << 65;
+        QTest::newRow("temperature only") << 1 << 51 << 1 << 51;
+        QTest::newRow("humidity only") << 2 << 49 << 3 << 49;
+    }
+    void telechargement()
+    {
+        QFETCH(int, capteurs);
+        QFETCH(int, lectures);
+        QFETCH(int, modeAvant);
+        QFETCH(int, points);
+        const QDateTime debut(QDate(2026, 1, 10), QTime(8, 0));
+        const uint frequence = 30;
+        Simulateur* sim = Brancher({"--id", "DL1", "--points", QString::number(lectures), "--sensors",
+                                    QString::number(capteurs), "--period", QString::number(frequence),
+                                    "--start", debut.toString(Qt::ISODate)});
+        QVERIFY(sim);
+        Ouvrir(FRANCAIS);
+        QVERIFY(m_Fenetre->m_SerieCourante);
+        clsSerie* s = m_Fenetre->m_SerieCourante;
+        s->Infos.Mode = modeAvant;
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+
+        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
+        QSignalSpy valeurs(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
+        QVERIFY(Telecharger());
+        QCOMPARE(sim->LignesRecues().last(), QStringLiteral("D"));
+
+        // Progress: started once for the expected count, one value per point.
+        QCOMPARE(depart.count(), 1);
+        QCOMPARE(depart.first().at(0).toString(), QStringLiteral("Telechargement en cours"));
+        QCOMPARE(depart.first().at(1).toInt(), 0);
+        QCOMPARE(depart.first().at(2).toInt(), points);
+        QCOMPARE(valeurs.count(), points);
+        QCOMPARE(valeurs.last().at(0).toInt(), points);
+        QCOMPARE(m_Fenetre->m_NbreAttendus, points);
+        QCOMPARE(Etiquette("lblPoint")->text(), QString::number(points));
+
+        // The recording: stamps from the start, one period apart.
+        QCOMPARE(s->NbrePoints, points);
+        QCOMPARE(s->Infos.Mode, modeAvant == 2 ? 1 : modeAvant);
+        QCOMPARE(s->Infos.Capteurs, capteurs);
+        const uint t0 = uint(debut.toSecsSinceEpoch());
+        QCOMPARE(s->Infos.DateDebut, t0);
+        QCOMPARE(s->Temps.Valeurs.size(), points);
+        for (int i = 0; i < points; ++i)
+            QCOMPARE(uint(s->Temps.Valeurs.at(i)), t0 + uint(i) * frequence);
+        const QList<int>& absents = capteurs == 1 ? s->Humidite.Valeurs : s->Temperature.Valeurs;
+        if (capteurs != 3)
+            QCOMPARE(absents.count(0), points);
+        const QList<int>& mesures = capteurs == 2 ? s->Humidite.Valeurs : s->Temperature.Valeurs;
+        QVERIFY(mesures.count(0) < points);
+
+        // Table, statistics and curves.
+        prmTableWidget* tab = Table("tabData");
+        QCOMPARE(tab->rowCount(), points);
+        QCOMPARE(tab->item(0, 0)->text(), QStringLiteral("1"));
+        QCOMPARE(tab->item(points - 1, 0)->text(), QString::number(points));
+        QCOMPARE(tab->item(0, 1)->text(), debut.toString("dd/MM/yyyy"));
+        QCOMPARE(tab->item(1, 2)->text(), debut.addSecs(frequence).toString("hh:mm:ss"));
+        QCOMPARE(tab->item(points - 1, 3)->text(),
+                 QString::number(s->Temperature.Valeurs.last() / 10.0, 'f', 1) + QString::fromUtf8(" °C"));
+        QCOMPARE(tab->item(points - 1, 4)->text(),
+                 QString::number(s->Humidite.Valeurs.last() / 10.0, 'f', 1) + " %");
+        QCOMPARE(Table("tabStat")->item(0, 0)->text(), QString::number(points));
+        QCOMPARE(Table("tabStat")->item(3, 0)->text(),
+                 QString::number(s->Temperature.Minimum / 10.0, 'f', 1) + QString::fromUtf8(" °C"));
+        QCOMPARE(Table("tabStat")->item(5, 1)->text(),
+                 QString::number((s->Humidite.Maximum - s->Humidite.Minimum) / 10.0, 'f', 1) + " %");
+        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), points);
+        QCOMPARE(int(m_Fenetre->m_CourbeHumi->dataSize()), points);
+        QCOMPARE(m_Fenetre->m_CourbeTemp->sample(points - 1),
+                 QPointF(t0 + (points - 1) * frequence, s->Temperature.Valeurs.last()));
+
+        // The time axis ends on the last point; the value axes hold every reading.
+        const QwtInterval x = Graphe()->axisInterval(QwtPlot::xBottom);
+        QCOMPARE(x.minValue(), double(t0));
+        QCOMPARE(x.maxValue(), double(t0 + (points - 1) * frequence));
+        const QwtInterval gauche = Graphe()->axisInterval(QwtPlot::yLeft);
+        QVERIFY(gauche.minValue() <= s->Temperature.Minimum);
+        QVERIFY(gauche.maxValue() >= s->Temperature.Maximum);
+        const QwtInterval droite = Graphe()->axisInterval(QwtPlot::yRight);
+        QVERIFY(droite.minValue() <= s->Humidite.Minimum);
+        QVERIFY(droite.maxValue() >= s->Humidite.Maximum);
+
+        // End of the download: backup written, saving possible, download again.
+        QVERIFY(Bouton("btnSave")->isEnabled());
+        QVERIFY(Bouton("btnTelecharger")->isEnabled());
+        QVERIFY(!m_Fenetre->m_Telechargement);
+        const QStringList sauvegardes = Sauvegardes(".ail");
+        QCOMPARE(sauvegardes.size(), 1);
+        QVERIFY(sauvegardes.first().startsWith(QStringLiteral("DL1_")));
+        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), points);
+        QSettings entete(Dossier("/") + s->NomAuto + ".ail", QSettings::IniFormat);
+        QCOMPARE(entete.value("Mode").toInt(), modeAvant == 2 ? 1 : modeAvant);
+        QCOMPARE(entete.value("NbrePoints").toInt(), points);
+    }
+
+    void telechargerDeNouveau()
+    {
+        Simulateur* sim = Brancher({"--id", "DL2", "--points", "60", "--sensors", "3"});
+        QVERIFY(sim);
+        Ouvrir();
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        QVERIFY(Telecharger());
+        QVERIFY(Telecharger());
+        // A second download replaces the first: no point twice, one backup file.
+        QCOMPARE(m_Fenetre->m_SerieCourante->NbrePoints, 30);
+        QCOMPARE(Table("tabData")->rowCount(), 30);
+        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), 30);
+        QCOMPARE(Sauvegardes(".ail").size(), 1);
+    }
+
+    void uneValeurParLigne_data()
+    {
+        QTest::addColumn<int>("capteurs");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<int>("humidite");
+        QTest::newRow("temperature") << 1 << 1 << 235 << 0;
+        QTest::newRow("humidity") << 2 << 1 << 0 << 235;
+        QTest::newRow("both: ignored") << 3 << 0 << -1 << -1;
+        QTest::newRow("no sensor: ignored") << 0 << 0 << -1 << -1;
+    }
+    void uneValeurParLigne()
+    {
+        QFETCH(int, capteurs);
+        QFETCH(int, points);
+        QFETCH(int, temperature);
+        QFETCH(int, humidite);
+        QVERIFY(Brancher({"--id", "UN"}));
+        Ouvrir();
+        clsSerie* s = m_Fenetre->m_SerieCourante;
+        QVERIFY(s);
+        m_Fenetre->PreparerAcquisition();
+        m_Fenetre->m_NbreAttendus = 100;
+        s->Infos.Capteurs = capteurs;
+        m_Fenetre->SLOT_Data(word(235));
+        QCOMPARE(s->NbrePoints, points);
+        QCOMPARE(Table("tabData")->rowCount(), points);
+        if (points) {
+            QCOMPARE(s->Temperature.Valeurs, QList<int>{temperature});
+            QCOMPARE(s->Humidite.Valeurs, QList<int>{humidite});
+        }
+    }
+
+    // Every 50 points of a download, and at its end, the value axes follow the
+    // readings with an eighth of their range on each side; the span wheels
+    // cannot go below 1.0, so a flat recording gets a 1.0-wide axis.
+    void axesDeValeurs_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<double>("bas");
+        QTest::addColumn<double>("haut");
+        QTest::addColumn<double>("roue");
+        QTest::newRow("18.0 to 26.0") << 180 << 260 << 170.0 << 270.0 << 100.0;
+        QTest::newRow("flat 20.0: wheel minimum") << 200 << 200 << 195.0 << 205.0 << 10.0;
+        QTest::newRow("below -40.0 kept at the floor") << -420 << -380 << -400.0 << -350.0 << 50.0;
+    }
+    void axesDeValeurs()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(double, bas);
+        QFETCH(double, haut);
+        QFETCH(double, roue);
+        QVERIFY(Brancher({"--id", "AX"}));
+        Ouvrir();
+        clsSerie* s = m_Fenetre->m_SerieCourante;
+        s->Temperature.Minimum = minimum;
+        s->Temperature.Maximum = maximum;
+        s->Humidite.Minimum = 400;
+        s->Humidite.Maximum = 560;
+        m_Fenetre->MajEchelles();
+        const QwtInterval gauche = Graphe()->axisInterval(QwtPlot::yLeft);
+        QCOMPARE(gauche.minValue(), bas);
+        QCOMPARE(gauche.maxValue(), haut);
+        QCOMPARE(Objet<QwtWheel>("sliTemp")->value(), roue);
+        const QwtInterval droite = Graphe()->axisInterval(QwtPlot::yRight);
+        QCOMPARE(droite.minValue(), 380.0);
+        QCOMPARE(droite.maxValue(), 580.0);
+        QCOMPARE(Objet<QwtWheel>("sliHumi")->value(), 200.0);
+    }
+
+    void tempsReel()
+    {
+        // One reading every 10 s of logger time, 0.1 s of wall time.
+        Simulateur* sim = Brancher({"--id", "RT1", "--points", "0", "--time-scale", "0.01"});
+        QVERIFY(sim);
+        Ouvrir();
+        QTRY_COMPARE_WITH_TIMEOUT(Compter(sim, "Q"), 1, Attente);
+        QSignalSpy pbar(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
+        QVERIFY(ProgrammerTempsReel(10));
+        clsSerie* s = m_Fenetre->m_SerieCourante;
+        const uint avant = uint(QDateTime::currentSecsSinceEpoch());
+        QVERIFY(Bouton("btnTelecharger")->isHidden());
+        QVERIFY(!Bouton("btnStop")->isHidden());
+
+        QTRY_VERIFY_WITH_TIMEOUT(s->NbrePoints >= 22, Attente);
+        const uint apres = uint(QDateTime::currentSecsSinceEpoch());
+        // Each point carries its arrival time.
+        const QList<int> temps = s->Temps.Valeurs;
+        for (int i = 0; i < temps.size(); ++i) {
+            QVERIFY(uint(temps.at(i)) >= avant && uint(temps.at(i)) <= apres);
+            if (i > 0)
+                QVERIFY(temps.at(i) >= temps.at(i - 1));
+        }
+        QCOMPARE(Etiquette("lblPoint")->text().toInt(), s->NbrePoints);
+        // The time axis and the backup move with points 1, 21, 41...
+        const double fin = Graphe()->axisInterval(QwtPlot::xBottom).maxValue();
+        const int dernierPas = ((s->NbrePoints - 1) / 20) * 20; // index of point 21, 41...
+        QCOMPARE(fin, double(uint(temps.at(dernierPas)) + 20 * 10));
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom).minValue(), double(s->Infos.DateDebut));
+        QVERIFY(!s->NomAuto.isEmpty());
+        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt") % 20, 1);
+        // No progress bar in real time.
+        QVERIFY(!Bouton("btnSave")->isEnabled());
+
+        // Stop: the logger gets "Q", the window shows "Télécharger" again and backs up.
+        QTest::mouseClick(Bouton("btnStop"), Qt::LeftButton);
+        QCOMPARE(sim->LignesRecues().last(), QStringLiteral("Q"));
+        QVERIFY(!Bouton("btnTelecharger")->isHidden());
+        QVERIFY(Bouton("btnStop")->isHidden());
+        QVERIFY(Bouton("btnSave")->isEnabled());
+        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), s->NbrePoints);
+        QCOMPARE(pbar.count(), 0);
+        // The stream is no longer connected.
+        QVERIFY(!QObject::disconnect(m_Fenetre->m_Port, qOverload<word, word>(&CPortSerie::DAC_Datas),
+                                     m_Fenetre, qOverload<word, word>(&frmMesure::SLOT_Data)));
+    }
+
+    // The selected logger unplugged after a complete download: its points are
+    // not saved, so the user is asked; No clears them.
+    void perteAvecPointsNonSauves()
+    {
+        // I, M, Q, then the header and 50 lines; one more reply and it is gone.
+        Simulateur* sim = Brancher({"--id", "LOST", "--points", "100", "--unplug-after", "55"});
+        QVERIFY(sim);
+        Ouvrir();
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        QVERIFY(Telecharger());
+        QVERIFY(Bouton("btnSave")->isEnabled());
+        QSignalSpy perte(m_Fenetre, &frmMesure::SIGNAL_PerteConnexion);
+        Repondeur repondeur(QMessageBox::No);
+        m_Fenetre->m_Port->QuitOnLine(); // the 55th line
+
+        QTRY_COMPARE_WITH_TIMEOUT(perte.count(), 1, Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
+        QCOMPARE(repondeur.Vus.first(), QStringLiteral("LOST|Perte de connexion avec l'appareil\n"
+                                                       "Voulez-vous sauvegarder vos donnees ?"));
+        QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
+        QVERIFY(!m_Fenetre->m_SerieCourante);
+        QVERIFY(!m_Fenetre->m_Port);
+        QVERIFY(m_Fenetre->m_lstSeries.isEmpty());
+        QCOMPARE(Table("tabData")->rowCount(), 0);
+        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), 0);
+        QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
+        QVERIFY(!Bouton("btnSave")->isEnabled());
+        QVERIFY(!Bouton("btnTelecharger")->isEnabled());
+        QVERIFY(!PageActive("pgProg"));
+        QVERIFY(Etiquette("lblID")->text().isEmpty());
+        QVERIFY(Etiquette("lblPoint")->text().isEmpty());
+        // The automatic backup keeps the points.
+        QCOMPARE(Sauvegardes(".txt").size(), 1);
+    }
+
+    // Without unsaved points the user is only warned, and the points stay.
+    void perteSansQuestion_data()
+    {
+        QTest::addColumn<bool>("interrompu");
+        QTest::newRow("saved recording") << false;
+        QTest::newRow("download cut short") << true;
+    }
+    void perteSansQuestion()
+    {
+        QFETCH(bool, interrompu);
+        // Cut after 30 data lines, paced so that the first ones are shown before the
+        // loss; or after the download and one more reply.
+        QStringList options{"--id", "WARN", "--points", "100", "--unplug-after", interrompu ? "34" : "55"};
+        if (interrompu)
+            options << "--paced";
+        Simulateur* sim = Brancher(options);
+        QVERIFY(sim);
+        Ouvrir();
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        QSignalSpy perte(m_Fenetre, &frmMesure::SIGNAL_PerteConnexion);
+        QSignalSpy finPbar(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        Repondeur repondeur(QMessageBox::Yes);
+        if (interrompu) {
+            QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
+        } else {
+            QVERIFY(Telecharger());
+            // As the save would: every point saved.
+            m_Fenetre->m_SerieCourante->NbrePointsSauves = m_Fenetre->m_SerieCourante->NbrePoints;
+            finPbar.clear();
+            m_Fenetre->m_Port->QuitOnLine();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(perte.count(), 1, Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
+        QCOMPARE(repondeur.Vus.first(), QStringLiteral("WARN|Perte de connexion avec l'appareil"));
+        QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
+        QVERIFY(!m_Fenetre->m_SerieCourante);
+        const int lignes = Table("tabData")->rowCount();
+        QVERIFY(lignes > 0);
+        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), lignes);
+        if (interrompu) {
+            QVERIFY(lignes < 50);
+            QCOMPARE(finPbar.count(), 1); // the progress bar goes with the logger
+        } else {
+            QCOMPARE(lignes, 50);
+            QCOMPARE(finPbar.count(), 0);
+        }
+        QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
+    }
+
+    void departsEtArrivees()
+    {
+        Simulateur* a = Brancher({"--id", "AAA"});
+        Simulateur* b = Brancher({"--id", "BBB"});
+        QVERIFY(a && b);
+        Ouvrir();
+        QCOMPARE(Boutons().size(), 2);
+        Repondeur repondeur(QMessageBox::Ok);
+
+        // A logger that is not selected vanishes silently at the next tick; the
+        // only one left is then selected.
+        QVERIFY(b->Arreter());
+        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 1, Attente);
+        QCOMPARE(Boutons().first()->text(), QStringLiteral("AAA"));
+        QTRY_VERIFY_WITH_TIMEOUT(Boutons().first()->isChecked(), Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(Compter(a, "Q"), 1, Attente);
+        QCOMPARE(m_Fenetre->m_SerieCourante->Infos.ID, QStringLiteral("AAA"));
+
+        // One plugged in gets its button; the selection stays.
+        Simulateur* c = Brancher({"--id", "CCC", "--model", "71246"});
+        QVERIFY(c);
+        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 2, Attente);
+        QCOMPARE(Boutons().at(1)->text(), QStringLiteral("CCC"));
+        QVERIFY(!Boutons().at(1)->isChecked());
+        QCOMPARE(m_Fenetre->m_SerieCourante->Infos.ID, QStringLiteral("AAA"));
+        QCOMPARE(m_Fenetre->m_lstSeries.last()->Infos.Appareil, 3);
+        // The spacer stays below the buttons.
+        auto* lay = Objet<QVBoxLayout>("layAppareil");
+        QVERIFY(lay->itemAt(lay->count() - 1)->spacerItem());
+        QVERIFY(repondeur.Vus.isEmpty());
+    }
+
+    // A port another program holds: the user is told once, until the port is
+    // free (the logger then gets its button) or gone.
+    void portOccupe_data()
+    {
+        QTest::addColumn<bool>("libere");
+        QTest::newRow("released") << true;
+        QTest::newRow("unplugged") << false;
+    }
+    void portOccupe()
+    {
+        QFETCH(bool, libere);
+        Simulateur* sim = Brancher({"--id", "BUSY"});
+        QVERIFY(sim);
+        QSerialPort autre(sim->Lien());
+        QVERIFY(autre.open(QIODevice::ReadWrite));
+        // Closed at once when the simulator goes (Qt would report the loss in a busy loop).
+        connect(&autre, &QSerialPort::errorOccurred, &autre, [&autre](QSerialPort::SerialPortError e) {
+            if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError)
+                autre.close();
+        });
+        Ouvrir();
+        QVERIFY(Boutons().isEmpty());
+        QVERIFY(!Etiquette("lblAccesPort")->isHidden());
+        QCOMPARE(Etiquette("lblAccesPort")->text(),
+                 QStringLiteral("Le port %1 est utilise par un autre programme.").arg(sim->Lien()));
+        if (libere) {
+            autre.close();
+            QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 1, Attente);
+        } else {
+            QVERIFY(sim->Arreter());
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(Etiquette("lblAccesPort")->isHidden(), Attente);
+        QVERIFY(Etiquette("lblAccesPort")->text().isEmpty());
+    }
+
+    // A device node this user may not open. Root opens anything: skipped then.
+    void permissionRefusee()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root bypasses the permissions of device nodes");
+        Simulateur* sim = Brancher({"--id", "DENY"});
+        QVERIFY(sim);
+        const QString noeud = QFileInfo(sim->Lien()).canonicalFilePath();
+        QVERIFY(::chmod(QFile::encodeName(noeud).constData(), 0) == 0);
+        Ouvrir();
+        QVERIFY(Boutons().isEmpty());
+        QCOMPARE(Etiquette("lblAccesPort")->text(),
+                 QStringLiteral("Acces refuse au port %1. Ajoutez votre utilisateur au groupe %2 "
+                                "puis ouvrez une nouvelle session.")
+                     .arg(sim->Lien(), QFileInfo(noeud).group()));
+        QVERIFY(sim->Arreter());
+        QTRY_VERIFY_WITH_TIMEOUT(Etiquette("lblAccesPort")->isHidden(), Attente);
+    }
+
+    void destructionEcritLeDossier()
+    {
+        Ouvrir();
+        m_CheminDatas = QStringLiteral("/tmp/donnees-mesure");
+        delete m_Fenetre;
+        m_Fenetre = nullptr;
+        QCOMPARE(ClesReglages::LireCheminDatas(), QStringLiteral("/tmp/donnees-mesure"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Settings, backups (home folder) and files of this run stay in temporary places.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir maison;
+    qputenv("HOME", QFile::encodeName(maison.path()));
+    QApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Vorsen"));
+    app.setApplicationName(QStringLiteral("Vorsen_Logger_tst_frmMesure"));
+    tst_frmMesure tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "tst_frmMesure.moc"

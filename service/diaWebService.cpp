@@ -73,12 +73,19 @@ int diaWebService::Executer()
 void diaWebService::done(int r)
 {
     m_Termine = true;
-    m_timAffichage.stop();
-    m_timAnimation.stop();
-    m_timDelai.stop();
+    ArreterMinuteries();
     QDialog::done(r);
     if (m_Boucle)
         m_Boucle->quit();
+}
+
+void diaWebService::ArreterMinuteries()
+{
+    // Also the delayed showing: shown later, the dialog would cover a message box
+    // that is already waiting for the user.
+    m_timAffichage.stop();
+    m_timAnimation.stop();
+    m_timDelai.stop();
 }
 
 void diaWebService::reject()
@@ -146,8 +153,7 @@ void diaWebService::httpFinished()
         return;
     m_Reponse = nullptr;
     reponse->deleteLater();
-    m_timDelai.stop();
-    m_timAnimation.stop();
+    ArreterMinuteries();
 
     if (m_TropGrand) {
         // Untrusted and oversized: no newer version, nothing to tell the user.
@@ -276,6 +282,7 @@ void diaWebService::EchecTelechargement(const QString& titre, const QString& tex
     if (m_EchecSignale)
         return;
     m_EchecSignale = true;
+    ArreterMinuteries();
     // Released before the message box: its loop may deliver the end of the download.
     LibererFichier(true);
     if (critique)

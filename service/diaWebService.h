@@ -54,6 +54,7 @@ private slots:
 private:
     QNetworkReply* Get(const QUrl& url);
     int Executer();
+    void ArreterMinuteries();
     void EchecTelechargement(const QString& titre, const QString& texte, bool critique);
     void LibererFichier(bool supprimer);
 

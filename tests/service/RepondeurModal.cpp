@@ -19,16 +19,17 @@ void RepondeurModal::Regarder()
     if (!modal || !modal->isVisible())
         return;
 
-    if (auto* boite = qobject_cast<QMessageBox*>(modal)) {
-        if (boite->property("vu").toBool())
-            return;
-        boite->setProperty("vu", true);
-        Vus << boite->windowTitle() + "|" + boite->text();
-        QAbstractButton* bouton = boite->defaultButton();
-        if (!bouton && !boite->buttons().isEmpty())
-            bouton = boite->buttons().first();
-        if (bouton)
-            bouton->click();
+    // A message box is answered once it has been visible LectureMs. One that
+    // another modal window covers cannot be answered by a user: it is logged as
+    // such, and answered all the same so that the test ends.
+    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+        auto* boite = qobject_cast<QMessageBox*>(fenetre);
+        if (!boite || !boite->isVisible())
+            continue;
+        if (!m_Premiere.isValid())
+            m_Premiere.start();
+        if (m_Premiere.elapsed() >= LectureMs)
+            Repondre(boite, boite == modal ? QString() : QStringLiteral("couverte|"));
         return;
     }
 
@@ -46,4 +47,15 @@ void RepondeurModal::Regarder()
         if (auto* bouton = modal->findChild<QPushButton*>(nom))
             bouton->click();
     }
+}
+
+void RepondeurModal::Repondre(QMessageBox* boite, const QString& prefixe)
+{
+    m_Premiere.invalidate();
+    Vus << prefixe + boite->windowTitle() + "|" + boite->text();
+    QAbstractButton* bouton = boite->defaultButton();
+    if (!bouton && !boite->buttons().isEmpty())
+        bouton = boite->buttons().first();
+    if (bouton)
+        bouton->click();
 }

@@ -1,6 +1,7 @@
 #include "ServeurHttp.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace
 {
@@ -65,6 +66,14 @@ void ServeurHttp::Lire(QTcpSocket* socket)
     const Reponse rep = m_Reponses.value(chemin);
     if (rep.Muet)
         return;
+    if (rep.Retard > 0)
+        QTimer::singleShot(rep.Retard, socket, [this, socket, rep] { Repondre(socket, rep); });
+    else
+        Repondre(socket, rep);
+}
+
+void ServeurHttp::Repondre(QTcpSocket* socket, const Reponse& rep)
+{
     QByteArray texte = "HTTP/1.1 " + QByteArray::number(rep.Statut) + " Statut\r\n";
     texte += "Content-Length: " + QByteArray::number(rep.Corps.size()) + "\r\n";
     texte += "Connection: close\r\n" + rep.Entetes + "\r\n";

@@ -22,6 +22,7 @@ public:
         QByteArray Entetes;  // extra header lines, each ending in "\r\n"
         bool Muet = false;   // never answers
         int CoupeApres = -1; // closes after this many body bytes (announcing all)
+        int Retard = 0;      // ms before answering
     };
 
     explicit ServeurHttp(QObject* parent = nullptr);
@@ -37,6 +38,7 @@ public:
 private:
     void Connexion();
     void Lire(QTcpSocket* socket);
+    void Repondre(QTcpSocket* socket, const Reponse& reponse);
 
     QTcpServer m_Serveur;
     QMap<QString, Reponse> m_Reponses;

@@ -203,6 +203,9 @@ void tst_clsTessaroService::verificationExplicite_data()
     QTest::newRow("pas de version plus récente") << "1.3" << QStringList{aucune};
     QTest::newRow("erreur HTTP") << "404" << QStringList{"HTTP|Erreur ", aucune};
     QTest::newRow("erreur du serveur") << "500" << QStringList{"HTTP|Erreur ", aucune};
+    // The error box is still open when the dialog's showing time (100 ms) comes.
+    QTest::newRow("erreur après 60 ms, lue en 150 ms")
+        << "lente" << QStringList{"HTTP|Erreur ", aucune};
     QTest::newRow("pas de réponse: délai dépassé")
         << "muet" << QStringList{"HTTP|La requête n'a pas abouti", aucune};
     QTest::newRow("connexion refusée") << "refus" << QStringList{"HTTP|Erreur ", aucune};
@@ -233,6 +236,10 @@ void tst_clsTessaroService::verificationExplicite()
     } else if (cas == "404" || cas == "500") {
         rep.Statut = cas.toInt();
         rep.Corps = "<html>erreur</html>";
+    } else if (cas == "lente") {
+        rep.Statut = 404;
+        rep.Retard = 60;
+        m_Repondeur->LectureMs = 150;
     } else if (cas == "muet") {
         rep.Muet = true;
         param.DelaiRequete = 300;

@@ -266,7 +266,13 @@ void diaWebService::downloadFinished()
                             tr("Impossible de creer le fichier d'installation."), false);
         return;
     }
-    if (m_Fichier->size() < TAILLE_MIN_PATCH) {
+    // A connection cut short can end without an error: the announced length says
+    // whether the installer arrived whole (unknown when the body came compressed).
+    const QVariant annoncee = reponse->header(QNetworkRequest::ContentLengthHeader);
+    const bool compresse = !reponse->rawHeader("Content-Encoding").isEmpty();
+    const bool tronque =
+        annoncee.isValid() && !compresse && m_Fichier->size() != annoncee.toLongLong();
+    if (tronque || m_Fichier->size() < TAILLE_MIN_PATCH) {
         EchecTelechargement(tr("Chargement de la mise a jour"),
                             tr("Impossible de telecharger la mise a jour.\n"
                                "Veuillez nous contacter."),

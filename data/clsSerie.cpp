@@ -1,13 +1,16 @@
 #include "clsSerie.h"
 
 #include "FichierPoints.h"
+#include "clsExcel.h"
 #include "clsSettings.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <cmath>
 #include <limits>
@@ -56,6 +59,17 @@ int CodeModele(const QString& modele)
     if (modele == QLatin1String("71246"))
         return 3;
     return 0;
+}
+
+QString IdentifiantFichier(const QString& id)
+{
+    QString nom;
+    for (const uint c : id.toUcs4()) {
+        const bool permis = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                            (c >= '0' && c <= '9') || c == '_' || c == '-';
+        nom += permis ? QChar(c) : QLatin1Char('_');
+    }
+    return nom;
 }
 
 QString TexteDate(uint time, int style)
@@ -287,8 +301,8 @@ bool clsSerie::SauvegardeAuto(const QString& folder)
             CheminAuto += QLatin1Char('/') + SousDossierAuto;
     }
     if (NomAuto.isEmpty())
-        NomAuto =
-            Infos.ID + QLatin1Char('_') + m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+        NomAuto = IdentifiantFichier(Infos.ID) + QLatin1Char('_') +
+                  m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
     return Ecrire(NomAuto, CheminAuto);
 }
 
@@ -399,4 +413,25 @@ bool clsSerie::MajCommentaire(int voie)
                             Humidite.Commentaire);
     entete.sync();
     return entete.status() != QSettings::AccessError;
+}
+
+bool clsSerie::ExportExcel(int dateStyle)
+{
+    clsExcel excel;
+    connect(&excel, &clsExcel::XLS_Progress, this, &clsSerie::XLS_Progress);
+    // Only the points held: a short points file may leave NbrePoints above them.
+    const int n = NbrePointsPresents();
+    return excel.Exporter(Chemin + QLatin1Char('/') + Nom, dateStyle, Temps.Valeurs.mid(0, n),
+                          Temperature.Valeurs.mid(0, n), Humidite.Valeurs.mid(0, n));
+}
+
+bool clsSerie::OuvrirExcel()
+{
+    QString chemin = Chemin + QLatin1Char('/') + Nom + QStringLiteral(".xls");
+    if (!QFileInfo(chemin).isFile()) {
+        chemin += QLatin1Char('x');
+        if (!QFileInfo(chemin).isFile())
+            return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
 }

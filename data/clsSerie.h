@@ -13,6 +13,11 @@ class QSaveFile;
 // "71240" -> 1, "71240VX" (any case) -> 2, "71246" -> 3, anything else 0.
 int CodeModele(const QString& modele);
 
+// The logger identifier as it may stand in a file name: every character outside
+// A-Z, a-z, 0-9, "_" and "-" becomes "_". The identifier comes from the device:
+// a "/" or ".." must not take the automatic backup out of its folder.
+QString IdentifiantFichier(const QString& id);
+
 // Time stamp (s since 1970-01-01 00:00 UTC) as local date and time text.
 // Style 0 (English) "MM/dd/yyyy h:mm:ss AP", style 1 (French) "dd/MM/yyyy hh:mm:ss",
 // any other style Qt's default textual format. Callers that show date and time in
@@ -98,7 +103,13 @@ public:
     // test sets another one.
     void setHorloge(std::function<QDateTime()> horloge);
 
-    // ExportExcel(int dateStyle) and OuvrirExcel() come with the spreadsheet export.
+    // Spreadsheet export of the points to Chemin/Nom.xlsx, dates in the style of
+    // TexteDate(); progress relayed through XLS_Progress (1, then 2 to n + 1).
+    // False when the workbook could not be written.
+    bool ExportExcel(int dateStyle);
+    // Hands Chemin/Nom.xls, or else Chemin/Nom.xlsx, to the desktop's handler.
+    // False when neither exists or the handler refuses it.
+    bool OuvrirExcel();
 
     TS_INFOS Infos;
     TS_VOIE Temps;

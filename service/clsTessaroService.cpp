@@ -179,7 +179,7 @@ bool clsTessaroService::TelechargerPatch(const QString& dossierDonnees)
     const QString fichier = dossierDonnees + QStringLiteral("/Patch.exe");
     diaWebService dia;
     dia.setStyleSheet(param.StyleSheet);
-    if (!dia.Telecharger(url, fichier, param.NomApplication))
+    if (!dia.Telecharger(url, fichier, param.NomApplication, param.DelaiRequete))
         return false;
 
     // The installer travels over plain HTTP: when the service publishes its

@@ -180,7 +180,7 @@ void diaWebService::httpFinished()
 }
 
 bool diaWebService::Telecharger(const QUrl& url, const QString& cheminFichier,
-                                const QString& nomApplication)
+                                const QString& nomApplication, int delaiMs)
 {
     ui->lblMessage->setText(nomApplication.toUpper() + "\n" + tr("Chargement de la mise a jour"));
     ui->pBar->setTextVisible(true);
@@ -188,6 +188,7 @@ bool diaWebService::Telecharger(const QUrl& url, const QString& cheminFichier,
     ui->pBar->setValue(0);
     m_Termine = false;
     m_EchecSignale = false;
+    m_DelaiEcoule = false;
 
     QFile::remove(cheminFichier);
     m_Fichier = std::make_unique<QFile>(cheminFichier);
@@ -203,6 +204,9 @@ bool diaWebService::Telecharger(const QUrl& url, const QString& cheminFichier,
     connect(m_Reponse, &QNetworkReply::downloadProgress, this, &diaWebService::downloadProgress);
     connect(m_Reponse, &QNetworkReply::finished, this, &diaWebService::downloadFinished);
     connect(m_Reponse, &QNetworkReply::errorOccurred, this, &diaWebService::downloadError);
+    // No cancel button: a server that stops sending must not hold the user forever.
+    m_DelaiTelechargement = delaiMs;
+    m_timDelai.start(delaiMs);
 
     return Executer() == QDialog::Accepted;
 }
@@ -222,6 +226,8 @@ void diaWebService::downloadReadyRead()
 
 void diaWebService::downloadProgress(qint64 recus, qint64 total)
 {
+    if (m_timDelai.isActive())
+        m_timDelai.start(m_DelaiTelechargement);
     if (total > 0) {
         ui->pBar->setMaximum(VersInt(total));
         ui->pBar->setValue(VersInt(qMin(recus, total)));
@@ -230,6 +236,10 @@ void diaWebService::downloadProgress(qint64 recus, qint64 total)
 
 void diaWebService::downloadError(QNetworkReply::NetworkError code)
 {
+    if (m_DelaiEcoule) {
+        EchecTelechargement(tr("HTTP"), tr("La requete n'a pas abouti"), false);
+        return;
+    }
     const QString texte = m_Reponse ? m_Reponse->errorString() : QString();
     EchecTelechargement(tr("erreur"), tr("Erreur %1 : %2").arg(code).arg(texte), true);
 }

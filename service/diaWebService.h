@@ -31,9 +31,11 @@ public:
     // an HTTP error, no answer within delaiMs, or a body over the size limit.
     bool Interroger(const QUrl& url, int delaiMs, QByteArray& corps);
 
-    // GET of url into the file cheminFichier (replaced); true when at least
-    // 5000 bytes arrived. A refused file is deleted.
-    bool Telecharger(const QUrl& url, const QString& cheminFichier, const QString& nomApplication);
+    // GET of url into the file cheminFichier (replaced); true when the whole file,
+    // at least 5000 bytes, arrived. Fails when nothing arrives for delaiMs. A
+    // refused file is deleted.
+    bool Telecharger(const QUrl& url, const QString& cheminFichier, const QString& nomApplication,
+                     int delaiMs);
 
     void done(int r) override;
     void reject() override;
@@ -62,7 +64,8 @@ private:
     QNetworkAccessManager m_Reseau;
     QNetworkReply* m_Reponse = nullptr;
     QTimer m_timAnimation; // 100 ms steps of the waiting animation
-    QTimer m_timDelai;     // time-out of the query
+    QTimer m_timDelai;     // time-out of the query; of a silence during the download; of a silence
+                           // during the download
     QTimer m_timAffichage; // shows the dialog once the exchange lasts 100 ms
     QEventLoop* m_Boucle = nullptr;
     bool m_Termine = false;
@@ -71,6 +74,7 @@ private:
     bool m_DelaiEcoule = false;
     bool m_TropGrand = false;
 
+    int m_DelaiTelechargement = 0;    // ms
     std::unique_ptr<QFile> m_Fichier; // null once released
     bool m_EchecSignale = false;      // the download failure has been reported
 };

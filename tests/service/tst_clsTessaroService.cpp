@@ -362,6 +362,8 @@ void tst_clsTessaroService::installation_data()
     // connection comes first: once either way.
     QTest::newRow("connexion coupée en cours: une seule erreur")
         << "coupe" << 80000 << QStringList{""} << false;
+    QTest::newRow("serveur muet pendant le chargement")
+        << "muet" << 80000 << QStringList{"HTTP|La requête n'a pas abouti"} << false;
     QTest::newRow("installer plus tard") << "plusTard" << 5000 << QStringList() << false;
 }
 
@@ -385,6 +387,10 @@ void tst_clsTessaroService::installation()
     telechargement.Corps = patch;
     if (cas == "coupe")
         telechargement.CoupeApres = taille / 2;
+    if (cas == "muet") {
+        telechargement.Muet = true;
+        clsParam::Instance().DelaiRequete = 300;
+    }
     if (cas != "absent")
         m_Serveur.Definir(QStringLiteral("/patch/setup.exe"), telechargement);
     m_Repondeur->Installer = cas != "plusTard";

@@ -64,8 +64,7 @@ private:
     QNetworkAccessManager m_Reseau;
     QNetworkReply* m_Reponse = nullptr;
     QTimer m_timAnimation; // 100 ms steps of the waiting animation
-    QTimer m_timDelai;     // time-out of the query; of a silence during the download; of a silence
-                           // during the download
+    QTimer m_timDelai;     // query time-out; longest silence of a download
     QTimer m_timAffichage; // shows the dialog once the exchange lasts 100 ms
     QEventLoop* m_Boucle = nullptr;
     bool m_Termine = false;

@@ -2,10 +2,11 @@
 
 #include <QtGlobal>
 
-namespace {
-constexpr qint64 PointsMin = 1000;  // the logger records whole thousands
+namespace
+{
+constexpr qint64 PointsMin = 1000; // the logger records whole thousands
 constexpr qint64 PointsMax = 32000;
-}
+} // namespace
 
 TS_PROGRAMME CalculProgramme(TS_PROGRAMME p, enm_AJUSTE ajuste, int nCapteurs, int periodeMax)
 {

@@ -4,11 +4,10 @@
 
 // The three tied quantities of a programmable-start recording:
 // end = start + points per sensor × period.
-struct TS_PROGRAMME
-{
+struct TS_PROGRAMME {
     QDateTime Debut;
     QDateTime Fin;
-    int Periode = 1;  // sampling period, s
+    int Periode = 1;   // sampling period, s
     int Milliers = 32; // readings of all sensors together, thousands (1 to 32)
 };
 

@@ -6,7 +6,8 @@
 
 #include "CPortSerie.h"
 
-namespace {
+namespace
+{
 // Threshold in tenths, truncated toward zero. The spin boxes hold one decimal
 // from -40.0 to 100.0, and every such value times 10 is a whole double.
 qint16 Dixiemes(double valeur)
@@ -16,9 +17,7 @@ qint16 Dixiemes(double valeur)
 } // namespace
 
 diaAlarmes::diaAlarmes(QWidget* parent, CPortSerie* port, bool humidite)
-    : QDialog(parent)
-    , ui(new Ui::diaAlarmes)
-    , m_Port(port)
+    : QDialog(parent), ui(new Ui::diaAlarmes), m_Port(port)
 {
     ui->setupUi(this);
     // The dials own their needles.
@@ -75,13 +74,15 @@ void diaAlarmes::on_btnProgrammer_clicked()
 
     if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
         QMessageBox::warning(this, tr("ALARMES"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche."),
+                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
+                                "est correctement branche."),
                              QMessageBox::Ok);
         return;
     }
 
     if (m_Port->SetAlarmes(alarmes)) {
-        QMessageBox::information(this, tr("ALARMES"), tr("Programmation effectuee"), QMessageBox::Ok);
+        QMessageBox::information(this, tr("ALARMES"), tr("Programmation effectuee"),
+                                 QMessageBox::Ok);
         accept();
     } else {
         QMessageBox::warning(this, tr("ALARMES"),

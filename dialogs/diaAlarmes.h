@@ -6,7 +6,8 @@
 
 class CPortSerie;
 
-namespace Ui {
+namespace Ui
+{
 class diaAlarmes;
 }
 

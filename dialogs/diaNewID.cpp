@@ -7,17 +7,17 @@
 
 #include "CPortSerie.h"
 
-namespace {
+namespace
+{
 // The logger's identifier: 1 to 20 of A-Z, 0-9 and _ (no blank: it is one
 // field of the command line).
 constexpr int LongueurMax = 20;
-}
+} // namespace
 
 diaNewID::diaNewID(QWidget* parent, CPortSerie* port, const QString& id, bool lcd)
-    : QDialog(parent)
-    , ui(new Ui::diaNewID)
-    , m_Port(port)
-    , m_Validateur(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[_A-Z0-9]{0,}")), this))
+    : QDialog(parent), ui(new Ui::diaNewID), m_Port(port),
+      m_Validateur(new QRegularExpressionValidator(
+          QRegularExpression(QStringLiteral("[_A-Z0-9]{0,}")), this))
 {
     ui->setupUi(this);
     ui->gbxLCD->setVisible(lcd);
@@ -49,14 +49,16 @@ void diaNewID::on_btnProgrammer_clicked()
 
     if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
         QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche."),
+                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
+                                "est correctement branche."),
                              QMessageBox::Ok);
         return;
     }
 
     // The display choice is sent even when its box is hidden (no display).
     if (m_Port->SetIdentifiants(id, ui->chkLcdON->isChecked())) {
-        QMessageBox::information(this, tr("CHANGEMENTS DE BASE"), tr("Programmation effectuee"), QMessageBox::Ok);
+        QMessageBox::information(this, tr("CHANGEMENTS DE BASE"), tr("Programmation effectuee"),
+                                 QMessageBox::Ok);
         accept();
     } else {
         QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),

@@ -6,7 +6,8 @@
 class CPortSerie;
 class QRegularExpressionValidator;
 
-namespace Ui {
+namespace Ui
+{
 class diaNewID;
 }
 

@@ -8,7 +8,8 @@
 
 bool diaParam::s_Recalcul = false;
 
-namespace {
+namespace
+{
 int Secondes(const QTime& t)
 {
     return QTime(0, 0).secsTo(t);
@@ -16,11 +17,7 @@ int Secondes(const QTime& t)
 } // namespace
 
 diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params)
-    : QDialog(parent)
-    , ui(new Ui::diaParam)
-    , PeriodeMax(25199)
-    , m_Port(port)
-    , m_Params(params)
+    : QDialog(parent), ui(new Ui::diaParam), PeriodeMax(25199), m_Port(port), m_Params(params)
 {
     // The mode radios and the panel's three boxes sit in the same group box;
     // left to auto-exclusivity alone they would exclude one another (it looks at
@@ -185,7 +182,8 @@ void diaParam::on_btnProgrammer_clicked()
 {
     if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
         QMessageBox::warning(this, tr("PARAMETRAGE"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche."),
+                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
+                                "est correctement branche."),
                              QMessageBox::Ok);
         return;
     }
@@ -202,7 +200,8 @@ void diaParam::on_btnProgrammer_clicked()
         ok = m_Port->SetParametres(m_Params);
 
     if (ok) {
-        QMessageBox::information(this, tr("PARAMETRAGE"), tr("Programmation effectuee"), QMessageBox::Ok);
+        QMessageBox::information(this, tr("PARAMETRAGE"), tr("Programmation effectuee"),
+                                 QMessageBox::Ok);
         accept();
     } else {
         QMessageBox::warning(this, tr("PARAMETRAGE"),

@@ -8,7 +8,8 @@
 
 class CPortSerie;
 
-namespace Ui {
+namespace Ui
+{
 class diaParam;
 }
 

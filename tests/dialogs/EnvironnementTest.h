@@ -6,8 +6,7 @@
 
 // Every test keeps to its own folder: test-mode standard paths and a temporary
 // HOME, set before the application object exists.
-struct EnvironnementTest
-{
+struct EnvironnementTest {
     QTemporaryDir Dossier;
 
     EnvironnementTest()

@@ -3,8 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-Repondeur::Repondeur(QObject* parent)
-    : QObject(parent)
+Repondeur::Repondeur(QObject* parent) : QObject(parent)
 {
     connect(&m_Timer, &QTimer::timeout, this, &Repondeur::Regarder);
     m_Timer.start(20); // ms

@@ -14,8 +14,7 @@ class Repondeur : public QObject
     Q_OBJECT
 
 public:
-    struct Message
-    {
+    struct Message {
         QString Titre;
         QString Texte;
         QMessageBox::Icon Icone;

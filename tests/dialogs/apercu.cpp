@@ -1,10 +1,12 @@
 // Renders each programming dialog at its default size, with the application
 // style sheet, into PNG files, to look at them as a user would:
-//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_dialogs <folder> [en]
+//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_dialogs <folder> [en | file.qm]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QTranslator>
 
 #include "diaAlarmes.h"
@@ -12,7 +14,8 @@
 #include "diaParam.h"
 #include "ressources.h"
 
-namespace {
+namespace
+{
 void Photo(QWidget* w, const QString& fichier)
 {
     w->show();
@@ -21,8 +24,7 @@ void Photo(QWidget* w, const QString& fichier)
     w->hide();
 }
 
-template <typename T>
-T* Enfant(QWidget* w, const char* nom)
+template <typename T> T* Enfant(QWidget* w, const char* nom)
 {
     return w->findChild<T*>(QLatin1String(nom));
 }
@@ -38,13 +40,17 @@ int main(int argc, char* argv[])
     QDir().mkpath(dossier);
 
     QTranslator traducteur;
-    if (traducteur.load(QStringLiteral(":/i18n/Vorsen_Logger_") + langue))
+    const QString qm = langue.endsWith(QLatin1String(".qm"))
+                           ? langue
+                           : QStringLiteral(":/i18n/Vorsen_Logger_") + langue;
+    if (traducteur.load(qm))
         app.installTranslator(&traducteur);
     QFile qss(QStringLiteral(":/Style.qss"));
     if (qss.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));
 
-    const QString base = dossier + QStringLiteral("/") + langue + QStringLiteral("_");
+    const QString base =
+        dossier + QStringLiteral("/") + QFileInfo(langue).baseName() + QStringLiteral("_");
     DAC::TS_PARAMETRES p;
     p.Frequence = 60;
     p.Unite = QStringLiteral("M");
@@ -56,6 +62,10 @@ int main(int argc, char* argv[])
 
     diaAlarmes alarmes(nullptr, nullptr, true);
     Photo(&alarmes, base + QStringLiteral("diaAlarmes.png"));
+    // Ticked boxes: the gauges take their colours.
+    Enfant<QGroupBox>(&alarmes, "gbxTempMax")->setChecked(true);
+    Enfant<QGroupBox>(&alarmes, "gbxHumiMin")->setChecked(true);
+    Photo(&alarmes, base + QStringLiteral("diaAlarmes_coches.png"));
     alarmes.Preparer(nullptr, false);
     Photo(&alarmes, base + QStringLiteral("diaAlarmes_71246.png"));
 

@@ -1,8 +1,8 @@
-#include <QtTest>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QtTest>
 #include <qwt_dial.h>
 #include <qwt_thermo.h>
 
@@ -30,15 +30,15 @@ private slots:
     void debranche();
 };
 
-namespace {
+namespace
+{
 const QString Titre = QStringLiteral("ALARMES");
 const QString Reussite = QStringLiteral("Programmation effectuee");
 const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
-const QString NonConnecte =
-    QStringLiteral("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
+const QString NonConnecte = QStringLiteral(
+    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
 
-template <typename T>
-T* Enfant(QWidget* w, const QString& nom)
+template <typename T> T* Enfant(QWidget* w, const QString& nom)
 {
     T* e = w->findChild<T*>(nom);
     if (!e)
@@ -76,10 +76,18 @@ void tst_diaAlarmes::jauges_data()
     QTest::addColumn<QString>("texte");
     QTest::addColumn<double>("valeur");
 
-    QTest::newRow("température maximale") << "spiTempMax" << "thmTempMax" << "72.5" << 72.5;
-    QTest::newRow("température minimale") << "spiTempMin" << "thmTempMin" << "-12.3" << -12.3;
-    QTest::newRow("humidité maximale") << "spiHumiMax" << "diaHumiMax" << "95" << 95.0;
-    QTest::newRow("humidité minimale") << "spiHumiMin" << "diaHumiMin" << "7.5" << 7.5;
+    QTest::newRow("température maximale") << "spiTempMax"
+                                          << "thmTempMax"
+                                          << "72.5" << 72.5;
+    QTest::newRow("température minimale") << "spiTempMin"
+                                          << "thmTempMin"
+                                          << "-12.3" << -12.3;
+    QTest::newRow("humidité maximale") << "spiHumiMax"
+                                       << "diaHumiMax"
+                                       << "95" << 95.0;
+    QTest::newRow("humidité minimale") << "spiHumiMin"
+                                       << "diaHumiMin"
+                                       << "7.5" << 7.5;
 }
 
 void tst_diaAlarmes::jauges()
@@ -127,25 +135,26 @@ void tst_diaAlarmes::programmation_data()
 
     const QStringList aucune;
     QTest::newRow("rien de coché") << aucune << aucune << aucune << "A 0 0 0 0 0" << true;
-    QTest::newRow("température maximale 50.0") << aucune << QStringList{"gbxTempMax"} << aucune << "A 1 500 0 0 0"
-                                               << true;
-    QTest::newRow("température minimale -40.0") << aucune << QStringList{"gbxTempMin"}
-                                                << QStringList{"spiTempMin=-40"} << "A 2 0 -400 0 0" << true;
-    QTest::newRow("humidité maximale 80.5") << aucune << QStringList{"gbxHumiMax"} << QStringList{"spiHumiMax=80.5"}
-                                            << "A 4 0 0 805 0" << true;
-    QTest::newRow("humidité minimale par défaut") << aucune << QStringList{"gbxHumiMin"} << aucune << "A 8 0 0 0 200"
-                                                  << true;
+    QTest::newRow("température maximale 50.0")
+        << aucune << QStringList{"gbxTempMax"} << aucune << "A 1 500 0 0 0" << true;
+    QTest::newRow("température minimale -40.0")
+        << aucune << QStringList{"gbxTempMin"} << QStringList{"spiTempMin=-40"} << "A 2 0 -400 0 0"
+        << true;
+    QTest::newRow("humidité maximale 80.5")
+        << aucune << QStringList{"gbxHumiMax"} << QStringList{"spiHumiMax=80.5"} << "A 4 0 0 805 0"
+        << true;
+    QTest::newRow("humidité minimale par défaut")
+        << aucune << QStringList{"gbxHumiMin"} << aucune << "A 8 0 0 0 200" << true;
     // Every threshold at once, each with its own decimal.
-    QTest::newRow("les quatre, décimales") << aucune
-                                           << QStringList{"gbxTempMax", "gbxTempMin", "gbxHumiMax", "gbxHumiMin"}
-                                           << QStringList{"spiTempMax=50.3", "spiTempMin=-12.7", "spiHumiMax=70.1",
-                                                          "spiHumiMin=0.3"}
-                                           << "A 15 503 -127 701 3" << true;
-    QTest::newRow("valeur sans case cochée") << aucune << QStringList{"gbxTempMax"}
-                                             << QStringList{"spiTempMax=60", "spiHumiMax=90"} << "A 1 600 0 0 0"
-                                             << true;
-    QTest::newRow("refusé") << QStringList{"--fail-first", "A:1"} << QStringList{"gbxTempMax"} << aucune
-                            << "A 1 500 0 0 0" << false;
+    QTest::newRow("les quatre, décimales")
+        << aucune << QStringList{"gbxTempMax", "gbxTempMin", "gbxHumiMax", "gbxHumiMin"}
+        << QStringList{"spiTempMax=50.3", "spiTempMin=-12.7", "spiHumiMax=70.1", "spiHumiMin=0.3"}
+        << "A 15 503 -127 701 3" << true;
+    QTest::newRow("valeur sans case cochée")
+        << aucune << QStringList{"gbxTempMax"} << QStringList{"spiTempMax=60", "spiHumiMax=90"}
+        << "A 1 600 0 0 0" << true;
+    QTest::newRow("refusé") << QStringList{"--fail-first", "A:1"} << QStringList{"gbxTempMax"}
+                            << aucune << "A 1 500 0 0 0" << false;
 }
 
 void tst_diaAlarmes::programmation()

@@ -1,9 +1,9 @@
-#include <QtTest>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QtTest>
 
 #include "CPortSerie.h"
 #include "EnvironnementTest.h"
@@ -31,16 +31,17 @@ private slots:
     void debranche();
 };
 
-namespace {
+namespace
+{
 const QString Titre = QStringLiteral("CHANGEMENTS DE BASE");
 const QString Reussite = QStringLiteral("Programmation effectuee");
 const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
-const QString Invalide = QStringLiteral("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.");
-const QString NonConnecte =
-    QStringLiteral("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
+const QString Invalide =
+    QStringLiteral("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.");
+const QString NonConnecte = QStringLiteral(
+    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
 
-template <typename T>
-T* Enfant(QWidget* w, const QString& nom)
+template <typename T> T* Enfant(QWidget* w, const QString& nom)
 {
     T* e = w->findChild<T*>(nom);
     if (!e)
@@ -74,12 +75,18 @@ void tst_diaNewID::saisie_data()
     QTest::addColumn<QString>("frappe");
     QTest::addColumn<QString>("texte");
 
-    QTest::newRow("minuscule") << "a" << "";
-    QTest::newRow("blanc") << " " << "";
-    QTest::newRow("trait d'union") << "-" << "";
-    QTest::newRow("majuscule, souligné, chiffre") << "A_1" << "A_1";
-    QTest::newRow("mélange") << "Ab-C 1_x" << "AC1_";
-    QTest::newRow("vingt et un caractères") << "ABCDEFGHIJ0123456789K" << "ABCDEFGHIJ0123456789K";
+    QTest::newRow("minuscule") << "a"
+                               << "";
+    QTest::newRow("blanc") << " "
+                           << "";
+    QTest::newRow("trait d'union") << "-"
+                                   << "";
+    QTest::newRow("majuscule, souligné, chiffre") << "A_1"
+                                                  << "A_1";
+    QTest::newRow("mélange") << "Ab-C 1_x"
+                             << "AC1_";
+    QTest::newRow("vingt et un caractères") << "ABCDEFGHIJ0123456789K"
+                                            << "ABCDEFGHIJ0123456789K";
 }
 
 void tst_diaNewID::saisie()
@@ -124,23 +131,28 @@ void tst_diaNewID::ouverture()
 void tst_diaNewID::programmation_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("id");      // typed
-    QTest::addColumn<bool>("off");        // "OFF" ticked
-    QTest::addColumn<bool>("entree");     // Return in the field instead of the button
+    QTest::addColumn<QString>("id");  // typed
+    QTest::addColumn<bool>("off");    // "OFF" ticked
+    QTest::addColumn<bool>("entree"); // Return in the field instead of the button
     QTest::addColumn<QStringList>("lignes");
     QTest::addColumn<QString>("message");
 
     const QStringList aucune;
-    QTest::newRow("écran allumé") << aucune << "SALLE_2" << false << false << QStringList{"J SALLE_2 1"} << Reussite;
-    QTest::newRow("écran éteint") << aucune << "SALLE_2" << true << false << QStringList{"J SALLE_2 0"} << Reussite;
-    QTest::newRow("touche Entrée") << aucune << "CAVE_3" << false << true << QStringList{"J CAVE_3 1"} << Reussite;
-    QTest::newRow("un caractère") << aucune << "X" << false << false << QStringList{"J X 1"} << Reussite;
+    QTest::newRow("écran allumé") << aucune << "SALLE_2" << false << false
+                                  << QStringList{"J SALLE_2 1"} << Reussite;
+    QTest::newRow("écran éteint") << aucune << "SALLE_2" << true << false
+                                  << QStringList{"J SALLE_2 0"} << Reussite;
+    QTest::newRow("touche Entrée")
+        << aucune << "CAVE_3" << false << true << QStringList{"J CAVE_3 1"} << Reussite;
+    QTest::newRow("un caractère") << aucune << "X" << false << false << QStringList{"J X 1"}
+                                  << Reussite;
     QTest::newRow("vingt caractères") << aucune << "ABCDEFGHIJ0123456789" << false << false
                                       << QStringList{"J ABCDEFGHIJ0123456789 1"} << Reussite;
     QTest::newRow("vide") << aucune << "" << false << false << QStringList() << Invalide;
-    QTest::newRow("vide, touche Entrée") << aucune << "" << false << true << QStringList() << Invalide;
-    QTest::newRow("vingt et un caractères") << aucune << "ABCDEFGHIJ0123456789K" << false << false << QStringList()
-                                            << Invalide;
+    QTest::newRow("vide, touche Entrée")
+        << aucune << "" << false << true << QStringList() << Invalide;
+    QTest::newRow("vingt et un caractères")
+        << aucune << "ABCDEFGHIJ0123456789K" << false << false << QStringList() << Invalide;
     QTest::newRow("refusé") << QStringList{"--fail-first", "J:1"} << "SALLE_2" << false << false
                             << QStringList{"J SALLE_2 1"} << Echec;
 }

@@ -1,4 +1,3 @@
-#include <QtTest>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,6 +7,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeEdit>
+#include <QtTest>
 
 #include "CPortSerie.h"
 #include "EnvironnementTest.h"
@@ -41,14 +41,16 @@ private slots:
     void reouverture();
 };
 
-namespace {
+namespace
+{
 const QString Titre = QStringLiteral("PARAMETRAGE");
 const QString Reussite = QStringLiteral("Programmation effectuee");
 const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
-const QString NonConnecte =
-    QStringLiteral("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
+const QString NonConnecte = QStringLiteral(
+    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
 
-DAC::TS_PARAMETRES Params(quint8 capteurs = 3, const QString& unite = QStringLiteral("M"), quint16 frequence = 60)
+DAC::TS_PARAMETRES Params(quint8 capteurs = 3, const QString& unite = QStringLiteral("M"),
+                          quint16 frequence = 60)
 {
     DAC::TS_PARAMETRES p;
     p.NbrePoints = 3000;
@@ -58,8 +60,7 @@ DAC::TS_PARAMETRES Params(quint8 capteurs = 3, const QString& unite = QStringLit
     return p;
 }
 
-template <typename T>
-T* Enfant(QWidget* w, const QString& nom)
+template <typename T> T* Enfant(QWidget* w, const QString& nom)
 {
     T* e = w->findChild<T*>(nom);
     if (!e)
@@ -104,10 +105,14 @@ void tst_diaParam::ouverture_data()
     QTest::addColumn<bool>("imperial");
     QTest::addColumn<QTime>("periode");
 
-    QTest::newRow("2 capteurs, métrique, 1 min") << 3 << "M" << 60 << true << true << false << QTime(0, 1);
-    QTest::newRow("température, impérial, 10 s") << 1 << "I" << 10 << true << false << true << QTime(0, 0, 10);
-    QTest::newRow("humidité, 6:59:59") << 2 << "M" << 25199 << false << true << false << QTime(6, 59, 59);
-    QTest::newRow("période au-delà de 6:59:59") << 3 << "M" << 25200 << true << true << false << QTime(6, 59, 59);
+    QTest::newRow("2 capteurs, métrique, 1 min")
+        << 3 << "M" << 60 << true << true << false << QTime(0, 1);
+    QTest::newRow("température, impérial, 10 s")
+        << 1 << "I" << 10 << true << false << true << QTime(0, 0, 10);
+    QTest::newRow("humidité, 6:59:59")
+        << 2 << "M" << 25199 << false << true << false << QTime(6, 59, 59);
+    QTest::newRow("période au-delà de 6:59:59")
+        << 3 << "M" << 25200 << true << true << false << QTime(6, 59, 59);
     QTest::newRow("période 0 -> 1 s") << 3 << "X" << 0 << true << true << false << QTime(0, 0, 1);
 }
 
@@ -137,8 +142,10 @@ void tst_diaParam::capteurs_data()
     QTest::addColumn<bool>("temp");
     QTest::addColumn<bool>("humi");
 
-    QTest::newRow("décocher température, humidité cochée") << 3 << "chkCapteurTemp" << false << true;
-    QTest::newRow("décocher humidité, température cochée") << 3 << "chkCapteurHumi" << true << false;
+    QTest::newRow("décocher température, humidité cochée")
+        << 3 << "chkCapteurTemp" << false << true;
+    QTest::newRow("décocher humidité, température cochée")
+        << 3 << "chkCapteurHumi" << true << false;
     QTest::newRow("décocher la seule température") << 1 << "chkCapteurTemp" << false << true;
     QTest::newRow("décocher la seule humidité") << 2 << "chkCapteurHumi" << true << false;
     QTest::newRow("cocher humidité") << 1 << "chkCapteurHumi" << true << true;
@@ -178,9 +185,12 @@ void tst_diaParam::ajustable_data()
     QTest::addColumn<QString>("boite");
     QTest::addColumn<QString>("bloque");
 
-    QTest::newRow("fin") << "chkProgFin" << "datProgFin";
-    QTest::newRow("période") << "chkProgPeriode" << "timProgPeriode";
-    QTest::newRow("nombre de points") << "chkProgPoints" << "spiProgPoints";
+    QTest::newRow("fin") << "chkProgFin"
+                         << "datProgFin";
+    QTest::newRow("période") << "chkProgPeriode"
+                             << "timProgPeriode";
+    QTest::newRow("nombre de points") << "chkProgPoints"
+                                      << "spiProgPoints";
 }
 
 void tst_diaParam::ajustable()
@@ -213,8 +223,8 @@ void tst_diaParam::recalculParLesChamps_data()
     QTest::addColumn<QString>("boite");
     QTest::addColumn<int>("milliers");
     QTest::addColumn<QTime>("periode");
-    QTest::addColumn<int>("fin");          // s after the start
-    QTest::addColumn<int>("finAttendue");  // s after the start
+    QTest::addColumn<int>("fin");         // s after the start
+    QTest::addColumn<int>("finAttendue"); // s after the start
     QTest::addColumn<QTime>("periodeAttendue");
     QTest::addColumn<int>("milliersAttendus");
     QTest::addColumn<int>("finApresDecalage"); // s after a start moved by one hour
@@ -223,11 +233,13 @@ void tst_diaParam::recalculParLesChamps_data()
         << 1 << "chkProgFin" << 32 << QTime(0, 1) << 0 << 1920000 << QTime(0, 1) << 32 << 1920000;
     // With the end fixed, a later start shortens the period: 28400 s / 16000 -> 1 s.
     QTest::newRow("période: 2 capteurs, 32, 10 h")
-        << 3 << "chkProgPeriode" << 32 << QTime(0, 0, 1) << 36000 << 32000 << QTime(0, 0, 2) << 32 << 16000;
+        << 3 << "chkProgPeriode" << 32 << QTime(0, 0, 1) << 36000 << 32000 << QTime(0, 0, 2) << 32
+        << 16000;
     QTest::newRow("points: 2 capteurs, 1 min, 1 h")
         << 3 << "chkProgPoints" << 32 << QTime(0, 1) << 3600 << 30000 << QTime(0, 1) << 1 << 30000;
     QTest::newRow("points: humidité seule, 10 s, 1 jour")
-        << 2 << "chkProgPoints" << 1 << QTime(0, 0, 10) << 86400 << 90000 << QTime(0, 0, 10) << 9 << 90000;
+        << 2 << "chkProgPoints" << 1 << QTime(0, 0, 10) << 86400 << 90000 << QTime(0, 0, 10) << 9
+        << 90000;
 }
 
 void tst_diaParam::recalculParLesChamps()
@@ -284,25 +296,33 @@ void tst_diaParam::programmation_data()
     const QStringList aucune;
     QTest::newRow("immédiat") << aucune << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8 << false
                               << "S 10 M 1 8 3" << 1 << 1 << 1 << true;
-    QTest::newRow("temps réel") << aucune << 3 << "radModeTempsReel" << QTime(0, 0, 1) << 32 << false
-                                << "S 1 M 2 32 3" << 1 << 1 << 2 << true;
-    QTest::newRow("manuel, impérial, température") << aucune << 1 << "radModeManuel" << QTime(0, 1) << 16 << true
-                                                   << "S 60 I 3 16 1" << 1 << 1 << 3 << true;
-    QTest::newRow("continu, humidité, 6:59:59") << aucune << 2 << "radModeContinu" << QTime(6, 59, 59) << 1 << false
-                                                << "S 25199 M 5 1 2" << 1 << 1 << 5 << true;
-    QTest::newRow("S refusé puis accepté") << QStringList{"--fail-first", "S:1"} << 3 << "radModeImmediat"
-                                           << QTime(0, 0, 10) << 8 << false << "S 10 M 1 8 3" << 1 << 2 << 1 << true;
-    QTest::newRow("S refusé deux fois") << QStringList{"--fail-first", "S:2"} << 3 << "radModeImmediat"
-                                        << QTime(0, 0, 10) << 8 << false << "S 10 M 1 8 3" << 1 << 2 << 1 << false;
-    QTest::newRow("S sans réponse") << QStringList{"--no-reply", "S"} << 3 << "radModeContinu" << QTime(0, 0, 10) << 8
-                                    << false << "S 10 M 5 8 3" << 1 << 2 << 5 << false;
-    QTest::newRow("S répondu par ?") << QStringList{"--question-s"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8
-                                     << false << "S 10 M 1 8 3" << 1 << 1 << 1 << true;
-    QTest::newRow("horloge refusée une fois") << QStringList{"--fail-first", "C:1"} << 3 << "radModeImmediat"
-                                              << QTime(0, 0, 10) << 8 << false << "S 10 M 1 8 3" << 2 << 1 << 1 << true;
+    QTest::newRow("temps réel") << aucune << 3 << "radModeTempsReel" << QTime(0, 0, 1) << 32
+                                << false << "S 1 M 2 32 3" << 1 << 1 << 2 << true;
+    QTest::newRow("manuel, impérial, température")
+        << aucune << 1 << "radModeManuel" << QTime(0, 1) << 16 << true << "S 60 I 3 16 1" << 1 << 1
+        << 3 << true;
+    QTest::newRow("continu, humidité, 6:59:59")
+        << aucune << 2 << "radModeContinu" << QTime(6, 59, 59) << 1 << false << "S 25199 M 5 1 2"
+        << 1 << 1 << 5 << true;
+    QTest::newRow("S refusé puis accepté")
+        << QStringList{"--fail-first", "S:1"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8
+        << false << "S 10 M 1 8 3" << 1 << 2 << 1 << true;
+    QTest::newRow("S refusé deux fois")
+        << QStringList{"--fail-first", "S:2"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8
+        << false << "S 10 M 1 8 3" << 1 << 2 << 1 << false;
+    QTest::newRow("S sans réponse")
+        << QStringList{"--no-reply", "S"} << 3 << "radModeContinu" << QTime(0, 0, 10) << 8 << false
+        << "S 10 M 5 8 3" << 1 << 2 << 5 << false;
+    QTest::newRow("S répondu par ?")
+        << QStringList{"--question-s"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8 << false
+        << "S 10 M 1 8 3" << 1 << 1 << 1 << true;
+    QTest::newRow("horloge refusée une fois")
+        << QStringList{"--fail-first", "C:1"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8
+        << false << "S 10 M 1 8 3" << 2 << 1 << 1 << true;
     // The second clock attempt's result is not looked at.
-    QTest::newRow("horloge refusée deux fois") << QStringList{"--fail-first", "C:2"} << 3 << "radModeImmediat"
-                                               << QTime(0, 0, 10) << 8 << false << "S 10 M 1 8 3" << 2 << 1 << 1 << true;
+    QTest::newRow("horloge refusée deux fois")
+        << QStringList{"--fail-first", "C:2"} << 3 << "radModeImmediat" << QTime(0, 0, 10) << 8
+        << false << "S 10 M 1 8 3" << 2 << 1 << 1 << true;
 }
 
 void tst_diaParam::programmation()
@@ -343,7 +363,8 @@ void tst_diaParam::programmation()
         const QStringList champs = lignes[i].split(' ');
         QCOMPARE(champs.size(), 2);
         QCOMPARE(champs[0], QStringLiteral("C"));
-        QVERIFY2(champs[1].toLongLong() >= avant && champs[1].toLongLong() <= apres, qPrintable(lignes[i]));
+        QVERIFY2(champs[1].toLongLong() >= avant && champs[1].toLongLong() <= apres,
+                 qPrintable(lignes[i]));
     }
     for (int i = nbC; i < lignes.size(); ++i)
         QCOMPARE(lignes[i], ligneS);
@@ -368,7 +389,8 @@ void tst_diaParam::programmable()
     Cliquer(&dia, "radModeProgram");
     Cliquer(&dia, "chkProgFin");
     // 15 June 2030 08:00 CEST: 7470 days and 7 hours after 1 January 2010 00:00 CET.
-    Enfant<QDateTimeEdit>(&dia, "datProgDebut")->setDateTime(QDateTime(QDate(2030, 6, 15), QTime(8, 0)));
+    Enfant<QDateTimeEdit>(&dia, "datProgDebut")
+        ->setDateTime(QDateTime(QDate(2030, 6, 15), QTime(8, 0)));
     Taper(Enfant<QSpinBox>(&dia, "spiProgPoints"), QStringLiteral("16"));
     Enfant<QTimeEdit>(&dia, "timProgPeriode")->setTime(QTime(0, 1));
     // The plain period and count are not what is sent.

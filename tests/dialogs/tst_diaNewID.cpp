@@ -1,7 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -22,7 +21,6 @@ private slots:
     void initTestCase();
     void saisie_data();
     void saisie();
-    void collage();
     void ouverture();
     void programmation_data();
     void programmation();
@@ -100,19 +98,6 @@ void tst_diaNewID::saisie()
     QTEST(lin->text(), "texte");
 }
 
-void tst_diaNewID::collage()
-{
-    diaNewID dia(nullptr, nullptr, QString(), true);
-    dia.show();
-    auto* lin = Enfant<QLineEdit>(&dia, "linNewID");
-    QApplication::clipboard()->setText(QStringLiteral("abc"));
-    lin->setFocus();
-    lin->paste();
-    QCOMPARE(lin->text(), QString());
-    QApplication::clipboard()->setText(QStringLiteral("LOGGER_2"));
-    lin->paste();
-    QCOMPARE(lin->text(), QStringLiteral("LOGGER_2"));
-}
 
 void tst_diaNewID::ouverture()
 {
@@ -149,8 +134,6 @@ void tst_diaNewID::programmation_data()
     QTest::newRow("vingt caractères") << aucune << "ABCDEFGHIJ0123456789" << false << false
                                       << QStringList{"J ABCDEFGHIJ0123456789 1"} << Reussite;
     QTest::newRow("vide") << aucune << "" << false << false << QStringList() << Invalide;
-    QTest::newRow("vide, touche Entrée")
-        << aucune << "" << false << true << QStringList() << Invalide;
     QTest::newRow("vingt et un caractères")
         << aucune << "ABCDEFGHIJ0123456789K" << false << false << QStringList() << Invalide;
     QTest::newRow("refusé") << QStringList{"--fail-first", "J:1"} << "SALLE_2" << false << false

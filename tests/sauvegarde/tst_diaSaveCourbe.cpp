@@ -1,0 +1,242 @@
+// The save dialog driven offscreen: its buttons are clicked and its file dialog
+// answered as a user would, from a repeating timer (the file dialog blocks in
+// its own event loop).
+#include <diaSaveCourbe.h>
+#include <ressources.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <functional>
+
+namespace
+{
+
+// Waits for the file dialog, notes what it proposes, then lets reponse answer it.
+class RepondeurFichier
+{
+public:
+    explicit RepondeurFichier(std::function<void(QFileDialog*)> reponse)
+        : m_Reponse(std::move(reponse))
+    {
+        m_Timer.setInterval(20);
+        QObject::connect(&m_Timer, &QTimer::timeout, [this] {
+            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialogue || !dialogue->isVisible())
+                return;
+            m_Timer.stop();
+            Titre = dialogue->windowTitle();
+            Propose = dialogue->selectedFiles().value(0);
+            Filtres = dialogue->nameFilters();
+            Vu = true;
+            m_Reponse(dialogue);
+        });
+        m_Timer.start();
+    }
+
+    bool Vu = false;
+    QString Titre;
+    QString Propose;
+    QStringList Filtres;
+
+private:
+    std::function<void(QFileDialog*)> m_Reponse;
+    QTimer m_Timer;
+};
+
+// Clicks a check box on its indicator (the box may be wider than its text).
+void Cocher(QCheckBox* boite)
+{
+    QTest::mouseClick(boite, Qt::LeftButton, Qt::NoModifier, QPoint(8, boite->height() / 2));
+}
+
+// Types a name into the file dialog's name field and presses Enter.
+void Taper(QFileDialog* dialogue, const QString& nom)
+{
+    auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(champ);
+    champ->setText(nom);
+    QTest::keyClick(champ, Qt::Key_Return);
+}
+
+} // namespace
+
+class tst_diaSaveCourbe : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void proposition_data();
+    void proposition();
+    void choixFichier_data();
+    void choixFichier();
+    void sortir();
+    void casesACocher();
+
+private:
+    template <typename T> T* Enfant(QWidget& parent, const char* nom)
+    {
+        return parent.findChild<T*>(QLatin1String(nom));
+    }
+
+    std::unique_ptr<QTemporaryDir> m_Dossier;
+};
+
+void tst_diaSaveCourbe::init()
+{
+    m_Dossier = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_Dossier->isValid());
+}
+
+void tst_diaSaveCourbe::proposition_data()
+{
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("commentaire");
+    QTest::newRow("new recording") << QStringLiteral("New") << QString();
+    QTest::newRow("saved recording")
+        << QStringLiteral("essai") << QStringLiteral("Chambre froide\nporte ouverte");
+}
+
+void tst_diaSaveCourbe::proposition()
+{
+    QFETCH(QString, nom);
+    QFETCH(QString, commentaire);
+
+    const QString dossier = m_Dossier->path();
+    diaSaveCourbe dia(nullptr, dossier, nom, commentaire);
+    dia.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dia));
+    QCOMPARE(Enfant<QTextEdit>(dia, "txtCommentaire")->toPlainText(), commentaire);
+    QCOMPARE(dia.Commentaire(), commentaire);
+
+    // Cancelling the file dialog keeps the save dialog open and unchanged.
+    RepondeurFichier repondeur([](QFileDialog* d) { d->reject(); });
+    QTest::mouseClick(Enfant<QToolButton>(dia, "btnSave"), Qt::LeftButton);
+    QVERIFY(repondeur.Vu);
+    const QString propose = dossier + QLatin1Char('/') + nom + QStringLiteral(".ail");
+    QCOMPARE(repondeur.Titre, propose);
+    QCOMPARE(repondeur.Propose, propose);
+    QCOMPARE(repondeur.Filtres, QStringList(QStringLiteral("Logger (*.ail)")));
+    QVERIFY(dia.isVisible());
+    QCOMPARE(dia.result(), 0);
+    QCOMPARE(dia.Chemin(), QDir(dossier).absolutePath());
+    QCOMPARE(dia.Nom(), nom);
+
+    // The comment is typed in.
+    QTest::keyClicks(Enfant<QTextEdit>(dia, "txtCommentaire"), QStringLiteral(" (B)"));
+    QCOMPARE(dia.Commentaire(), commentaire + QStringLiteral(" (B)"));
+}
+
+void tst_diaSaveCourbe::choixFichier_data()
+{
+    QTest::addColumn<QString>("sousDossier");
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("nom");
+
+    QTest::newRow("proposed folder")
+        << QString() << QStringLiteral("essai.ail") << QStringLiteral("essai");
+    QTest::newRow("cut at the first dot")
+        << QString() << QStringLiteral("essai.old.ail") << QStringLiteral("essai");
+    QTest::newRow("no extension typed")
+        << QString() << QStringLiteral("mesure") << QStringLiteral("mesure");
+    QTest::newRow("other folder") << QStringLiteral("ailleurs") << QStringLiteral("cave.ail")
+                                  << QStringLiteral("cave");
+}
+
+void tst_diaSaveCourbe::choixFichier()
+{
+    QFETCH(QString, sousDossier);
+    QFETCH(QString, tape);
+    QFETCH(QString, nom);
+
+    QString dossier = m_Dossier->path();
+    if (!sousDossier.isEmpty()) {
+        QVERIFY(QDir(dossier).mkdir(sousDossier));
+        dossier += QLatin1Char('/') + sousDossier;
+    }
+    diaSaveCourbe dia(nullptr, m_Dossier->path(), QStringLiteral("New"), QString());
+    dia.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dia));
+    const QString chemin = dossier + QLatin1Char('/') + tape;
+    RepondeurFichier repondeur([chemin](QFileDialog* d) { Taper(d, chemin); });
+    QTest::mouseClick(Enfant<QToolButton>(dia, "btnSave"), Qt::LeftButton);
+
+    QVERIFY(repondeur.Vu);
+    QCOMPARE(dia.result(), int(QDialog::Accepted));
+    QVERIFY(!dia.isVisible());
+    QCOMPARE(dia.Chemin(), QDir(dossier).absolutePath());
+    QCOMPARE(dia.Nom(), nom);
+    // The dialog itself writes nothing.
+    QVERIFY(!QFileInfo::exists(chemin));
+}
+
+void tst_diaSaveCourbe::sortir()
+{
+    diaSaveCourbe dia(nullptr, m_Dossier->path(), QStringLiteral("New"), QString());
+    dia.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dia));
+    QTest::mouseClick(Enfant<QToolButton>(dia, "btnSortir"), Qt::LeftButton);
+    QCOMPARE(dia.result(), int(QDialog::Rejected));
+    QVERIFY(!dia.isVisible());
+    QCOMPARE(QDir(m_Dossier->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList());
+}
+
+void tst_diaSaveCourbe::casesACocher()
+{
+    diaSaveCourbe dia(nullptr, m_Dossier->path(), QStringLiteral("New"), QString());
+    dia.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dia));
+    auto* excel = Enfant<QCheckBox>(dia, "chkExcel");
+    auto* ouvrir = Enfant<QCheckBox>(dia, "chkOpenXls");
+
+    // The writer is compiled in: export offered, both boxes unchecked.
+    QVERIFY(excel->isEnabled());
+    QVERIFY(!excel->isChecked());
+    QVERIFY(!ouvrir->isEnabled());
+    QVERIFY(!ouvrir->isChecked());
+    QVERIFY(!dia.ExportDemande());
+
+    Cocher(excel);
+    QVERIFY(ouvrir->isEnabled());
+    QVERIFY(dia.ExportDemande());
+    QVERIFY(!dia.OuvertureDemandee());
+    Cocher(ouvrir);
+    QVERIFY(dia.OuvertureDemandee());
+
+    // Unchecking the export disables the opening box without unchecking it.
+    Cocher(excel);
+    QVERIFY(!ouvrir->isEnabled());
+    QVERIFY(ouvrir->isChecked());
+    QVERIFY(!dia.ExportDemande());
+    QVERIFY(!dia.OuvertureDemandee());
+}
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir maison;
+    if (!maison.isValid())
+        return 1;
+    qputenv("HOME", QFile::encodeName(maison.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    initRessources();
+    QFile style(QStringLiteral(":/Style.qss"));
+    if (!style.open(QIODevice::ReadOnly))
+        return 1;
+    app.setStyleSheet(QString::fromUtf8(style.readAll()));
+    tst_diaSaveCourbe test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_diaSaveCourbe.moc"

@@ -216,7 +216,7 @@ private slots:
         QVERIFY(m_sim->LignesRecues().first().startsWith(lettre));
     }
 
-    // The exact lines of the design's edge cases reach the logger, and it takes them.
+    // The exact programming lines reach the logger, and it takes them.
     void programmation()
     {
         QVERIFY(Brancher({}));

@@ -8,8 +8,8 @@
 #include <QSerialPortInfo>
 #include <QTimer>
 
-
-namespace {
+namespace
+{
 
 // Time-outs of the logger commands, ms.
 constexpr int DelaiLecture = 1000;       // I, M, Q
@@ -42,8 +42,7 @@ void TraiterEvenements(int ms, QEventLoop** boucle = nullptr)
 
 } // namespace
 
-CPortSerie::CPortSerie(QString nom, QObject* parent)
-    : QSerialPort(nom, parent)
+CPortSerie::CPortSerie(QString nom, QObject* parent) : QSerialPort(nom, parent)
 {
     // The readings travel under the type name "word" in signals.
     qRegisterMetaType<word>("word");
@@ -257,7 +256,8 @@ void CPortSerie::TraiterLigne(const QString& ligne)
     }
 }
 
-bool CPortSerie::Executer(const QString& ligne, int timeout, Trames::Commande commande, QString* reponse)
+bool CPortSerie::Executer(const QString& ligne, int timeout, Trames::Commande commande,
+                          QString* reponse)
 {
     Envoyer(ligne);
     if (!AttendreReponse(timeout, reponse, 1))
@@ -315,8 +315,8 @@ bool CPortSerie::SetAlarmes(DAC::TS_ALARMES newAlarmes)
 bool CPortSerie::SetClock(uint newClock)
 {
     QString reponse;
-    return Executer(Trames::LigneSetClock(newClock), DelaiProgrammation,
-                    Trames::Commande::SetClock, &reponse);
+    return Executer(Trames::LigneSetClock(newClock), DelaiProgrammation, Trames::Commande::SetClock,
+                    &reponse);
 }
 
 bool CPortSerie::QuitOnLine()

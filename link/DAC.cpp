@@ -1,6 +1,7 @@
 #include "DAC.h"
 
-namespace {
+namespace
+{
 
 // 2010-01-01 00:00:00.000 in the PC's local time zone: origin of the logger clock.
 QDateTime Origine2010()

@@ -16,16 +16,14 @@ class DAC
 
 public:
     // Identification of one logger (reply to "I").
-    struct TS_IDENTIFIANTS
-    {
+    struct TS_IDENTIFIANTS {
         QString ID;     // chosen by the user
         QString Modele; // "71240", "71240VX" or "71246"
         QString Info;   // third field of the reply, kept as is
     };
 
     // Recording parameters (reply to "M", download header, command "S").
-    struct TS_PARAMETRES
-    {
+    struct TS_PARAMETRES {
         quint16 NbrePoints = 0; // readings, all enabled sensors together
         quint16 Frequence = 0;  // sampling period, s
         QString Unite;          // "M" metric, "I" imperial
@@ -34,8 +32,7 @@ public:
     };
 
     // Alarm thresholds (command "A"), tenths.
-    struct TS_ALARMES
-    {
+    struct TS_ALARMES {
         quint8 Actives = 0; // 1 TempMax, 2 TempMin, 4 HumiMax, 8 HumiMin
         qint16 TempMax = 0;
         qint16 TempMin = 0;

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-namespace Trames {
+namespace Trames
+{
 
 bool CouperLigne(QByteArray& tampon, QByteArray* ligne)
 {
@@ -16,7 +17,8 @@ bool CouperLigne(QByteArray& tampon, QByteArray* ligne)
 
 QString TexteLigne(const QByteArray& brute)
 {
-    const int longueur = static_cast<int>(qstrnlen(brute.constData(), static_cast<uint>(brute.size())));
+    const int longueur =
+        static_cast<int>(qstrnlen(brute.constData(), static_cast<uint>(brute.size())));
     return QString::fromLatin1(brute.constData(), longueur);
 }
 
@@ -102,7 +104,8 @@ DAC::TS_IDENTIFIANTS LireIdentifiants(const QString& ligne)
     return ids;
 }
 
-namespace {
+namespace
+{
 
 bool Etiquette(const QString& reponse, char tag)
 {
@@ -140,7 +143,8 @@ bool ReponseAcceptee(Commande commande, const QString& reponse)
 
 QString LigneSetIdentifiants(const QString& newID, bool OnOff)
 {
-    return QStringLiteral("J ") + newID + QLatin1Char(' ') + (OnOff ? QLatin1Char('1') : QLatin1Char('0'));
+    return QStringLiteral("J ") + newID + QLatin1Char(' ') +
+           (OnOff ? QLatin1Char('1') : QLatin1Char('0'));
 }
 
 QString LigneSetParametres(const DAC::TS_PARAMETRES& newParam)
@@ -179,8 +183,8 @@ bool FabricantProlific(const QString& fabricant)
     if (fabricant.size() <= prolific.size())
         return false;
     const QChar suite = fabricant.at(prolific.size());
-    return fabricant.startsWith(prolific, Qt::CaseInsensitive)
-        && (suite == QLatin1Char(' ') || suite == QLatin1Char('_'));
+    return fabricant.startsWith(prolific, Qt::CaseInsensitive) &&
+           (suite == QLatin1Char(' ') || suite == QLatin1Char('_'));
 }
 
 } // namespace Trames

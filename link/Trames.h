@@ -10,7 +10,8 @@
 
 #include "DAC.h"
 
-namespace Trames {
+namespace Trames
+{
 
 // A line from the logger ends with CR alone; a command line ends with CR LF.
 constexpr char CR = '\r';
@@ -52,8 +53,7 @@ word Valeur16(const QString& champ);
 
 // Readings of a data line: Nombre is 2 with at least two blanks, 1 with exactly
 // one blank, 0 otherwise (the line is then dropped).
-struct Donnees
-{
+struct Donnees {
     int Nombre = 0;
     word Valeur1 = 0;
     word Valeur2 = 0;

@@ -4,8 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-Simulateur::Simulateur(QObject* parent)
-    : QObject(parent)
+Simulateur::Simulateur(QObject* parent) : QObject(parent)
 {
     m_processus.setProcessChannelMode(QProcess::SeparateChannels);
 }

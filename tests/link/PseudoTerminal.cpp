@@ -8,8 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-PseudoTerminal::PseudoTerminal(QObject* parent)
-    : QObject(parent)
+PseudoTerminal::PseudoTerminal(QObject* parent) : QObject(parent)
 {
     const int maitre = posix_openpt(O_RDWR | O_NOCTTY);
     if (maitre < 0)
@@ -42,7 +41,8 @@ void PseudoTerminal::ecrire(const QByteArray& octets)
         return;
     qint64 fait = 0;
     while (fait < octets.size()) {
-        const ssize_t n = ::write(m_maitre, octets.constData() + fait, size_t(octets.size() - fait));
+        const ssize_t n =
+            ::write(m_maitre, octets.constData() + fait, size_t(octets.size() - fait));
         if (n > 0)
             fait += n;
         else if (n < 0 && errno != EAGAIN && errno != EINTR)

@@ -35,7 +35,10 @@ public:
     void oublier();
 
     // Called for each complete line received; the returned bytes are written back.
-    void setRepondeur(std::function<QByteArray(const QString&)> repondeur) { m_repondeur = std::move(repondeur); }
+    void setRepondeur(std::function<QByteArray(const QString&)> repondeur)
+    {
+        m_repondeur = std::move(repondeur);
+    }
 
 signals:
     void ligneRecue(const QString& ligne);

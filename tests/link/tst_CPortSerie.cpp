@@ -8,7 +8,8 @@
 #include "CPortSerie.h"
 #include "PseudoTerminal.h"
 
-namespace {
+namespace
+{
 
 quint32 Origine2010()
 {
@@ -228,7 +229,8 @@ private slots:
         QVERIFY(m_port->PortPerdu());
         QVERIFY(!QFileInfo::exists(chemin));
         QTest::qWait(300);
-        QVERIFY2(erreurs.count() >= 1 && erreurs.count() <= 3, qPrintable(QString::number(erreurs.count())));
+        QVERIFY2(erreurs.count() >= 1 && erreurs.count() <= 3,
+                 qPrintable(QString::number(erreurs.count())));
         QVERIFY(!m_port->PortOccupe());
     }
 
@@ -278,16 +280,21 @@ private slots:
         QTest::newRow("I deux blancs") << "I" << QByteArray("i CAVE 71240\r") << false << "I";
         QTest::newRow("I etiquette") << "I" << QByteArray("m CAVE 71240 7\r") << false << "I";
         QTest::newRow("I silence") << "I" << QByteArray() << false << "I";
-        QTest::newRow("M six blancs") << "M" << QByteArray("m 32000 60 M 0 3C 259\r") << true << "M";
+        QTest::newRow("M six blancs")
+            << "M" << QByteArray("m 32000 60 M 0 3C 259\r") << true << "M";
         QTest::newRow("M cinq blancs") << "M" << QByteArray("m 32000 60 M 0 3C\r") << false << "M";
         QTest::newRow("M etiquette") << "M" << QByteArray("? 32000 60 M 0 3C 3\r") << false << "M";
         QTest::newRow("J 0") << "J0" << QByteArray("i CAVE_1 0\r") << true << "J CAVE_1 0";
         QTest::newRow("J 1") << "J1" << QByteArray("i CAVE_1 1\r") << true << "J CAVE_1 1";
         QTest::newRow("J un blanc") << "J0" << QByteArray("i CAVE_1\r") << false << "J CAVE_1 0";
-        QTest::newRow("S m") << "S" << QByteArray("m 32000 60 M 0 0 3\r") << true << "S 60 M 1 32 3";
-        QTest::newRow("S ? six") << "S" << QByteArray("? 32000 60 M 0 0 3\r") << true << "S 60 M 1 32 3";
-        QTest::newRow("S m cinq") << "S" << QByteArray("m 32000 60 M 0 0\r") << false << "S 60 M 1 32 3";
-        QTest::newRow("S 32999") << "S32999" << QByteArray("m 32000 60 M 0 0 3\r") << true << "S 60 M 1 32 3";
+        QTest::newRow("S m") << "S" << QByteArray("m 32000 60 M 0 0 3\r") << true
+                             << "S 60 M 1 32 3";
+        QTest::newRow("S ? six") << "S" << QByteArray("? 32000 60 M 0 0 3\r") << true
+                                 << "S 60 M 1 32 3";
+        QTest::newRow("S m cinq") << "S" << QByteArray("m 32000 60 M 0 0\r") << false
+                                  << "S 60 M 1 32 3";
+        QTest::newRow("S 32999") << "S32999" << QByteArray("m 32000 60 M 0 0 3\r") << true
+                                 << "S 60 M 1 32 3";
         QTest::newRow("A >") << "A" << QByteArray(">\r") << true << "A 2 0 -400 0 0";
         QTest::newRow("A etiquette") << "A" << QByteArray("a\r") << false << "A 2 0 -400 0 0";
         QTest::newRow("C") << "C" << QByteArray("c 600 0\r") << true << "C 600";
@@ -331,7 +338,8 @@ private slots:
         else if (operation == QLatin1String("M"))
             obtenu = m_port->LireParametres(&params);
         else if (operation.startsWith(QLatin1String("J")))
-            obtenu = m_port->SetIdentifiants(QStringLiteral("CAVE_1"), operation == QLatin1String("J1"));
+            obtenu =
+                m_port->SetIdentifiants(QStringLiteral("CAVE_1"), operation == QLatin1String("J1"));
         else if (operation.startsWith(QLatin1String("S")))
             obtenu = m_port->SetParametres(nouveaux);
         else if (operation == QLatin1String("A"))
@@ -343,8 +351,8 @@ private slots:
         QCOMPARE(obtenu, succes);
         QCOMPARE(m_pty->lignes(), QStringList{ligne});
         if (reponse.isEmpty()) {
-            const bool lecture = operation == QLatin1String("I") || operation == QLatin1String("M")
-                || operation == QLatin1String("Q");
+            const bool lecture = operation == QLatin1String("I") ||
+                                 operation == QLatin1String("M") || operation == QLatin1String("Q");
             QVERIFY(chrono.elapsed() >= (lecture ? 1000 : 2000));
         }
 
@@ -381,10 +389,11 @@ private slots:
             ordre << QStringLiteral("entete");
             entete = p;
         });
-        connect(m_port.get(), QOverload<word, word>::of(&CPortSerie::DAC_Datas), this, [&](word t, word h) {
-            ordre << QStringLiteral("donnees");
-            valeurs << qMakePair(t, h);
-        });
+        connect(m_port.get(), QOverload<word, word>::of(&CPortSerie::DAC_Datas), this,
+                [&](word t, word h) {
+                    ordre << QStringLiteral("donnees");
+                    valeurs << qMakePair(t, h);
+                });
         QVERIFY(m_port->DownLoad());
         QVERIFY(m_port->EnAttenteEntete());
         QTRY_COMPARE(m_pty->lignes(), QStringList{QStringLiteral("D")});
@@ -479,7 +488,8 @@ private slots:
     void commandePendantFlux()
     {
         QList<word> valeurs;
-        connect(m_port.get(), QOverload<word>::of(&CPortSerie::DAC_Datas), this, [&](word v) { valeurs << v; });
+        connect(m_port.get(), QOverload<word>::of(&CPortSerie::DAC_Datas), this,
+                [&](word v) { valeurs << v; });
         m_pty->setRepondeur([](const QString&) {
             QByteArray flux;
             for (int i = 0; i < 50; ++i)

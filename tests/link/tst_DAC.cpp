@@ -4,7 +4,8 @@
 
 #include "DAC.h"
 
-namespace {
+namespace
+{
 
 // Expected values are given for both zones the test runs in.
 bool EnUTC()
@@ -52,14 +53,18 @@ private slots:
         QTest::newRow("dix minutes") << Local(2010, 1, 1, 0, 10) << qint64(600) << qint64(600);
         QTest::newRow("avant 2010") << Local(2009, 12, 31, 23, 59, 59) << qint64(-1) << qint64(-1);
         // 2010-03-28 02:00 CET -> 03:00 CEST: one local hour does not exist in Paris.
-        QTest::newRow("printemps avant") << Local(2010, 3, 28, 1, 59, 59) << qint64(7437599) << qint64(7437599);
-        QTest::newRow("printemps apres") << Local(2010, 3, 28, 3, 0, 0) << qint64(7441200) << qint64(7437600);
+        QTest::newRow("printemps avant")
+            << Local(2010, 3, 28, 1, 59, 59) << qint64(7437599) << qint64(7437599);
+        QTest::newRow("printemps apres")
+            << Local(2010, 3, 28, 3, 0, 0) << qint64(7441200) << qint64(7437600);
         QTest::newRow("ete") << Local(2010, 7, 1, 12, 0) << qint64(15681600) << qint64(15678000);
         // 2010-10-31 03:00 CEST -> 02:00 CET: one local hour comes twice in Paris.
-        QTest::newRow("automne avant") << Local(2010, 10, 31, 1, 0) << qint64(26182800) << qint64(26179200);
-        QTest::newRow("automne apres") << Local(2010, 10, 31, 4, 0) << qint64(26193600) << qint64(26193600);
-        QTest::newRow("instant UTC") << QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::UTC)
-                                     << qint64(0) << qint64(3600);
+        QTest::newRow("automne avant")
+            << Local(2010, 10, 31, 1, 0) << qint64(26182800) << qint64(26179200);
+        QTest::newRow("automne apres")
+            << Local(2010, 10, 31, 4, 0) << qint64(26193600) << qint64(26193600);
+        QTest::newRow("instant UTC")
+            << QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::UTC) << qint64(0) << qint64(3600);
     }
 
     void secondesDepuis2010()
@@ -76,14 +81,22 @@ private slots:
         QTest::addColumn<QString>("bas");
         QTest::addColumn<qint64>("depuisOrigine"); // seconds after 2010-01-01 00:00 local
 
-        QTest::newRow("0 3C") << "0" << "3C" << qint64(60);
-        QTest::newRow("minuscules") << "0" << "3c" << qint64(60);
-        QTest::newRow("1 0") << "1" << "0" << qint64(65536);
-        QTest::newRow("0 0") << "0" << "0" << qint64(0);
-        QTest::newRow("pas hexa") << "zz" << "G1" << qint64(0);
-        QTest::newRow("vides") << "" << "" << qint64(0);
-        QTest::newRow("haut seul invalide") << "x" << "10" << qint64(16);
-        QTest::newRow("maximum") << "FFFF" << "FFFF" << qint64(4294967295LL);
+        QTest::newRow("0 3C") << "0"
+                              << "3C" << qint64(60);
+        QTest::newRow("minuscules") << "0"
+                                    << "3c" << qint64(60);
+        QTest::newRow("1 0") << "1"
+                             << "0" << qint64(65536);
+        QTest::newRow("0 0") << "0"
+                             << "0" << qint64(0);
+        QTest::newRow("pas hexa") << "zz"
+                                  << "G1" << qint64(0);
+        QTest::newRow("vides") << ""
+                               << "" << qint64(0);
+        QTest::newRow("haut seul invalide") << "x"
+                                            << "10" << qint64(16);
+        QTest::newRow("maximum") << "FFFF"
+                                 << "FFFF" << qint64(4294967295LL);
     }
 
     void dateDepuisHexa()

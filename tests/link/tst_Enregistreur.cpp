@@ -8,7 +8,8 @@
 #include "CPortSerie.h"
 #include "Simulateur.h"
 
-namespace {
+namespace
+{
 
 quint32 Instant(const QString& iso)
 {
@@ -35,8 +36,7 @@ QList<QByteArray> TelechargementBrut(const QString& lien, int lignesDonnees)
     return lignes;
 }
 
-struct Releve
-{
+struct Releve {
     QStringList ordre;
     QList<DAC::TS_PARAMETRES> entetes;
     QList<QPair<word, word>> deux;
@@ -53,10 +53,11 @@ struct Releve
                              ordre << QStringLiteral("donnees");
                              deux << qMakePair(t, h);
                          });
-        QObject::connect(port, QOverload<word>::of(&CPortSerie::DAC_Datas), contexte, [this](word v) {
-            ordre << QStringLiteral("donnees");
-            une << v;
-        });
+        QObject::connect(port, QOverload<word>::of(&CPortSerie::DAC_Datas), contexte,
+                         [this](word v) {
+                             ordre << QStringLiteral("donnees");
+                             une << v;
+                         });
     }
     int Donnees() const { return deux.size() + une.size(); }
 };
@@ -107,9 +108,12 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("modele");
-        QTest::newRow("71240") << "DEMO" << "71240";
-        QTest::newRow("71240VX") << "CAVE_1" << "71240VX";
-        QTest::newRow("71246") << "FRIGO_9" << "71246";
+        QTest::newRow("71240") << "DEMO"
+                               << "71240";
+        QTest::newRow("71240VX") << "CAVE_1"
+                                 << "71240VX";
+        QTest::newRow("71246") << "FRIGO_9"
+                               << "71246";
     }
 
     void identifiants()
@@ -138,8 +142,8 @@ private slots:
     {
         QFETCH(QString, debut);
         QFETCH(int, capteurs);
-        QVERIFY(Brancher({"--points", "3000", "--sensors", QString::number(capteurs), "--period", "30",
-                          "--start", debut}));
+        QVERIFY(Brancher({"--points", "3000", "--sensors", QString::number(capteurs), "--period",
+                          "30", "--start", debut}));
         DAC::TS_PARAMETRES p;
         QVERIFY(m_port->LireParametres(&p));
         QCOMPARE(p.NbrePoints, quint16(3000));
@@ -200,13 +204,27 @@ private slots:
         chrono.start();
         bool ok = true;
         switch (lettre.at(0).toLatin1()) {
-        case 'I': ok = m_port->LireIdentifiants(&ids); break;
-        case 'M': ok = m_port->LireParametres(&p); break;
-        case 'Q': ok = m_port->QuitOnLine(); break;
-        case 'J': ok = m_port->SetIdentifiants(QStringLiteral("X"), true); break;
-        case 'S': ok = m_port->SetParametres(nouveaux); break;
-        case 'A': ok = m_port->SetAlarmes(DAC::TS_ALARMES()); break;
-        case 'C': ok = m_port->SetClock(600); break;
+        case 'I':
+            ok = m_port->LireIdentifiants(&ids);
+            break;
+        case 'M':
+            ok = m_port->LireParametres(&p);
+            break;
+        case 'Q':
+            ok = m_port->QuitOnLine();
+            break;
+        case 'J':
+            ok = m_port->SetIdentifiants(QStringLiteral("X"), true);
+            break;
+        case 'S':
+            ok = m_port->SetParametres(nouveaux);
+            break;
+        case 'A':
+            ok = m_port->SetAlarmes(DAC::TS_ALARMES());
+            break;
+        case 'C':
+            ok = m_port->SetClock(600);
+            break;
         }
         QVERIFY(!ok);
         QVERIFY(chrono.elapsed() >= delai);
@@ -241,8 +259,8 @@ private slots:
         QVERIFY(m_port->SetIdentifiants(QStringLiteral("CAVE_2"), false));
         QVERIFY(m_port->SetIdentifiants(QStringLiteral("CAVE_2"), true));
 
-        const QStringList attendues{"S 60 M 1 32 3", "S 60 M 1 32 3", "A 2 0 -400 0 0", "C 600",
-                                    "J CAVE_2 0", "J CAVE_2 1"};
+        const QStringList attendues{"S 60 M 1 32 3", "S 60 M 1 32 3", "A 2 0 -400 0 0",
+                                    "C 600",         "J CAVE_2 0",    "J CAVE_2 1"};
         QCOMPARE(m_sim->LignesRecues(), attendues);
 
         // Read back what the logger took.
@@ -298,7 +316,8 @@ private slots:
         QTest::newRow("sans CR") << QStringList{"--no-cr"} << false << false;
         QTest::newRow("I en retard") << QStringList{"--delay-reply", "I:1500"} << false << true;
         QTest::newRow("J en retard") << QStringList{"--delay-reply", "J:1500"} << true << true;
-        QTest::newRow("J trop en retard") << QStringList{"--delay-reply", "J:2500"} << true << false;
+        QTest::newRow("J trop en retard")
+            << QStringList{"--delay-reply", "J:2500"} << true << false;
     }
 
     void defauts()
@@ -334,10 +353,11 @@ private slots:
         QFETCH(int, capteurs);
         QFETCH(int, points);
         QFETCH(QStringList, options);
-        const QStringList reglages = QStringList{"--points", QString::number(points), "--sensors",
-                                                 QString::number(capteurs), "--seed", "7",
-                                                 "--start", "2026-12-01T00:00:00"}
-            + options;
+        const QStringList reglages = QStringList{"--points",  QString::number(points),
+                                                 "--sensors", QString::number(capteurs),
+                                                 "--seed",    "7",
+                                                 "--start",   "2026-12-01T00:00:00"} +
+                                     options;
         const int lignes = capteurs == 3 ? points / 2 : points;
 
         // What the logger puts on the wire, read without the link.

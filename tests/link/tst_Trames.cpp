@@ -10,7 +10,8 @@ using Trames::Nature;
 Q_DECLARE_METATYPE(Trames::Nature)
 Q_DECLARE_METATYPE(Trames::Commande)
 
-namespace {
+namespace
+{
 
 quint32 Origine2010()
 {
@@ -59,13 +60,15 @@ private slots:
         QTest::addColumn<QByteArray>("reste");
 
         using L = QList<QByteArray>;
-        QTest::newRow("une ligne") << QByteArray("i ID 71240 X\r") << L{"i ID 71240 X"} << QByteArray();
+        QTest::newRow("une ligne")
+            << QByteArray("i ID 71240 X\r") << L{"i ID 71240 X"} << QByteArray();
         QTest::newRow("demi ligne") << QByteArray("i ID 71") << L{} << QByteArray("i ID 71");
         QTest::newRow("deux lignes") << QByteArray("c 1 2\r>\r") << L{"c 1 2", ">"} << QByteArray();
         QTest::newRow("ligne et demie") << QByteArray("d 1\rd 2") << L{"d 1"} << QByteArray("d 2");
         QTest::newRow("CR seul") << QByteArray("\r") << L{""} << QByteArray();
         QTest::newRow("CR CR") << QByteArray(">\r\r") << L{">", ""} << QByteArray();
-        QTest::newRow("LF garde") << QByteArray("i a b c\r\n>") << L{"i a b c"} << QByteArray("\n>");
+        QTest::newRow("LF garde") << QByteArray("i a b c\r\n>") << L{"i a b c"}
+                                  << QByteArray("\n>");
         QTest::newRow("vide") << QByteArray() << L{} << QByteArray();
     }
 
@@ -190,10 +193,14 @@ private slots:
         QTest::addColumn<qint64>("debut"); // seconds after 2010-01-01 00:00 local
         QTest::addColumn<int>("capteurs");
 
-        QTest::newRow("complet") << "m 32000 60 M 0 3C 3" << true << 32000 << 60 << "M" << qint64(60) << 3;
-        QTest::newRow("capteurs 259") << "m 100 1 I 1 0 259" << true << 100 << 1 << "I" << qint64(65536) << 3;
-        QTest::newRow("pas des nombres") << "m x y M zz qq 1" << true << 0 << 0 << "M" << qint64(0) << 1;
-        QTest::newRow("champs en plus") << "m 8 60 M 0 0 3 9 9" << true << 8 << 60 << "M" << qint64(0) << 3;
+        QTest::newRow("complet") << "m 32000 60 M 0 3C 3" << true << 32000 << 60 << "M"
+                                 << qint64(60) << 3;
+        QTest::newRow("capteurs 259")
+            << "m 100 1 I 1 0 259" << true << 100 << 1 << "I" << qint64(65536) << 3;
+        QTest::newRow("pas des nombres")
+            << "m x y M zz qq 1" << true << 0 << 0 << "M" << qint64(0) << 1;
+        QTest::newRow("champs en plus")
+            << "m 8 60 M 0 0 3 9 9" << true << 8 << 60 << "M" << qint64(0) << 3;
         QTest::newRow("cinq blancs") << "m 8 60 M 0 0" << false << 8 << 60 << "M" << qint64(0) << 0;
         QTest::newRow("champ vide") << "m 8  M 0 0 2" << true << 8 << 0 << "M" << qint64(0) << 2;
     }
@@ -218,7 +225,8 @@ private slots:
 
     void identifiants()
     {
-        DAC::TS_IDENTIFIANTS ids = Trames::LireIdentifiants(QStringLiteral("i CAVE_1 71240VX 12 99"));
+        DAC::TS_IDENTIFIANTS ids =
+            Trames::LireIdentifiants(QStringLiteral("i CAVE_1 71240VX 12 99"));
         QCOMPARE(ids.ID, QStringLiteral("CAVE_1"));
         QCOMPARE(ids.Modele, QStringLiteral("71240VX"));
         QCOMPARE(ids.Info, QStringLiteral("12"));
@@ -288,7 +296,8 @@ private slots:
         p.Unite = QStringLiteral("I");
         p.DateDebut = 4000000000u;
         p.Capteurs = 1;
-        QTest::newRow("S programmable") << Trames::LigneSetParametres(p) << "S 25199 I 4000000000 1 1";
+        QTest::newRow("S programmable")
+            << Trames::LigneSetParametres(p) << "S 25199 I 4000000000 1 1";
         p.Unite = QStringLiteral("%1");
         QTest::newRow("S unite %1") << Trames::LigneSetParametres(p) << "S 25199 %1 4000000000 1 1";
 
@@ -303,10 +312,13 @@ private slots:
         QTest::newRow("A toutes") << Trames::LigneSetAlarmes(a) << "A 15 1000 -400 900 100";
 
         const QDateTime dixMinutes(QDate(2010, 1, 1), QTime(0, 10), Qt::LocalTime);
-        QTest::newRow("C 600") << Trames::LigneSetClock(uint(SecondesDepuis2010(dixMinutes))) << "C 600";
+        QTest::newRow("C 600") << Trames::LigneSetClock(uint(SecondesDepuis2010(dixMinutes)))
+                               << "C 600";
         QTest::newRow("C max") << Trames::LigneSetClock(4294967295u) << "C 4294967295";
-        QTest::newRow("J 0") << Trames::LigneSetIdentifiants(QStringLiteral("CAVE_1"), false) << "J CAVE_1 0";
-        QTest::newRow("J 1") << Trames::LigneSetIdentifiants(QStringLiteral("CAVE_1"), true) << "J CAVE_1 1";
+        QTest::newRow("J 0") << Trames::LigneSetIdentifiants(QStringLiteral("CAVE_1"), false)
+                             << "J CAVE_1 0";
+        QTest::newRow("J 1") << Trames::LigneSetIdentifiants(QStringLiteral("CAVE_1"), true)
+                             << "J CAVE_1 1";
     }
 
     void lignesCommandes()
@@ -319,7 +331,8 @@ private slots:
     void encodage()
     {
         QCOMPARE(Trames::EncoderCommande(QStringLiteral("I")), QByteArray("I\r\n"));
-        QCOMPARE(Trames::EncoderCommande(QStringLiteral("A 2 0 -400 0 0")), QByteArray("A 2 0 -400 0 0\r\n"));
+        QCOMPARE(Trames::EncoderCommande(QStringLiteral("A 2 0 -400 0 0")),
+                 QByteArray("A 2 0 -400 0 0\r\n"));
         QCOMPARE(Trames::EncoderCommande(QString::fromUtf8("J \u00e9")), QByteArray("J \xe9\r\n"));
     }
 };

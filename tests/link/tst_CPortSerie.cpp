@@ -291,6 +291,8 @@ private slots:
                              << "S 60 M 1 32 3";
         QTest::newRow("S ? six") << "S" << QByteArray("? 32000 60 M 0 0 3\r") << true
                                  << "S 60 M 1 32 3";
+        QTest::newRow("S ? cinq") << "S" << QByteArray("? 32000 60 M 0 0\r") << false
+                                  << "S 60 M 1 32 3";
         QTest::newRow("S m cinq") << "S" << QByteArray("m 32000 60 M 0 0\r") << false
                                   << "S 60 M 1 32 3";
         QTest::newRow("S 32999") << "S32999" << QByteArray("m 32000 60 M 0 0 3\r") << true

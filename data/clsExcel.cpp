@@ -1,5 +1,6 @@
 #include "clsExcel.h"
 
+#include "HeureLocale.h"
 #include "clsSerie.h"
 
 #include <QCoreApplication>
@@ -33,9 +34,9 @@ QString TexteHumiditeExcel(int valeur)
     return Dixiemes(valeur) + UniteHumidite;
 }
 
-QPair<QString, QString> DateHeureExcel(uint temps, int style)
+QPair<QString, QString> DateHeureExcel(const QDateTime& date, int style)
 {
-    const QString texte = TexteDate(temps, style);
+    const QString texte = TexteDate(date, style);
     const int espace = texte.indexOf(QLatin1Char(' '));
     if (espace < 0)
         return qMakePair(texte, QString());
@@ -93,10 +94,11 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const QList<int>& ti
               EcrireTexte(1, 3, tr("Heure")) && EcrireTexte(1, 4, tr("Temp.")) &&
               EcrireTexte(1, 5, tr("Humi."));
     // Point k on row k + 2, numbered k + 1; the time list sets the length.
+    HeureLocale heure;
     for (int k = 0; ok && k < times.size(); ++k) {
         const int ligne = k + 2;
         const QPair<QString, QString> dateHeure =
-            DateHeureExcel(static_cast<uint>(times.at(k)), dateStyle);
+            DateHeureExcel(heure.Convertir(static_cast<uint>(times.at(k))), dateStyle);
         ok = worksheet_write_number(m_Feuille, ligne - 1, 0, k + 1, nullptr) == LXW_NO_ERROR &&
              EcrireTexte(ligne, 2, dateHeure.first) && EcrireTexte(ligne, 3, dateHeure.second) &&
              EcrireTexte(ligne, 4, TexteTemperatureExcel(temperatures.value(k))) &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -16,9 +17,9 @@ struct lxw_worksheet;
 QString TexteTemperatureExcel(int valeur);
 // 512 -> "51.2 %".
 QString TexteHumiditeExcel(int valeur);
-// TexteDate(temps, style) cut at its first space: the date, then the time
-// (the AM/PM marker of the English style stays with the time).
-QPair<QString, QString> DateHeureExcel(uint temps, int style);
+// TexteDate(date, style) cut at its first space: the date, then the time (the
+// AM/PM marker of the English style stays with the time).
+QPair<QString, QString> DateHeureExcel(const QDateTime& date, int style);
 
 // Spreadsheet export of a recording: one sheet, a header row "Num.", "Date",
 // "Heure", "Temp.", "Humi.", then one row per point. Written with libxlsxwriter

@@ -74,7 +74,11 @@ QString IdentifiantFichier(const QString& id)
 
 QString TexteDate(uint time, int style)
 {
-    const QDateTime date = QDateTime::fromSecsSinceEpoch(time, Qt::LocalTime);
+    return TexteDate(QDateTime::fromSecsSinceEpoch(time, Qt::LocalTime), style);
+}
+
+QString TexteDate(const QDateTime& date, int style)
+{
     // The C locale keeps "AM"/"PM" whatever the system language is.
     switch (style) {
     case 0:
@@ -82,7 +86,7 @@ QString TexteDate(uint time, int style)
     case 1:
         return QLocale::c().toString(date, QStringLiteral("dd/MM/yyyy hh:mm:ss"));
     default:
-        return date.toString(Qt::TextDate);
+        return date.toLocalTime().toString(Qt::TextDate); // no zone name or offset
     }
 }
 

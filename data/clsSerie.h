@@ -23,6 +23,9 @@ QString IdentifiantFichier(const QString& id);
 // any other style Qt's default textual format. Callers that show date and time in
 // two cells split the text at its first space.
 QString TexteDate(uint time, int style);
+// The same for a date-time already converted to local time, in any time spec: its
+// own date and time fields are written.
+QString TexteDate(const QDateTime& date, int style);
 
 // Descriptive information of a recording.
 struct TS_INFOS {

@@ -6,6 +6,7 @@
 #include "Emplacements.h"
 #include "Version.h"
 #include "clsTessaroService.h"
+#include "frmMesure.h"
 #include "ressources.h"
 
 #include <QApplication>
@@ -62,6 +63,16 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     qRegisterMetaType<DAC::TS_PARAMETRES>("DAC::TS_PARAMETRES");
     qRegisterMetaType<DAC::TS_ALARMES>("DAC::TS_ALARMES");
 
+    m_frmMesure = new frmMesure(this, &m_CheminDatas);
+    connect(m_frmMesure, &frmMesure::SIGNAL_StartPbar, this, &frmMain::SLOT_StartPbar);
+    connect(m_frmMesure, &frmMesure::SIGNAL_SetPbarValue, this, &frmMain::SLOT_SetPbarValue);
+    connect(m_frmMesure, &frmMesure::SIGNAL_StopPbar, this, &frmMain::SLOT_StopPbar);
+    connect(m_frmMesure, &frmMesure::SIGNAL_IncrPbar, this, &frmMain::SLOT_IncrPbar);
+    ui->layCentral->addWidget(m_frmMesure, 32);
+    m_frmMesure->show();
+    m_frmMesure->update();
+    m_frmMesure->Rechercher();
+
     ui->btnAcquisition->setChecked(true);
 
     statusBar()->addPermanentWidget(ui->lblVersionDispo, 0);
@@ -88,6 +99,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
 
 frmMain::~frmMain()
 {
+    // The measurement window releases its port and stores the data folder.
+    if (m_frmMesure) {
+        disconnect(m_frmMesure, nullptr, this, nullptr);
+        m_frmMesure->close();
+        delete m_frmMesure;
+        m_frmMesure = nullptr;
+    }
     qApp->removeTranslator(&m_TradEn);
     qApp->removeTranslator(&m_TradFr);
     delete m_Service;
@@ -116,6 +134,10 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
     ClesReglages::EcrireLangue(newLangue);
     m_Service->setLangue(newLangue);
     ui->retranslateUi(this);
+    if (m_frmMesure) {
+        m_frmMesure->Retraduire();
+        m_frmMesure->MajLangue(newLangue);
+    }
 }
 
 void frmMain::on_btnLangueAnglais_clicked()
@@ -138,10 +160,15 @@ void frmMain::on_btnLangueFrancais_clicked()
 
 void frmMain::on_btnAcquisition_clicked()
 {
+    // Both views stay alive: an acquisition goes on while the analysis is shown.
+    if (m_frmMesure)
+        m_frmMesure->show();
 }
 
 void frmMain::on_btnAnalyse_clicked()
 {
+    if (m_frmMesure)
+        m_frmMesure->hide();
 }
 
 void frmMain::SLOT_StartPbar(QString message, int min, int max)

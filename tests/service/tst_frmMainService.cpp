@@ -1,0 +1,184 @@
+// The main window's update notice: lblVersionDispo is shown exactly when the
+// service reports a newer version, after the start-up check and after each
+// click on btnMajVersion. The web service is a local server on 127.0.0.1.
+#include "RepondeurModal.h"
+#include "ServeurHttp.h"
+
+#include "clsParam.h"
+#include "clsTessaroService.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QNetworkProxy>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+namespace
+{
+
+QByteArray Reponse(const QByteArray& version)
+{
+    return "<?xml version=\"1.0\"?><software><item><software_name>Vorsen_Logger"
+           "</software_name><version>" +
+           version +
+           "</version><compatibilite>1.0</compatibilite>"
+           "<path>patch/setup.exe</path><details>1.4</details></item></software>";
+}
+
+void SortieRefusee(int)
+{
+    QFAIL("the test process must not end");
+}
+
+} // namespace
+
+class tst_frmMainService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit tst_frmMainService(const QString& maison) : m_Maison(maison) {}
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void noticeAuDemarrage_data();
+    void noticeAuDemarrage();
+    void noticeApresChaqueClic();
+
+private:
+    QString m_Maison;
+    ServeurHttp m_Serveur;
+    RepondeurModal* m_Repondeur = nullptr;
+};
+
+void tst_frmMainService::initTestCase()
+{
+    QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+    QVERIFY(m_Serveur.Demarrer());
+    QVERIFY(PathCommonAppData().startsWith(m_Maison));
+    // As installation leaves it, before the window opens the common file.
+    QDir().mkpath(PathCommonAppData());
+    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    commun.setValue(QStringLiteral("AccesTessaro"), m_Serveur.Base());
+
+    clsParam& param = clsParam::Instance();
+    param.DelaiRequete = 10000;
+    param.LancerDetache = [](const QString&, const QStringList&) { return false; };
+    param.Quitter = SortieRefusee;
+}
+
+void tst_frmMainService::init()
+{
+    delete m_Repondeur;
+    m_Repondeur = new RepondeurModal(this);
+    m_Repondeur->Installer = false;
+    m_Serveur.Vider();
+    QSettings().clear();
+    clsParam::Instance().setAujourdhui(QDate(2026, 6, 15));
+    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    commun.remove(QStringLiteral("DernierCheck"));
+    commun.remove(QStringLiteral("VersionDispo"));
+    commun.remove(QStringLiteral("Url"));
+    commun.sync();
+    if (QSettings* ouvert = clsParam::Instance().Commun())
+        ouvert->sync();
+}
+
+void tst_frmMainService::noticeAuDemarrage_data()
+{
+    QTest::addColumn<QString>("dernierCheck");
+    QTest::addColumn<QString>("versionStockee");
+    QTest::addColumn<QByteArray>("reponse"); // empty: the server is not asked
+    QTest::addColumn<bool>("notice");
+
+    QTest::newRow("première fois, rien de connu") << ""
+                                                  << "" << QByteArray() << false;
+    QTest::newRow("première fois, une version connue") << ""
+                                                       << "1.4" << QByteArray() << true;
+    QTest::newRow("vérifié ce mois, une version connue") << "2026-06-01"
+                                                         << "1.4" << QByteArray() << true;
+    QTest::newRow("vérification due: plus récente") << "2026-05-15"
+                                                    << "" << Reponse("1.4") << true;
+    QTest::newRow("vérification due: plus rien") << "2026-05-15"
+                                                 << "1.4" << Reponse("1.3") << false;
+}
+
+void tst_frmMainService::noticeAuDemarrage()
+{
+    QFETCH(QString, dernierCheck);
+    QFETCH(QString, versionStockee);
+    QFETCH(QByteArray, reponse);
+
+    clsParam& param = clsParam::Instance();
+    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    if (!dernierCheck.isEmpty())
+        commun.setValue(QStringLiteral("DernierCheck"), dernierCheck);
+    commun.setValue(QStringLiteral("VersionDispo"), versionStockee);
+    commun.sync();
+    if (param.Commun())
+        param.Commun()->sync();
+    if (!reponse.isEmpty()) {
+        ServeurHttp::Reponse rep;
+        rep.Corps = reponse;
+        m_Serveur.Definir(QStringLiteral("/index.php"), rep);
+    }
+
+    frmMain f;
+    auto* notice = f.findChild<QLabel*>(QStringLiteral("lblVersionDispo"));
+    QVERIFY(notice);
+    QTEST(notice->isVisible(), "notice");
+    QCOMPARE(m_Serveur.Requetes().size(), reponse.isEmpty() ? 0 : 1);
+}
+
+void tst_frmMainService::noticeApresChaqueClic()
+{
+    frmMain f;
+    auto* notice = f.findChild<QLabel*>(QStringLiteral("lblVersionDispo"));
+    auto* bouton = f.findChild<QToolButton*>(QStringLiteral("btnMajVersion"));
+    QVERIFY(notice && bouton);
+    QVERIFY(!notice->isVisible());
+
+    // Each click asks the service; the notice follows its latest answer.
+    const struct {
+        int statut;
+        QByteArray corps;
+        bool notice;
+    } clics[] = {{200, Reponse("1.4"), true},
+                 {200, Reponse("1.3"), false},
+                 {200, Reponse("1.10"), true},
+                 {404, QByteArray(), false}};
+    int requetes = 0;
+    for (const auto& clic : clics) {
+        ServeurHttp::Reponse rep;
+        rep.Statut = clic.statut;
+        rep.Corps = clic.corps;
+        m_Serveur.Definir(QStringLiteral("/index.php"), rep);
+        bouton->click();
+        QCOMPARE(m_Serveur.Requetes().size(), ++requetes);
+        QCOMPARE(notice->isVisible(), clic.notice);
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir maison;
+    qputenv("HOME", maison.path().toUtf8());
+    qputenv("XDG_DATA_HOME", (maison.path() + "/share").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (maison.path() + "/config").toUtf8());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
+    QDir::setCurrent(maison.path());
+    tst_frmMainService t(maison.path());
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_frmMainService.moc"

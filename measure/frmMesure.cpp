@@ -3,6 +3,7 @@
 
 #include "CPortSerie.h"
 #include "ClesReglages.h"
+#include "CourbeMesure.h"
 #include "CurveData.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
@@ -43,6 +44,8 @@ constexpr int PeriodeSurveillance = 500;
 constexpr int PasTelechargement = 50;
 constexpr int PasTempsReel = 20;
 constexpr int ModeTempsReel = 2;
+// The data table follows new rows at most this often, ms.
+constexpr int DelaiDefilement = 100;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -90,6 +93,16 @@ frmMesure::frmMesure(QWidget* parent, QString* cheminDatas)
     ui->tabStat->m_Langue = enm_LANGUE(m_Langue);
     ConstruireGraphe();
     connect(&m_Timer, &QTimer::timeout, this, &frmMesure::SLOT_TimeOut, Qt::UniqueConnection);
+    m_Defilement.setSingleShot(true);
+    m_Defilement.setInterval(DelaiDefilement);
+    connect(&m_Defilement, &QTimer::timeout, this, &frmMesure::DefilerTableau);
+    connect(ui->tbxActions, &QToolBox::currentChanged, this, &frmMesure::DefilerTableau);
+}
+
+void frmMesure::DefilerTableau()
+{
+    if (ui->tabData->isVisible())
+        ui->tabData->scrollToBottom();
 }
 
 frmMesure::~frmMesure()
@@ -492,12 +505,12 @@ void frmMesure::ConstruireGraphe()
     grille->setPen(QPen(Qt::gray, 1, Qt::DotLine));
     grille->attach(graphe);
 
-    m_CourbeTemp = new QwtPlotCurve;
+    m_CourbeTemp = new CourbeMesure;
     m_CourbeTemp->setData(new CurveData);
     m_CourbeTemp->setPen(QPen(CouleurTemp(), 1, Qt::SolidLine));
     m_CourbeTemp->setRenderHint(QwtPlotItem::RenderAntialiased, true);
     m_CourbeTemp->setYAxis(QwtPlot::yLeft);
-    m_CourbeHumi = new QwtPlotCurve;
+    m_CourbeHumi = new CourbeMesure;
     m_CourbeHumi->setData(new CurveData);
     m_CourbeHumi->setPen(QPen(CouleurHumi(), 1, Qt::SolidLine));
     m_CourbeHumi->setRenderHint(QwtPlotItem::RenderAntialiased, true);
@@ -548,6 +561,22 @@ void frmMesure::on_sliHumi_valueChanged(double newDelta)
     AppliquerRoue(ui->m_qPlot, QwtPlot::yRight, newDelta, HUMI_PLANCHER, HUMI_PLAFOND);
     if (!ui->m_qPlot->autoReplot())
         ui->m_qPlot->updateAxes();
+}
+
+void frmMesure::DessinerSegment(QwtPlotCurve* courbe, int n)
+{
+    // The canvas repaints only around the new segment (pen and antialiasing
+    // included), not its whole area.
+    const QwtPlot* graphe = ui->m_qPlot;
+    const QwtScaleMap x = graphe->canvasMap(courbe->xAxis());
+    const QwtScaleMap y = graphe->canvasMap(courbe->yAxis());
+    const QPointF a = courbe->sample(size_t(qMax(n - 2, 0)));
+    const QPointF b = courbe->sample(size_t(n - 1));
+    const QRectF segment(QPointF(x.transform(a.x()), y.transform(a.y())),
+                         QPointF(x.transform(b.x()), y.transform(b.y())));
+    m_DirectPainter->setClipRegion(
+        QRegion(segment.normalized().toAlignedRect().adjusted(-3, -3, 3, 3)));
+    m_DirectPainter->drawSeries(courbe, n - 2, n - 1);
 }
 
 void frmMesure::DefinirEchelle(int axe, double min, double max)
@@ -661,8 +690,8 @@ void frmMesure::SLOT_Data(word ValTemp, word ValHumi)
     // Only the new segment is painted.
     Donnees(m_CourbeTemp)->append(QPointF(m_TempsCourant, ValTemp));
     Donnees(m_CourbeHumi)->append(QPointF(m_TempsCourant, ValHumi));
-    m_DirectPainter->drawSeries(m_CourbeTemp, n - 2, n - 1);
-    m_DirectPainter->drawSeries(m_CourbeHumi, n - 2, n - 1);
+    DessinerSegment(m_CourbeTemp, n);
+    DessinerSegment(m_CourbeHumi, n);
 
     QwtPlot* graphe = ui->m_qPlot;
     const double debut = s->Infos.DateDebut;
@@ -751,7 +780,10 @@ void frmMesure::AjouterLigne(word ValTemp, word ValHumi)
     // Once, on the first row: fitting every row's width would grow with the table.
     if (n == 1)
         table->resizeColumnsToContents();
-    table->scrollToBottom();
+    // Scrolling lays the whole table out again: at most every 100 ms, and only
+    // while the table is on screen (showing its page scrolls it).
+    if (!m_Defilement.isActive())
+        m_Defilement.start();
 }
 
 void frmMesure::on_btnStop_clicked()

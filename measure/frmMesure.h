@@ -93,6 +93,9 @@ private:
     // Sets an axis only when its interval changes (each change replots).
     void DefinirEchelle(int axe, double min, double max);
     void DefinirEchelleTemps(double min, double max);
+    // Paints the segment from sample n - 2 to n - 1 of a curve.
+    void DessinerSegment(QwtPlotCurve* courbe, int n);
+    void DefilerTableau();
     QString FormatDateHeure() const;
 
     Ui::frmMesure* ui;
@@ -116,6 +119,7 @@ private:
     bool m_Telechargement = false; // from "D" to the last expected point
     int m_Occupe = 0;              // probes and commands waiting; a watch tick then skips
     clsRefusPorts m_Refus;
+    QTimer m_Defilement; // coalesces the data table's scrolling
 };
 
 #endif

@@ -3,10 +3,15 @@
 // about a port that does not open.
 #include "AccesPort.h"
 #include "IntervalleMesures.h"
+#include "ReductionColonnes.h"
 #include "TexteCapteur.h"
 #include "clsRefusPorts.h"
 
+#include <QMap>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
 
 Q_DECLARE_METATYPE(QSerialPort::SerialPortError)
 Q_DECLARE_METATYPE(RefusPort)
@@ -140,6 +145,82 @@ private slots:
                         .arg(e.Port, e.Refus == RefusPort::Droits ? "D" : "O", e.Groupe);
         }
         QCOMPARE(vues, notices);
+    }
+
+    // Points as "x:y" separated by blanks.
+    static QPolygonF Ligne(const QString& texte)
+    {
+        QPolygonF ligne;
+        for (const QString& p : texte.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QStringList xy = p.split(QLatin1Char(':'));
+            ligne << QPointF(xy.at(0).toDouble(), xy.at(1).toDouble());
+        }
+        return ligne;
+    }
+
+    void reductionColonnes_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("sortie");
+        QTest::newRow("four points kept") << "10:5 10:1 10:9 10:3" << "10:5 10:1 10:9 10:3";
+        QTest::newRow("first, low, high, last") << "10:5 10:1 10:9 10:3 10:4" << "10:5 10:1 10:9 10:4";
+        QTest::newRow("high before low, in that order") << "10:5 10:9 10:2 10:1 10:4 10:6"
+                                                        << "10:5 10:9 10:1 10:6";
+        QTest::newRow("first is the lowest, once") << "10:1 10:5 10:9 10:3 10:4" << "10:1 10:9 10:4";
+        QTest::newRow("last is the highest, once") << "10:5 10:1 10:3 10:4 10:9" << "10:5 10:1 10:9";
+        QTest::newRow("flat column") << "10:5 10:5 10:5 10:5 10:5" << "10:5 10:5";
+        QTest::newRow("one point per column") << "1:5 2:1 3:9 4:3 5:4" << "1:5 2:1 3:9 4:3 5:4";
+        QTest::newRow("fractions share the column") << "3.1:4 3.4:8 3.6:0 3.9:2 4.2:7"
+                                                    << "3.1:4 3.4:8 3.6:0 3.9:2 4.2:7";
+        QTest::newRow("each column on its own") << "1:5 1:1 1:9 1:3 1:4 2:7 2:7 2:0 2:8 2:6"
+                                                << "1:5 1:1 1:9 1:4 2:7 2:0 2:8 2:6";
+        QTest::newRow("either side of zero") << "-0.5:1 -0.2:9 -0.1:4 0.2:5 0.4:3 0.6:2"
+                                             << "-0.5:1 -0.2:9 -0.1:4 0.2:5 0.6:2";
+        QTest::newRow("same column again later") << "1:1 1:2 1:3 2:0 1:9 1:8 1:7"
+                                                 << "1:1 1:3 2:0 1:9 1:7";
+    }
+    void reductionColonnes()
+    {
+        QFETCH(QString, entree);
+        QFETCH(QString, sortie);
+        QCOMPARE(ReduireColonnes(Ligne(entree)), Ligne(sortie));
+    }
+
+    // A download drawn over 600 columns: the same extremes in every column, the
+    // points kept in their order, the ends kept, at most four per column.
+    void reductionDuneDescente()
+    {
+        QRandomGenerator hasard(7);
+        QPolygonF ligne;
+        double y = 300;
+        for (int i = 0; i < 16000; ++i) {
+            y += hasard.bounded(7) - 3;
+            ligne << QPointF(std::floor(i * 600.0 / 16000.0), y);
+        }
+        const QPolygonF reduite = ReduireColonnes(ligne);
+        QVERIFY(reduite.size() <= 4 * 600);
+        QCOMPARE(reduite.first(), ligne.first());
+        QCOMPARE(reduite.last(), ligne.last());
+        int j = 0;
+        for (const QPointF& p : reduite) {
+            while (j < ligne.size() && ligne.at(j) != p)
+                ++j;
+            QVERIFY2(j < ligne.size(), "a point that was not in the line, or out of order");
+            ++j;
+        }
+        QMap<int, QPair<double, double>> avant, apres;
+        auto etendre = [](QMap<int, QPair<double, double>>& m, const QPointF& p) {
+            const int c = int(std::floor(p.x()));
+            if (!m.contains(c))
+                m[c] = {p.y(), p.y()};
+            m[c].first = qMin(m[c].first, p.y());
+            m[c].second = qMax(m[c].second, p.y());
+        };
+        for (const QPointF& p : ligne)
+            etendre(avant, p);
+        for (const QPointF& p : reduite)
+            etendre(apres, p);
+        QCOMPARE(apres, avant);
     }
 
     void noeudPeripherique_data()

@@ -1,0 +1,20 @@
+#ifndef COURBEMESURE_H
+#define COURBEMESURE_H
+
+#include <qwt_plot_curve.h>
+
+// A curve of the measurement window. A replot during a download draws up to
+// 16000 points per curve every 50 points: long runs are thinned per pixel column
+// first (ReduireColonnes). Short runs, such as the new segment that the direct
+// painter adds, are drawn as Qwt draws them.
+class CourbeMesure : public QwtPlotCurve
+{
+public:
+    using QwtPlotCurve::QwtPlotCurve;
+
+protected:
+    void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+                   const QRectF& canvasRect, int from, int to) const override;
+};
+
+#endif

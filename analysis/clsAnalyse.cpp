@@ -1,0 +1,352 @@
+#include "clsAnalyse.h"
+
+#include "CalculsAnalyse.h"
+#include "CurveData.h"
+#include "Grandeurs.h"
+#include "clsSerie.h"
+#include "diaMajComment.h"
+#include "frmAnalyse.h"
+#include "prmCheckBox.h"
+#include "prmLabelCouleur.h"
+#include "prmTableWidget.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_directpainter.h>
+
+namespace
+{
+const QString StylePastille = QStringLiteral("margin: 5px;");
+}
+
+clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legende,
+                       const QFileInfo& fichier, int mesure, const QColor& couleur,
+                       enm_SYNCHRO mode)
+    : QObject(nullptr), m_Fenetre(fenetre), m_Plot(plot), m_Legende(legende), m_Mesure(mesure),
+      m_Unite(mesure == 1 ? UniteTemp() : UniteHumi()), m_NomFichier(fichier.completeBaseName()),
+      m_Mode(mode)
+{
+    m_Serie = new clsSerie();
+    // A missing header would read as a default, empty recording: nothing to draw.
+    if (!fichier.isFile() || !m_Serie->Ouvrir(fichier.fileName(), fichier.absolutePath(), mesure) ||
+        m_Serie->NbrePointsPresents() == 0) {
+        delete m_Serie;
+        m_Serie = nullptr;
+        return;
+    }
+    // Ouvrir() strips every ".ail" of the name: the legend shows the name it read.
+    m_NomFichier = m_Serie->Nom;
+
+    m_Couleur = couleur;
+    m_Courbe = new QwtPlotCurve(QString());
+    m_Points = new CurveData();
+    m_Courbe->setPen(QPen(m_Couleur, 0, Qt::SolidLine)); // 0: one-pixel cosmetic pen
+    m_Courbe->setRenderHint(QwtPlotItem::RenderAntialiased);
+    m_Courbe->setYAxis(mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight);
+
+    // Never past the lists: a short points file leaves NbrePoints above them.
+    const int nbre = m_Serie->NbrePointsPresents();
+    const TS_VOIE& voie = Voie();
+    const QList<int>& temps = m_Serie->Temps.Valeurs;
+    for (int i = 0; i < nbre; ++i)
+        m_Points->append(QPointF(ValeurX(i, static_cast<uint>(temps.at(i)), mode), voie.Valeurs.at(i)));
+    m_Courbe->setData(m_Points);
+    m_Courbe->attach(m_Plot);
+    m_Painter = new QwtPlotDirectPainter();
+    m_Painter->drawSeries(m_Courbe, 0, nbre - 1);
+
+    AjouterLigneLegende();
+    m_Charge = true;
+}
+
+clsAnalyse::~clsAnalyse()
+{
+    if (m_lblCouleur)
+        disconnect(m_lblCouleur, nullptr, this, nullptr);
+    if (m_btnSupp)
+        disconnect(m_btnSupp, nullptr, this, nullptr);
+    if (m_btnDatas)
+        disconnect(m_btnDatas, nullptr, this, nullptr);
+    if (m_chkAfficher)
+        disconnect(m_chkAfficher, nullptr, this, nullptr);
+    if (m_Courbe)
+        m_Courbe->detach();
+    // The swatches show m_Couleur: they go before it.
+    delete m_lblPlage.data();
+    delete m_lblCouleur.data();
+    delete m_chkAfficher.data();
+    delete m_btnDatas.data();
+    delete m_btnImprimer.data();
+    delete m_btnSupp.data();
+    delete m_btnCommentaire.data();
+    delete m_Painter;
+    delete m_Courbe; // deletes its CurveData
+    delete m_Serie;
+}
+
+TS_VOIE& clsAnalyse::Voie() const
+{
+    return m_Mesure == 1 ? m_Serie->Temperature : m_Serie->Humidite;
+}
+
+int clsAnalyse::ValeurMin() const
+{
+    return Voie().Minimum;
+}
+
+int clsAnalyse::ValeurMax() const
+{
+    return Voie().Maximum;
+}
+
+double clsAnalyse::XMin() const
+{
+    return m_Points->boundingRect().left();
+}
+
+double clsAnalyse::XMax() const
+{
+    return m_Points->boundingRect().right();
+}
+
+bool clsAnalyse::Affichee() const
+{
+    return m_chkAfficher && m_chkAfficher->isChecked();
+}
+
+QPushButton* clsAnalyse::NouveauBouton(const char* image, const QString& tooltip)
+{
+    auto* bouton = new QPushButton(m_Legende);
+    bouton->setIcon(QIcon(QLatin1String(image)));
+    bouton->setIconSize(QSize(20, 20));
+    bouton->setFlat(true);
+    bouton->setCursor(Qt::PointingHandCursor);
+    bouton->setToolTip(tooltip);
+    return bouton;
+}
+
+void clsAnalyse::AjouterLigneLegende()
+{
+    const int lig = m_Legende->rowCount();
+    const TS_VOIE& voie = Voie();
+    const TS_INFOS& infos = m_Serie->Infos;
+
+    m_chkAfficher = new prmCheckBox(m_Legende);
+    m_chkAfficher->setChecked(true);
+    m_chkAfficher->setToolTip(tr("Afficher/Masquer la courbe"));
+    connect(m_chkAfficher, &QCheckBox::clicked, this, &clsAnalyse::MasquerCourbe);
+    m_Legende->SetWidget(lig, 0, m_chkAfficher);
+
+    m_lblCouleur = new prmLabelCouleur(&m_Couleur, m_Legende, StylePastille, true);
+    m_lblCouleur->setToolTip(tr("Cliquer pour modifier la couleur"));
+    m_lblCouleur->setCursor(Qt::PointingHandCursor);
+    connect(m_lblCouleur, &prmLabelCouleur::CouleurChanged, this, &clsAnalyse::CouleurChanged);
+    m_Legende->SetWidget(lig, 1, m_lblCouleur);
+
+    m_btnDatas = NouveauBouton(":/Images/btnDatas.png", tr("Afficher les donnees"));
+    connect(m_btnDatas, &QPushButton::clicked, this, &clsAnalyse::AffDatas);
+    m_Legende->SetWidget(lig, 2, m_btnDatas);
+    m_btnImprimer = NouveauBouton(":/Images/btnPrint.png", tr("Imprimer les donnees"));
+    connect(m_btnImprimer, &QPushButton::clicked, this, &clsAnalyse::Imprimer);
+    m_Legende->SetWidget(lig, 3, m_btnImprimer);
+    m_btnSupp = NouveauBouton(":/Images/btnSuppCourbe.png", tr("Enlever cette courbe"));
+    connect(m_btnSupp, &QPushButton::clicked, this, &clsAnalyse::SuppCourbe);
+    m_Legende->SetWidget(lig, 4, m_btnSupp);
+
+    m_Legende->SetTexte(lig, 5, m_Mesure == 1 ? tr("Temperature") : tr("Humidite"));
+    m_Legende->SetDateHeure(lig, 6, infos.DateDebut);
+    m_Legende->SetTexte(lig, 8, TexteFrequence(infos.Frequence));
+    // The points drawn, which a short points file makes fewer than its header says.
+    m_Legende->SetEntier(lig, 9, m_Serie->NbrePointsPresents());
+    m_Legende->SetMesure(lig, 10, voie.Moyenne, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 11, voie.EcartType, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 12, voie.Minimum, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 13, voie.Maximum, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 14, voie.Maximum - voie.Minimum, QString(), m_Unite);
+    m_Legende->SetTexte(lig, 15, m_NomFichier);
+    m_Legende->SetTexte(lig, 16, voie.Commentaire, QString(), Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_btnCommentaire = NouveauBouton(":/Images/btnCommentaire.png", tr("Modifier le commentaire"));
+    connect(m_btnCommentaire, &QPushButton::clicked, this, &clsAnalyse::ModifCommentaire);
+    m_Legende->SetWidget(lig, 17, m_btnCommentaire);
+
+    m_Legende->resizeColumnsToContents();
+}
+
+void clsAnalyse::CouleurChanged(QColor newCouleur)
+{
+    // A hidden curve stays attached and counts for scales and ranges: it is only
+    // drawn fully transparent.
+    newCouleur.setAlpha(Affichee() ? 255 : 0);
+    m_Courbe->setPen(QPen(newCouleur, 0, Qt::SolidLine));
+    if (m_lblPlage)
+        m_lblPlage->MajStyle();
+}
+
+void clsAnalyse::MasquerCourbe()
+{
+    CouleurChanged(m_Courbe->pen().color());
+}
+
+void clsAnalyse::SuppCourbe()
+{
+    m_Fenetre->SupprimerCourbe(this, m_btnSupp, m_lblPlage);
+}
+
+void clsAnalyse::ModifCommentaire()
+{
+    TS_VOIE& voie = Voie();
+    diaMajComment dialogue(m_Fenetre, voie.Commentaire);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    voie.Commentaire = dialogue.TexteCommentaire();
+    // Only this key of the header changes; a header that cannot be written still
+    // leaves the new text in the legend.
+    m_Serie->MajCommentaire(m_Mesure);
+    m_Fenetre->MajCommentaireLegende(m_btnCommentaire, voie.Commentaire);
+}
+
+void clsAnalyse::AffDatas()
+{
+    m_Fenetre->AfficherDatas(this);
+}
+
+void clsAnalyse::CalculerPlage(prmTableWidget* table, double premier, double dernier)
+{
+    const StatsPlage stats = CalculerStatsPlage(m_Points->samples(), premier, dernier);
+    const int lig = table->rowCount();
+    delete m_lblPlage.data();
+    m_lblPlage = new prmLabelCouleur(&m_Couleur, table, StylePastille, false);
+    table->SetWidget(lig, 0, m_lblPlage);
+    table->SetEntier(lig, 1, stats.Points);
+    table->SetMesure(lig, 2, stats.Moyenne, QString(), m_Unite);
+    table->SetMesure(lig, 3, stats.EcartType, QString(), m_Unite);
+    table->SetMesure(lig, 4, stats.Minimum, QString(), m_Unite);
+    table->SetMesure(lig, 5, stats.Maximum, QString(), m_Unite);
+    table->SetMesure(lig, 6, stats.Maximum - stats.Minimum, QString(), m_Unite);
+    table->resizeColumnsToContents();
+}
+
+void clsAnalyse::SupprimerPlage()
+{
+    delete m_lblPlage.data();
+    m_lblPlage = nullptr;
+}
+
+void clsAnalyse::RemplirTableau(prmTableWidget* table)
+{
+    const int nbre = m_Serie->NbrePointsPresents();
+    const TS_VOIE& voie = Voie();
+    table->setUpdatesEnabled(false);
+    table->setRowCount(0);
+    table->setRowCount(nbre); // one allocation instead of a row per point
+    for (int i = 0; i < nbre; ++i) {
+        table->SetEntier(i, 0, i + 1);
+        table->SetDateHeure(i, 1, static_cast<uint>(m_Serie->Temps.Valeurs.at(i)));
+        table->SetMesure(i, 3, voie.Valeurs.at(i), QString(), m_Unite);
+    }
+    table->resizeColumnsToContents();
+    table->setUpdatesEnabled(true);
+}
+
+QTextDocument* clsAnalyse::DocumentImpression() const
+{
+    auto* document = new QTextDocument();
+    QTextCursor curseur(document);
+
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    QTextBlockFormat blocDate;
+    blocDate.setAlignment(Qt::AlignRight);
+    QTextCharFormat italique;
+    italique.setFontItalic(true);
+    curseur.setBlockFormat(blocDate);
+    curseur.insertText(tr("Document edite a ") +
+                           QLocale::c().toString(maintenant.time(), m_Fenetre->FormatHeure()) +
+                           QStringLiteral(" - ") +
+                           QLocale::c().toString(maintenant.date(), m_Fenetre->FormatDate()) +
+                           QLatin1Char('\n'),
+                       italique);
+
+    QTextBlockFormat centre;
+    centre.setAlignment(Qt::AlignCenter);
+    QTextCharFormat titre;
+    titre.setFontPointSize(18);
+    titre.setFontWeight(QFont::Bold);
+    curseur.insertBlock(centre, titre);
+    curseur.insertBlock(centre, titre);
+
+    // Columns follow the recording's sensors, not the entry's measure.
+    const int capteurs = m_Serie->Infos.Capteurs;
+    QStringList entetes{tr("Num."), tr("Date"), tr("Heure")};
+    const bool avecTemp = (capteurs & 1) != 0;
+    const bool avecHumi = (capteurs & 2) != 0;
+    if (avecTemp)
+        entetes << tr("Temperature");
+    if (avecHumi)
+        entetes << tr("Humidite");
+
+    const int nbre = m_Serie->NbrePointsPresents();
+    QTextTableFormat formatTable;
+    formatTable.setAlignment(Qt::AlignHCenter);
+    formatTable.setBackground(QColor(QStringLiteral("#ffffff")));
+    formatTable.setCellPadding(5);
+    formatTable.setCellSpacing(5);
+    formatTable.setBorder(0);
+    QTextTable* table = curseur.insertTable(nbre + 1, entetes.size(), formatTable);
+
+    QTextCharFormat enTete;
+    enTete.setFontPointSize(15);
+    QTextCharFormat cellule;
+    cellule.setFontPointSize(10);
+    const auto ecrire = [table, &centre](int lig, int col, const QString& texte,
+                                         const QTextCharFormat& format) {
+        QTextCursor c = table->cellAt(lig, col).firstCursorPosition();
+        c.setBlockFormat(centre);
+        c.insertText(texte, format);
+    };
+    for (int col = 0; col < entetes.size(); ++col)
+        ecrire(0, col, entetes.at(col), enTete);
+
+    const int langue = m_Fenetre->Langue();
+    for (int i = 0; i < nbre; ++i) {
+        const QString texteDate = TexteDate(static_cast<uint>(m_Serie->Temps.Valeurs.at(i)), langue);
+        const int blanc = texteDate.indexOf(QLatin1Char(' '));
+        int col = 0;
+        ecrire(i + 1, col++, QString::number(i + 1), cellule);
+        ecrire(i + 1, col++, texteDate.left(blanc), cellule);
+        ecrire(i + 1, col++, blanc < 0 ? QString() : texteDate.mid(blanc + 1), cellule);
+        if (avecTemp)
+            ecrire(i + 1, col++, QString::number(m_Serie->Temperature.Valeurs.at(i) / 10.0, 'f', 1),
+                   cellule);
+        if (avecHumi)
+            ecrire(i + 1, col++, QString::number(m_Serie->Humidite.Valeurs.at(i) / 10.0, 'f', 1),
+                   cellule);
+    }
+    return document;
+}
+
+void clsAnalyse::ImprimerSur(QPrinter* printer) const
+{
+    QScopedPointer<QTextDocument> document(DocumentImpression());
+    document->print(printer);
+}
+
+void clsAnalyse::Imprimer()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    QPrintDialog dialogue(&printer);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    ImprimerSur(&printer);
+}

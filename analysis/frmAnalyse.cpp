@@ -1,0 +1,592 @@
+#include "frmAnalyse.h"
+
+#include "CalculsAnalyse.h"
+#include "ClesReglages.h"
+#include "Grandeurs.h"
+#include "HumiScaleDraw.h"
+#include "IFormatsDate.h"
+#include "IntervalleRoue.h"
+#include "TempScaleDraw.h"
+#include "TimeDateScaleDraw.h"
+#include "TimeScaleDraw.h"
+#include "Zoomer.h"
+#include "clsAnalyse.h"
+#include "prmLabelCouleur.h"
+#include "prmQwtPlotPicker.h"
+#include "ui_frmAnalyse.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSplitter>
+#include <qwt_picker_machine.h>
+#include <qwt_plot_canvas.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_plot_layout.h>
+#include <qwt_plot_panner.h>
+#include <qwt_plot_zoneitem.h>
+#include <qwt_scale_draw.h>
+
+namespace
+{
+const QColor GrisSuivi(84, 84, 84);
+const QColor GrisZone(200, 200, 200, 255);
+
+// Bounds of an axis as it will be drawn: setAxisScale() only takes effect at the
+// next update of the axes, which a replot does only when auto-replot is on.
+QwtInterval Intervalle(QwtPlot* plot, int axe)
+{
+    plot->updateAxes();
+    return plot->axisInterval(axe);
+}
+} // namespace
+
+frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
+    : QWidget(parent), ui(new Ui::frmAnalyse), m_pFormats(dynamic_cast<IFormatsDate*>(parent)),
+      m_CheminDatas(cheminDatas)
+{
+    ui->setupUi(this);
+
+    // Palette: defaults, replaced by the stored colours, one swatch each, 5 a row.
+    for (int i = 0; i < ClesReglages::NbreCouleursPalette; ++i) {
+        m_Palette.append(new QColor(ClesReglages::LirePalette(i)));
+        auto* pastille = new prmLabelCouleur(m_Palette.last(), this, QString(), true);
+        pastille->setObjectName(QStringLiteral("lblPalette%1").arg(i));
+        pastille->setCursor(Qt::PointingHandCursor);
+        ui->layPalette->addWidget(pastille, i / 5, i % 5, Qt::AlignCenter);
+    }
+
+    MajLangue();
+    InitGraphe();
+
+    ui->tbxActions->setCurrentWidget(ui->pgAnalyse);
+    ui->tabLegende->hide();
+    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgPlage), false);
+    ui->btnOpen->setEnabled(false);
+    ui->btnImprimer->setEnabled(false);
+    ui->btnRapport->setEnabled(false);
+    ui->gbxNewAnalyse->hide();
+    ui->tabPlage->hide();
+
+    // The plot above the legend, the user drags the border between them.
+    ui->layGauche->removeWidget(ui->fraCourbe);
+    ui->layGauche->removeWidget(ui->tabLegende);
+    m_Splitter = new QSplitter(Qt::Vertical, ui->fraGauche);
+    m_Splitter->setObjectName(QStringLiteral("splitCourbes"));
+    m_Splitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_Splitter->addWidget(ui->fraCourbe);
+    m_Splitter->addWidget(ui->tabLegende);
+    m_Splitter->setStretchFactor(0, 3);
+    m_Splitter->setStretchFactor(1, 1);
+    m_Splitter->setChildrenCollapsible(false);
+    ui->layGauche->addWidget(m_Splitter);
+}
+
+frmAnalyse::~frmAnalyse()
+{
+    for (int i = 0; i < m_Palette.size(); ++i)
+        ClesReglages::EcrirePalette(i, *m_Palette.at(i));
+    if (m_Picker)
+        disconnect(m_Picker, nullptr, this, nullptr);
+    if (m_Panner)
+        disconnect(m_Panner, nullptr, this, nullptr);
+    if (m_Zoomer)
+        disconnect(m_Zoomer, nullptr, this, nullptr);
+    qDeleteAll(m_lstAnalyse);
+    m_lstAnalyse.clear();
+    // The palette swatches point at these colours: they go first.
+    qDeleteAll(ui->fraPalette->findChildren<prmLabelCouleur*>());
+    qDeleteAll(m_Palette);
+    m_Palette.clear();
+    delete ui;
+}
+
+enm_LANGUE frmAnalyse::Langue() const
+{
+    return m_pFormats ? m_pFormats->Langue() : ANGLAIS;
+}
+
+QString frmAnalyse::FormatDate() const
+{
+    return m_pFormats ? m_pFormats->FormatDate() : QStringLiteral(" MM/dd/yyyy");
+}
+
+QString frmAnalyse::FormatHeure() const
+{
+    return m_pFormats ? m_pFormats->FormatHeure() : QStringLiteral("h:mm:ss AP");
+}
+
+QString frmAnalyse::FormatDateHeure() const
+{
+    return m_pFormats ? m_pFormats->FormatDateHeure() : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+}
+
+void frmAnalyse::MajLangue()
+{
+    ui->tabLegende->m_Langue = Langue();
+    ui->tabData->m_Langue = Langue();
+}
+
+void frmAnalyse::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        Retraduire();
+    QWidget::changeEvent(event);
+}
+
+void frmAnalyse::Retraduire()
+{
+    ui->retranslateUi(this);
+    MajTitresAxes();
+    if (!m_lstAnalyse.isEmpty()) {
+        MajTexteMesures();
+        if (QAbstractButton* radio = ui->radSynchroDate->isChecked()    ? ui->radSynchroDate
+                                     : ui->radSynchroHeure->isChecked() ? ui->radSynchroHeure
+                                                                        : ui->radSynchroNumero)
+            ui->lblEnteteSynchro->setText(radio->text());
+    }
+}
+
+void frmAnalyse::MajTitresAxes()
+{
+    QFont police(QStringLiteral("Tahoma"), 12);
+    QwtText titreTemp(tr("Temperature"));
+    titreTemp.setFont(police);
+    QwtText titreHumi(tr("Humidite"));
+    titreHumi.setFont(police);
+    ui->m_qPlot->setAxisTitle(QwtPlot::yLeft, titreTemp);
+    ui->m_qPlot->setAxisTitle(QwtPlot::yRight, titreHumi);
+}
+
+void frmAnalyse::MajTexteMesures()
+{
+    const bool temp = ui->chkTemperature->isChecked();
+    const bool humi = ui->chkHumidite->isChecked();
+    ui->lblEnteteAffiche->setText(temp && humi ? tr("Temperature et humidite")
+                                  : temp       ? tr("Temperature")
+                                               : tr("Humidite"));
+}
+
+void frmAnalyse::InitGraphe()
+{
+    QwtPlot* graphe = ui->m_qPlot;
+    graphe->setAutoReplot(true);
+
+    if (auto* canvas = qobject_cast<QwtPlotCanvas*>(graphe->canvas())) {
+        canvas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
+        canvas->setBorderRadius(10);
+    }
+    graphe->plotLayout()->setAlignCanvasToScales(true);
+
+    graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
+    graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw());
+    graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw());
+    MajTitresAxes();
+    graphe->enableAxis(QwtPlot::yLeft);
+    graphe->enableAxis(QwtPlot::yRight);
+
+    auto* grille = new QwtPlotGrid();
+    grille->setPen(QPen(Qt::gray, 1, Qt::DotLine));
+    grille->attach(graphe);
+    graphe->setAxisMaxMajor(QwtPlot::xBottom, 5);
+    graphe->setAxisAutoScale(QwtPlot::yLeft, false);
+    graphe->setAxisAutoScale(QwtPlot::yRight, false);
+    graphe->setAxisScale(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
+    graphe->setAxisScale(QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
+    Slot_Zoomed();
+
+    m_Picker = new prmQwtPlotPicker(QwtPlot::xBottom, QwtPlot::yRight, QwtPicker::RectRubberBand,
+                                    QwtPicker::AlwaysOn, graphe->canvas());
+    m_Picker->m_ModeX = SYNCHRO_DATE;
+    m_Picker->setStateMachine(new QwtPickerDragRectMachine());
+    // Only the shaded zones show the selection.
+    m_Picker->setRubberBandPen(QPen(Qt::transparent));
+    m_Picker->setTrackerPen(QPen(GrisSuivi));
+    m_Picker->setEnabled(false);
+    connect(m_Picker, qOverload<const QRectF&>(&QwtPlotPicker::selected), this,
+            &frmAnalyse::Slot_PlageSelect);
+    connect(m_Picker, &QwtPicker::activated, this, &frmAnalyse::Slot_PickerActived);
+    connect(m_Picker, &QwtPicker::moved, this, &frmAnalyse::Slot_PickerMoved);
+
+    m_Panner = new QwtPlotPanner(graphe->canvas());
+    m_Panner->setMouseButton(Qt::LeftButton, Qt::ControlModifier);
+
+    for (QwtPlotZoneItem** zone : {&m_ZoneGauche, &m_ZoneDroite}) {
+        *zone = new QwtPlotZoneItem();
+        (*zone)->setOrientation(Qt::Vertical);
+        (*zone)->setBrush(QBrush(GrisZone));
+        (*zone)->setVisible(false);
+        (*zone)->attach(graphe);
+    }
+    graphe->canvas()->setCursor(Qt::SizeAllCursor);
+}
+
+void frmAnalyse::on_btnNew_clicked()
+{
+    qDeleteAll(m_lstAnalyse);
+    m_lstAnalyse.clear();
+    ui->tabLegende->Vider();
+    ui->tabLegende->setRowCount(0);
+    ui->tabData->setRowCount(0);
+    EffacerPlage();
+    ui->m_qPlot->replot();
+    ui->gbxNewAnalyse->show();
+    ui->btnOpen->setEnabled(true);
+    ui->tabLegende->hide();
+    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgPlage), false);
+    // Nothing to print or report until a curve is added.
+    ui->btnRapport->setEnabled(false);
+    ui->btnImprimer->setEnabled(false);
+}
+
+void frmAnalyse::on_btnOpen_clicked()
+{
+    if (m_lstAnalyse.size() >= m_Palette.size()) {
+        ui->btnOpen->setEnabled(false);
+        return;
+    }
+    const bool temp = ui->chkTemperature->isChecked();
+    const bool humi = ui->chkHumidite->isChecked();
+    if (!temp && !humi) {
+        QMessageBox::information(this, tr("Ajouter une courbe"),
+                                 tr("Vous devez selectionner au moins un type de courbe"),
+                                 QMessageBox::Ok);
+        return;
+    }
+    const QString nom = QFileDialog::getOpenFileName(this, ui->btnOpen->text(), *m_CheminDatas,
+                                                     tr("Logger (*.ail)"));
+    if (nom.isEmpty())
+        return;
+    const QFileInfo fichier(nom);
+    *m_CheminDatas = fichier.absolutePath();
+
+    if (m_lstAnalyse.isEmpty()) {
+        MajTexteMesures();
+        AppliquerSynchro();
+    }
+    if (temp)
+        AjouterCourbe(fichier, 1);
+    if (ui->btnOpen->isEnabled() && humi)
+        AjouterCourbe(fichier, 2);
+
+    const bool entrees = !m_lstAnalyse.isEmpty();
+    ui->tabLegende->setVisible(entrees);
+    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgPlage), entrees);
+    ui->btnImprimer->setEnabled(entrees);
+    ui->btnRapport->setEnabled(entrees);
+    if (entrees) {
+        ui->gbxNewAnalyse->hide();
+        ui->tabData->setRowCount(0);
+    }
+    EffacerPlage();
+}
+
+void frmAnalyse::AppliquerSynchro()
+{
+    QAbstractButton* radio = nullptr;
+    if (ui->radSynchroDate->isChecked()) {
+        m_Synchro = SYNCHRO_DATE;
+        radio = ui->radSynchroDate;
+    } else if (ui->radSynchroHeure->isChecked()) {
+        m_Synchro = SYNCHRO_HEURE;
+        radio = ui->radSynchroHeure;
+    } else if (ui->radSynchroNumero->isChecked()) {
+        m_Synchro = SYNCHRO_NUMERO;
+        radio = ui->radSynchroNumero;
+    }
+    if (radio)
+        ui->lblEnteteSynchro->setText(radio->text());
+
+    QwtPlot* graphe = ui->m_qPlot;
+    switch (m_Synchro) {
+    case SYNCHRO_HEURE:
+        m_Format = FormatHeure();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeScaleDraw(m_Format));
+        break;
+    case SYNCHRO_DATE:
+        m_Format = FormatDateHeure();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(m_Format));
+        break;
+    default:
+        m_Format.clear();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
+        break;
+    }
+
+    if (m_Zoomer) {
+        disconnect(m_Zoomer, nullptr, this, nullptr);
+        delete m_Zoomer;
+    }
+    m_Zoomer = new Zoomer(graphe->canvas());
+    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton, Qt::ControlModifier);
+    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton);
+    m_Zoomer->setTrackerPen(QPen(GrisSuivi));
+    m_Zoomer->m_ModeX = m_Synchro;
+    m_Zoomer->setEnabled(ui->tbxActions->currentWidget() != ui->pgPlage);
+    m_Zoomer->setZoomBase(true);
+    connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, &frmAnalyse::Slot_Zoomed);
+
+    m_Picker->m_ModeX = m_Synchro;
+}
+
+bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
+{
+    QwtPlot* graphe = ui->m_qPlot;
+    auto* analyse = new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
+                                   *m_Palette.at(m_lstAnalyse.size() % m_Palette.size()),
+                                   m_Synchro);
+    if (!analyse->Charge()) {
+        delete analyse;
+        return false;
+    }
+    const int axe = mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight;
+    int memeAxe = 0;
+    for (const clsAnalyse* autre : qAsConst(m_lstAnalyse))
+        if (autre->Mesure() == mesure)
+            ++memeAxe;
+    m_lstAnalyse.append(analyse);
+
+    // One replot at the end rather than one per axis change.
+    graphe->setAutoReplot(false);
+    double premier = analyse->XMin();
+    double dernier = analyse->XMax();
+    if (m_lstAnalyse.size() > 1) {
+        const QwtInterval x = Intervalle(graphe, QwtPlot::xBottom);
+        premier = qMin(x.minValue(), premier);
+        dernier = qMax(x.maxValue(), dernier);
+    }
+    const QwtInterval bas = IntervalleHorizontal(premier, dernier);
+    graphe->setAxisScale(QwtPlot::xBottom, bas.minValue(), bas.maxValue());
+
+    double mini = analyse->ValeurMin();
+    double maxi = analyse->ValeurMax();
+    if (memeAxe > 0) {
+        const QwtInterval y = Intervalle(graphe, axe);
+        mini = qMin(mini, y.minValue());
+        maxi = qMax(maxi, y.maxValue());
+    }
+    const QwtInterval vertical = IntervalleVertical(mini, maxi);
+    graphe->setAxisScale(axe, vertical.minValue(), vertical.maxValue());
+    graphe->updateAxes();
+
+    Slot_Zoomed();
+    if (m_lstAnalyse.size() >= m_Palette.size())
+        ui->btnOpen->setEnabled(false);
+    graphe->setAutoReplot(true);
+    if (m_Zoomer)
+        m_Zoomer->setZoomBase(true);
+    else
+        graphe->replot();
+    return true;
+}
+
+void frmAnalyse::RecalculerEchelles()
+{
+    if (m_lstAnalyse.isEmpty())
+        return;
+    QwtPlot* graphe = ui->m_qPlot;
+    graphe->setAutoReplot(false);
+    double premier = m_lstAnalyse.first()->XMin();
+    double dernier = m_lstAnalyse.first()->XMax();
+    for (const clsAnalyse* analyse : qAsConst(m_lstAnalyse)) {
+        premier = qMin(premier, analyse->XMin());
+        dernier = qMax(dernier, analyse->XMax());
+    }
+    for (int mesure : {1, 2}) {
+        bool present = false;
+        double mini = 0;
+        double maxi = 0;
+        for (const clsAnalyse* analyse : qAsConst(m_lstAnalyse)) {
+            if (analyse->Mesure() != mesure)
+                continue;
+            mini = present ? qMin<double>(mini, analyse->ValeurMin()) : analyse->ValeurMin();
+            maxi = present ? qMax<double>(maxi, analyse->ValeurMax()) : analyse->ValeurMax();
+            present = true;
+        }
+        if (!present)
+            continue; // an axis without entries keeps its scale
+        const QwtInterval vertical = IntervalleVertical(mini, maxi);
+        graphe->setAxisScale(mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight, vertical.minValue(),
+                             vertical.maxValue());
+        Slot_Zoomed();
+    }
+    const QwtInterval bas = IntervalleHorizontal(premier, dernier);
+    graphe->setAxisScale(QwtPlot::xBottom, bas.minValue(), bas.maxValue());
+    graphe->updateAxes();
+    graphe->setAutoReplot(true);
+    if (m_Zoomer)
+        m_Zoomer->setZoomBase(true);
+}
+
+void frmAnalyse::Slot_Zoomed()
+{
+    // Setting a wheel runs its slot, which centres the axis again with that span
+    // and keeps it inside its bounds.
+    ui->sliTemp->setValue(Intervalle(ui->m_qPlot, QwtPlot::yLeft).width());
+    ui->sliHumi->setValue(Intervalle(ui->m_qPlot, QwtPlot::yRight).width());
+}
+
+void frmAnalyse::on_sliTemp_valueChanged(double newDelta)
+{
+    AppliquerRoue(ui->m_qPlot, QwtPlot::yLeft, newDelta, TEMP_PLANCHER, TEMP_PLAFOND);
+    if (!ui->m_qPlot->autoReplot())
+        ui->m_qPlot->updateAxes();
+}
+
+void frmAnalyse::on_sliHumi_valueChanged(double newDelta)
+{
+    AppliquerRoue(ui->m_qPlot, QwtPlot::yRight, newDelta, HUMI_PLANCHER, HUMI_PLAFOND);
+    if (!ui->m_qPlot->autoReplot())
+        ui->m_qPlot->updateAxes();
+}
+
+void frmAnalyse::on_tbxActions_currentChanged(int index)
+{
+    const bool plage = ui->tbxActions->widget(index) == ui->pgPlage;
+    if (m_Zoomer)
+        m_Zoomer->setEnabled(!plage);
+    if (m_Picker)
+        m_Picker->setEnabled(plage);
+    m_DebutAttendu = false;
+    if (m_ZoneGauche) {
+        m_ZoneGauche->setVisible(false);
+        m_ZoneDroite->setVisible(false);
+    }
+    // The statistics shown belong to the shaded range just hidden.
+    if (ui->tabPlage->rowCount() > 0)
+        EffacerPlage();
+    ui->m_qPlot->canvas()->setCursor(plage ? Qt::SizeHorCursor : Qt::SizeAllCursor);
+}
+
+void frmAnalyse::AfficherDatas(clsAnalyse* analyse)
+{
+    analyse->RemplirTableau(ui->tabData);
+    ui->tbxActions->setCurrentWidget(ui->pgTableau);
+}
+
+void frmAnalyse::MajCommentaireLegende(QPushButton* btnCommentaire, const QString& commentaire)
+{
+    ui->tabLegende->SetTexteAvantBouton(btnCommentaire, commentaire);
+}
+
+void frmAnalyse::SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp,
+                                 prmLabelCouleur* lblPlage)
+{
+    ui->tabLegende->SupprimerLigneBouton(btnSupp);
+    ui->tabData->setRowCount(0);
+    if (lblPlage) {
+        ui->tabPlage->SupprimerLigneCouleur(lblPlage);
+        AjusterHauteurPlage();
+    }
+    m_lstAnalyse.removeOne(analyse);
+    // The entry's own button called this: the entry goes once the click is over,
+    // its curve at once.
+    analyse->Courbe()->detach();
+    analyse->deleteLater();
+
+    if (m_lstAnalyse.isEmpty()) {
+        ui->tabLegende->hide();
+        ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgPlage), false);
+        ui->btnImprimer->setEnabled(false);
+        ui->btnRapport->setEnabled(false);
+        ui->tbxActions->setCurrentWidget(ui->pgAnalyse);
+    } else {
+        RecalculerEchelles();
+    }
+    // Room again for another curve.
+    if (m_lstAnalyse.size() < m_Palette.size() && !ui->btnOpen->isEnabled())
+        ui->btnOpen->setEnabled(true);
+    ui->m_qPlot->replot();
+}
+
+void frmAnalyse::Slot_PickerActived(bool actif)
+{
+    m_DebutAttendu = actif;
+    if (actif) {
+        m_ZoneGaucheVisible = m_ZoneGauche->isVisible();
+        m_ZoneDroiteVisible = m_ZoneDroite->isVisible();
+        m_ZoneGauche->setVisible(false);
+        m_ZoneDroite->setVisible(false);
+        m_Deplace = false;
+    }
+    EffacerPlage();
+}
+
+void frmAnalyse::Slot_PickerMoved(const QPoint& point)
+{
+    QwtPlot* graphe = ui->m_qPlot;
+    const qint64 x = XBorne(graphe->invTransform(QwtPlot::xBottom, point.x()), m_Synchro);
+    if (m_DebutAttendu) {
+        m_Ancre = x;
+        m_DebutAttendu = false;
+    }
+    m_Deplace = true;
+    const QwtInterval axe = Intervalle(graphe, QwtPlot::xBottom);
+    const BornesPlage bornes = CalculerBornes(m_Ancre, x, axe.minValue(), axe.maxValue());
+    m_PlageDebut = bornes.Premier;
+    m_PlageFin = bornes.Dernier;
+
+    m_ZoneGauche->setInterval(axe.minValue(), m_PlageDebut);
+    m_ZoneGauche->setVisible(m_PlageDebut > axe.minValue());
+    m_ZoneDroite->setInterval(m_PlageFin, axe.maxValue());
+    m_ZoneDroite->setVisible(m_PlageFin < axe.maxValue());
+    AfficherBornes();
+}
+
+void frmAnalyse::Slot_PlageSelect(const QRectF&)
+{
+    // A click without a drag selects the previous range again.
+    if (!m_Deplace) {
+        m_ZoneGauche->setVisible(m_ZoneGaucheVisible);
+        m_ZoneDroite->setVisible(m_ZoneDroiteVisible);
+    }
+    AfficherBornes();
+    for (clsAnalyse* analyse : qAsConst(m_lstAnalyse))
+        analyse->CalculerPlage(ui->tabPlage, m_PlageDebut, m_PlageFin);
+    AjusterHauteurPlage();
+}
+
+void frmAnalyse::AfficherBornes()
+{
+    ui->linPlageMin->setText(TexteBorne(m_PlageDebut, m_Synchro, m_Format));
+    ui->linPlageMax->setText(TexteBorne(m_PlageFin, m_Synchro, m_Format));
+}
+
+void frmAnalyse::EffacerPlage()
+{
+    ui->linPlageMin->clear();
+    ui->linPlageMax->clear();
+    for (clsAnalyse* analyse : qAsConst(m_lstAnalyse))
+        analyse->SupprimerPlage();
+    ui->tabPlage->Vider();
+    ui->tabPlage->setRowCount(0);
+    AjusterHauteurPlage();
+}
+
+void frmAnalyse::AjusterHauteurPlage()
+{
+    prmTableWidget* table = ui->tabPlage;
+    if (table->rowCount() == 0) {
+        table->hide();
+        return;
+    }
+    // The header's size hint is the height the table gives it, also while hidden.
+    const int hauteur =
+        HauteurPlage(table->horizontalHeader()->sizeHint().height(),
+                     table->verticalHeader()->defaultSectionSize(), table->rowCount());
+    table->setMinimumHeight(hauteur);
+    table->setMaximumHeight(hauteur);
+    table->show();
+}
+
+void frmAnalyse::on_btnRapport_clicked()
+{
+    // The report comes with its own dialog and document.
+}
+
+void frmAnalyse::on_btnImprimer_clicked()
+{
+    // The printout of the graph comes with the report.
+}

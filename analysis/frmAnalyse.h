@@ -1,0 +1,125 @@
+#ifndef FRMANALYSE_H
+#define FRMANALYSE_H
+
+#include "Langue.h"
+#include "Synchro.h"
+
+#include <QColor>
+#include <QFileInfo>
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+class IFormatsDate;
+class QPushButton;
+class QSplitter;
+class QwtPlotPanner;
+class QwtPlotZoneItem;
+class Zoomer;
+class clsAnalyse;
+class prmLabelCouleur;
+class prmQwtPlotPicker;
+
+namespace Ui {
+class frmAnalyse;
+}
+
+// The analysis view: saved recordings overlaid on one plot, synchronised by point
+// number, time of day or date and time; one curve entry (clsAnalyse) per file and
+// measure, each in its palette colour with its legend row; statistics over a range
+// dragged with the mouse; one curve's points in a table.
+class frmAnalyse : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // parent: the main window, which gives the language and the date formats
+    // (IFormatsDate). cheminDatas: its data folder, read and written in place.
+    frmAnalyse(QWidget* parent, QString* cheminDatas);
+    ~frmAnalyse() override;
+
+    // Follows a language change, after the form has been retranslated: the
+    // tables write their next date cells in the main window's language.
+    void MajLangue();
+    // Retranslates the form and the texts set from code (also done on every
+    // QEvent::LanguageChange).
+    void Retraduire();
+
+    // Language and formats of the main window (English ones without it).
+    enm_LANGUE Langue() const;
+    QString FormatDate() const;
+    QString FormatHeure() const;
+    QString FormatDateHeure() const;
+
+    // Adds one curve entry for a file and a measure (1 temperature, 2 humidity),
+    // as "Ajouter une courbe" does once the file is chosen. False when the
+    // recording could not be read.
+    bool AjouterCourbe(const QFileInfo& fichier, int mesure);
+
+    // Called by the entries.
+    void SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp, prmLabelCouleur* lblPlage);
+    void AfficherDatas(clsAnalyse* analyse);
+    void MajCommentaireLegende(QPushButton* btnCommentaire, const QString& commentaire);
+
+    const QList<clsAnalyse*>& Entrees() const { return m_lstAnalyse; }
+    enm_SYNCHRO Synchro() const { return m_Synchro; }
+    // The selected range, in x units of the mode.
+    qint64 PlageDebut() const { return m_PlageDebut; }
+    qint64 PlageFin() const { return m_PlageFin; }
+
+public slots:
+    void Slot_PlageSelect(const QRectF& rect);
+    void Slot_PickerActived(bool actif);
+    void Slot_PickerMoved(const QPoint& point);
+    void Slot_Zoomed();
+
+private slots:
+    void on_btnNew_clicked();
+    void on_btnOpen_clicked();
+    void on_tbxActions_currentChanged(int index);
+    void on_btnRapport_clicked();
+    void on_btnImprimer_clicked();
+    void on_sliTemp_valueChanged(double newDelta);
+    void on_sliHumi_valueChanged(double newDelta);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void InitGraphe();
+    void AppliquerSynchro();
+    void RecalculerEchelles();
+    void EffacerPlage();
+    void AjusterHauteurPlage();
+    void AfficherBornes();
+    void MajTexteMesures();
+    void MajTitresAxes();
+
+    Ui::frmAnalyse* ui;
+
+    IFormatsDate* m_pFormats; // the main window, none when the parent is another widget
+    QString* m_CheminDatas;
+    QList<QColor*> m_Palette; // owned; the palette swatches edit them in place
+    QList<clsAnalyse*> m_lstAnalyse;
+    enm_SYNCHRO m_Synchro = SYNCHRO_NUMERO;
+    QString m_Format; // bound texts: empty, time-of-day or date-time format
+
+    prmQwtPlotPicker* m_Picker = nullptr;
+    Zoomer* m_Zoomer = nullptr;
+    QwtPlotPanner* m_Panner = nullptr;
+    QwtPlotZoneItem* m_ZoneGauche = nullptr;
+    QwtPlotZoneItem* m_ZoneDroite = nullptr;
+
+    qint64 m_PlageDebut = 0;
+    qint64 m_PlageFin = 0;
+    qint64 m_Ancre = 0;              // x where the current drag began
+    bool m_DebutAttendu = false;     // the next move starts the drag
+    bool m_Deplace = false;          // the mouse moved since the picker was activated
+    bool m_ZoneGaucheVisible = false; // zone visibility saved at activation
+    bool m_ZoneDroiteVisible = false;
+
+    QSplitter* m_Splitter = nullptr;
+};
+
+#endif

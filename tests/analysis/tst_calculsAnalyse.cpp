@@ -1,0 +1,282 @@
+#include "CalculsAnalyse.h"
+#include "EnvironnementGui.h"
+#include "Synchro.h"
+#include "TimeScaleDraw.h"
+#include "prmQwtPlotPicker.h"
+
+#include <qwt_plot.h>
+
+// 2023-03-26 00:59:00 UTC: 01:59:00 in Paris, a minute before the clocks go
+// forward to 03:00.
+static const uint AVANT_ETE = 1679792340u;
+// 2023-07-01 12:00:00 UTC, 14:00 in Paris.
+static const uint MIDI_UTC = 1688212800u;
+
+static bool Paris()
+{
+    return qgetenv("TZ") == "Europe/Paris";
+}
+
+class tst_calculsAnalyse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valeurX_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<uint>("temps");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("x");
+        // Local 23:59:30 on 15 January, whatever the zone.
+        const uint avantMinuit = uint(
+            QDateTime(QDate(2023, 1, 15), QTime(23, 59, 30), Qt::LocalTime).toSecsSinceEpoch());
+
+        QTest::newRow("number, first point") << 0 << AVANT_ETE << int(SYNCHRO_NUMERO) << 1.0;
+        QTest::newRow("number, point 42") << 41 << AVANT_ETE << int(SYNCHRO_NUMERO) << 42.0;
+        QTest::newRow("time of day, before midnight")
+            << 0 << avantMinuit << int(SYNCHRO_HEURE) << 86370.0;
+        QTest::newRow("time of day, after midnight wraps")
+            << 1 << avantMinuit + 60 << int(SYNCHRO_HEURE) << 30.0;
+        QTest::newRow("time of day, before the change")
+            << 0 << AVANT_ETE << int(SYNCHRO_HEURE) << (Paris() ? 7140.0 : 3540.0);
+        // Two minutes later the clocks of Paris read 03:01.
+        QTest::newRow("time of day, after the change")
+            << 1 << AVANT_ETE + 120 << int(SYNCHRO_HEURE) << (Paris() ? 10860.0 : 3660.0);
+        QTest::newRow("date, before the change")
+            << 0 << AVANT_ETE << int(SYNCHRO_DATE) << double(AVANT_ETE);
+        QTest::newRow("date, after the change: two minutes on")
+            << 1 << AVANT_ETE + 120 << int(SYNCHRO_DATE) << double(AVANT_ETE + 120);
+    }
+    void valeurX()
+    {
+        QFETCH(int, index);
+        QFETCH(uint, temps);
+        QFETCH(int, mode);
+        QFETCH(double, x);
+        QCOMPARE(ValeurX(index, temps, mode), x);
+    }
+
+    void intervalleVertical_data()
+    {
+        QTest::addColumn<double>("bas");
+        QTest::addColumn<double>("haut");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        const double m4 = 4.0 / 15;
+        QTest::newRow("all equal: span 4 centred") << 235.0 << 235.0 << 233 - m4 << 237 + m4;
+        QTest::newRow("span 2 widened to 4") << 200.0 << 202.0 << 199 - m4 << 203 + m4;
+        QTest::newRow("span 4 kept") << 200.0 << 204.0 << 200 - m4 << 204 + m4;
+        QTest::newRow("span 60") << 200.0 << 260.0 << 196.0 << 264.0;
+        QTest::newRow("below zero") << -150.0 << -90.0 << -154.0 << -86.0;
+    }
+    void intervalleVertical()
+    {
+        QFETCH(double, bas);
+        QFETCH(double, haut);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        const QwtInterval intervalle = IntervalleVertical(bas, haut);
+        QCOMPARE(intervalle.minValue(), min);
+        QCOMPARE(intervalle.maxValue(), max);
+    }
+
+    void intervalleHorizontal()
+    {
+        QCOMPARE(IntervalleHorizontal(1, 120), QwtInterval(1, 120));
+        // A one-point recording keeps an axis with a width.
+        QCOMPARE(IntervalleHorizontal(7, 7), QwtInterval(6, 8));
+    }
+
+    void statsPlage_data()
+    {
+        QTest::addColumn<QVector<QPointF>>("points");
+        QTest::addColumn<double>("premier");
+        QTest::addColumn<double>("dernier");
+        QTest::addColumn<QList<int>>("stats"); // points, mean, deviation, min, max
+        const QVector<QPointF> rampe{{10, 200}, {20, 210}, {30, 220}, {40, 230}, {50, 240}};
+        QTest::newRow("bounds between points") << rampe << 15.0 << 45.0
+                                               << QList<int>{3, 220, 8, 210, 230};
+        QTest::newRow("bounds on points are included")
+            << rampe << 20.0 << 40.0 << QList<int>{3, 220, 8, 210, 230};
+        QTest::newRow("last bound just below a point")
+            << rampe << 20.0 << 39.0 << QList<int>{2, 215, 5, 210, 220};
+        QTest::newRow("whole recording") << rampe << 0.0 << 100.0
+                                         << QList<int>{5, 220, 14, 200, 240};
+        QTest::newRow("no point inside") << rampe << 41.0 << 49.0 << QList<int>{0, 0, 0, 0, 0};
+        // 200.5 and 0.5 truncated to whole tenths; fractions of y are dropped first.
+        QTest::newRow("mean and deviation truncated")
+            << QVector<QPointF>{{1, 200}, {2, 201.9}} << 1.0 << 2.0
+            << QList<int>{2, 200, 0, 200, 201};
+        QTest::newRow("truncated toward zero below zero")
+            << QVector<QPointF>{{1, -5}, {2, -6}} << 1.0 << 2.0 << QList<int>{2, -5, 0, -6, -5};
+        // Walks from the first point and stops at the first point past the range.
+        QTest::newRow("stops at the first point past the range")
+            << QVector<QPointF>{{1, 100}, {2, 110}, {3, 500}, {1, 900}} << 1.0 << 2.0
+            << QList<int>{2, 105, 5, 100, 110};
+    }
+    void statsPlage()
+    {
+        QFETCH(QVector<QPointF>, points);
+        QFETCH(double, premier);
+        QFETCH(double, dernier);
+        QFETCH(QList<int>, stats);
+        const StatsPlage s = CalculerStatsPlage(points, premier, dernier);
+        QCOMPARE((QList<int>{s.Points, s.Moyenne, s.EcartType, s.Minimum, s.Maximum}), stats);
+    }
+
+    void bornes_data()
+    {
+        QTest::addColumn<double>("ancre");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<double>("axeMin");
+        QTest::addColumn<double>("axeMax");
+        QTest::addColumn<qint64>("premier");
+        QTest::addColumn<qint64>("dernier");
+        QTest::newRow("drag to the right") << 3.7 << 8.2 << 0 << 1.0 << 20.0 << 3LL << 8LL;
+        QTest::newRow("drag to the left") << 8.2 << 3.7 << 0 << 1.0 << 20.0 << 3LL << 8LL;
+        QTest::newRow("number: left of the first point is 1")
+            << -2.5 << 6.0 << 0 << -3.0 << 20.0 << 1LL << 6LL;
+        QTest::newRow("number: below 1 is 1") << 0.6 << 6.0 << 0 << 0.0 << 20.0 << 1LL << 6LL;
+        QTest::newRow("past the axis: its bounds truncated")
+            << 50.0 << 250.0 << 1 << 60.5 << 200.9 << 60LL << 200LL;
+        QTest::newRow("time of day: no floor at 1") << 0.5 << 90.0 << 1 << 0.0 << 200.0 << 0LL << 90LL;
+    }
+    void bornes()
+    {
+        QFETCH(double, ancre);
+        QFETCH(double, x);
+        QFETCH(int, mode);
+        QFETCH(double, axeMin);
+        QFETCH(double, axeMax);
+        QFETCH(qint64, premier);
+        QFETCH(qint64, dernier);
+        const BornesPlage b =
+            CalculerBornes(XBorne(ancre, mode), XBorne(x, mode), axeMin, axeMax);
+        QCOMPARE(b.Premier, premier);
+        QCOMPARE(b.Dernier, dernier);
+    }
+
+    void texteBorne_data()
+    {
+        QTest::addColumn<qint64>("n");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("point number") << 12LL << 0 << QString() << "#12";
+        QTest::newRow("time of day, French") << 3725LL << 1 << "hh:mm:ss" << "01:02:05";
+        QTest::newRow("time of day, English") << 3725LL << 1 << "h:mm:ss AP" << "1:02:05 AM";
+        QTest::newRow("afternoon, English") << 46805LL << 1 << "h:mm:ss AP" << "1:00:05 PM";
+        QTest::newRow("date and time on one line")
+            << qint64(MIDI_UTC) << 2 << " dd/MM/yyyy\n  hh:mm:ss"
+            << (Paris() ? "01/07/2023 14:00:00" : "01/07/2023 12:00:00");
+        QTest::newRow("date and time, English")
+            << qint64(MIDI_UTC) << 2 << " MM/dd/yyyy\n h:mm:ss AP"
+            << (Paris() ? "07/01/2023 2:00:00 PM" : "07/01/2023 12:00:00 PM");
+    }
+    void texteBorne()
+    {
+        QFETCH(qint64, n);
+        QFETCH(int, mode);
+        QFETCH(QString, format);
+        QFETCH(QString, texte);
+        QCOMPARE(TexteBorne(n, mode, format), texte);
+    }
+
+    void hauteurPlage_data()
+    {
+        QTest::addColumn<int>("entete");
+        QTest::addColumn<int>("ligne");
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<int>("hauteur");
+        QTest::newRow("one row") << 30 << 30 << 1 << 63;    // 29 + 4 + 61 / 2
+        QTest::newRow("three rows") << 30 << 30 << 3 << 124; // 33 + 183 / 2
+        QTest::newRow("odd halves") << 25 << 22 << 2 << 73;  // 28 + 90 / 2
+        QTest::newRow("fourteen rows") << 26 << 30 << 14 << 456; // 29 + 854 / 2
+    }
+    void hauteurPlage()
+    {
+        QFETCH(int, entete);
+        QFETCH(int, ligne);
+        QFETCH(int, lignes);
+        QFETCH(int, hauteur);
+        QCOMPARE(HauteurPlage(entete, ligne, lignes), hauteur);
+    }
+
+    void texteFrequence_data()
+    {
+        QTest::addColumn<int>("secondes");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("90 s") << 90 << "00:01:30";
+        QTest::newRow("5 s") << 5 << "00:00:05";
+        QTest::newRow("2 h 5 min") << 7500 << "02:05:00";
+    }
+    void texteFrequence()
+    {
+        QFETCH(int, secondes);
+        QFETCH(QString, texte);
+        QCOMPARE(TexteFrequence(secondes), texte);
+    }
+
+    void timeScaleDraw_data()
+    {
+        QTest::addColumn<double>("valeur");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("French") << 3725.6 << "hh:mm:ss" << "01:02:05";
+        QTest::newRow("English") << 3725.0 << "h:mm:ss AP" << "1:02:05 AM";
+        QTest::newRow("past 24 hours wraps") << 86459.0 << "hh:mm:ss" << "00:00:59";
+    }
+    void timeScaleDraw()
+    {
+        QFETCH(double, valeur);
+        QFETCH(QString, format);
+        QFETCH(QString, texte);
+        QCOMPARE(TimeScaleDraw(format).label(valeur).text(), texte);
+    }
+
+    // The range picker's tracker: no third line at x = 0 or left of it.
+    void suiviPicker_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("point number") << 42.5 << 0;
+        QTest::newRow("time of day") << 725.5 << 1;
+        QTest::newRow("x < 0, number") << -20.0 << 0;
+        QTest::newRow("x < 0, time of day") << -20.0 << 1;
+    }
+    void suiviPicker()
+    {
+        QFETCH(double, x);
+        QFETCH(int, mode);
+        QwtPlot graphe;
+        graphe.enableAxis(QwtPlot::yRight);
+        graphe.setAxisScale(QwtPlot::yLeft, -400, 1000);
+        graphe.setAxisScale(QwtPlot::yRight, 0, 1000);
+        graphe.setAxisScale(QwtPlot::xBottom, -100, 1000);
+        graphe.resize(800, 400);
+        graphe.replot();
+        prmQwtPlotPicker picker(QwtPlot::xBottom, QwtPlot::yRight, QwtPicker::RectRubberBand,
+                                QwtPicker::AlwaysOn, graphe.canvas());
+        picker.m_ModeX = mode;
+        // Exact axis values at pixel positions: the pixel of x and its own inverse.
+        const int px = graphe.transform(QwtPlot::xBottom, x);
+        const double xPixel = graphe.invTransform(QwtPlot::xBottom, px);
+        const QStringList lignes =
+            picker.trackerText(QPoint(px, graphe.transform(QwtPlot::yLeft, 300))).text().split('\n');
+        QCOMPARE(lignes.size(), 3);
+        QVERIFY(lignes.at(0).endsWith(QStringLiteral(" \u00B0C")));
+        QVERIFY(lignes.at(1).endsWith(QStringLiteral(" %")));
+        if (x < 0)
+            QCOMPARE(lignes.last(), QString());
+        else if (mode == 0)
+            QCOMPARE(lignes.last(), QStringLiteral("#%1").arg(qint64(xPixel)));
+        else
+            QCOMPARE(lignes.last(),
+                     QTime(0, 0).addSecs(int(xPixel)).toString(QStringLiteral("hh:mm:ss")));
+    }
+};
+
+VORSEN_GUI_TEST_MAIN(tst_calculsAnalyse)
+#include "tst_calculsAnalyse.moc"

@@ -1,0 +1,635 @@
+#include "CalculsAnalyse.h"
+#include "ClesReglages.h"
+#include "CurveData.h"
+#include "Enregistrements.h"
+#include "EnvironnementGui.h"
+#include "Repondeur.h"
+#include "clsAnalyse.h"
+#include "clsSettings.h"
+#include "frmAnalyse.h"
+#include "prmLabelCouleur.h"
+#include "prmTableWidget.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QToolBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_wheel.h>
+
+// 2023-07-01 12:00:00 UTC.
+static const uint MIDI_UTC = 1688212800u;
+
+class tst_frmAnalyse : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir* m_Dossier = nullptr;
+    HoteAnalyse* m_Hote = nullptr;
+    QString m_CheminDatas;
+    frmAnalyse* m_Fenetre = nullptr;
+
+    template <class T> T* Enfant(const char* nom) const
+    {
+        T* enfant = m_Fenetre->findChild<T*>(QLatin1String(nom));
+        if (!enfant)
+            qFatal("no widget %s", nom);
+        return enfant;
+    }
+    QwtPlot* Graphe() const { return Enfant<QwtPlot>("m_qPlot"); }
+    prmTableWidget* Legende() const { return Enfant<prmTableWidget>("tabLegende"); }
+    prmTableWidget* Plage() const { return Enfant<prmTableWidget>("tabPlage"); }
+    QToolBox* Actions() const { return Enfant<QToolBox>("tbxActions"); }
+    bool PagePlageActive() const
+    {
+        return Actions()->isItemEnabled(Actions()->indexOf(Enfant<QWidget>("pgPlage")));
+    }
+
+    void OuvrirFenetre()
+    {
+        m_Hote = new HoteAnalyse(FRANCAIS);
+        m_Hote->resize(903, 600);
+        m_Fenetre = new frmAnalyse(m_Hote, &m_CheminDatas);
+        auto* disposition = new QVBoxLayout(m_Hote);
+        disposition->addWidget(m_Fenetre);
+        m_Hote->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_Hote));
+    }
+    void FermerFenetre()
+    {
+        delete m_Hote; // deletes the window, which writes the palette
+        m_Hote = nullptr;
+        m_Fenetre = nullptr;
+    }
+
+    QString Fichier(const QString& nom) const { return m_Dossier->filePath(nom + ".ail"); }
+
+    // "Nouvelle analyse" with a synchronisation and the measures.
+    void Nouvelle(const char* radio, bool temp = true, bool humi = true)
+    {
+        Enfant<QToolButton>("btnNew")->click();
+        Enfant<QRadioButton>(radio)->setChecked(true);
+        Enfant<QCheckBox>("chkTemperature")->setChecked(temp);
+        Enfant<QCheckBox>("chkHumidite")->setChecked(humi);
+    }
+
+    // "Ajouter une courbe", the file chosen in the file dialog.
+    void Ajouter(const QString& chemin)
+    {
+        QString titre;
+        Repondeur repondeur([&](QWidget* w) {
+            auto* dialogue = qobject_cast<QFileDialog*>(w);
+            if (!dialogue)
+                return false;
+            titre = dialogue->windowTitle();
+            // selectFile() leaves the name field alone while it has the focus.
+            dialogue->selectFile(chemin);
+            if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                nom->setText(chemin);
+            static_cast<QDialog*>(dialogue)->accept(); // QFileDialog's own checks the file
+
+            return true;
+        });
+        Enfant<QToolButton>("btnOpen")->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+        QCOMPARE(titre, QStringLiteral("Ajouter une courbe"));
+    }
+
+    QWidget* Cellule(int lig, int col) const { return Legende()->cellWidget(lig, col); }
+    QString Texte(prmTableWidget* table, int lig, int col) const
+    {
+        QTableWidgetItem* item = table->item(lig, col);
+        return item ? item->text() : QString();
+    }
+    QColor Stylo(int entree) const
+    {
+        return m_Fenetre->Entrees().at(entree)->Courbe()->pen().color();
+    }
+
+    // Answers the colour dialog of a swatch with `couleur`.
+    void ChangerCouleur(QLabel* pastille, const QColor& couleur)
+    {
+        Repondeur repondeur([&](QWidget* w) {
+            auto* dialogue = qobject_cast<QColorDialog*>(w);
+            if (!dialogue)
+                return false;
+            dialogue->setCurrentColor(couleur);
+            dialogue->accept();
+            return true;
+        });
+        QTest::mouseClick(pastille, Qt::LeftButton);
+        QCOMPARE(repondeur.Reponses(), 1);
+    }
+
+    // A drag on the range page, as the picker reports it: activated, moves,
+    // deactivated, selected.
+    void Glisser(const QList<double>& xs)
+    {
+        m_Fenetre->Slot_PickerActived(true);
+        for (double x : xs)
+            m_Fenetre->Slot_PickerMoved(QPoint(Graphe()->transform(QwtPlot::xBottom, x), 50));
+        m_Fenetre->Slot_PickerActived(false);
+        m_Fenetre->Slot_PlageSelect(QRectF());
+    }
+
+    void Supprimer(int lig)
+    {
+        qobject_cast<QPushButton*>(Cellule(lig, 4))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        m_Dossier = new QTemporaryDir();
+        QVERIFY(m_Dossier->isValid());
+        m_CheminDatas = QDir::homePath();
+        OuvrirFenetre();
+    }
+    void cleanup()
+    {
+        FermerFenetre();
+        delete m_Dossier;
+        QSettings().clear();
+    }
+
+    void etats()
+    {
+        QVERIFY(!Enfant<QToolButton>("btnOpen")->isEnabled());
+        QVERIFY(!Enfant<QToolButton>("btnRapport")->isEnabled());
+        QVERIFY(!Enfant<QToolButton>("btnImprimer")->isEnabled());
+        QVERIFY(Enfant<QWidget>("gbxNewAnalyse")->isHidden());
+        QVERIFY(Legende()->isHidden());
+        QVERIFY(!PagePlageActive());
+
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "essai", MIDI_UTC, 90, Rampe(200, 10),
+                                     Rampe(500, 10), 3, "cave"));
+        Nouvelle("radSynchroNumero");
+        QVERIFY(!Enfant<QWidget>("gbxNewAnalyse")->isHidden());
+        QVERIFY(Enfant<QToolButton>("btnOpen")->isEnabled());
+        Ajouter(Fichier("essai"));
+        QCOMPARE(m_CheminDatas, m_Dossier->path());
+
+        // Both measures: temperature first, in the lower palette colour.
+        QCOMPARE(m_Fenetre->Entrees().size(), 2);
+        QCOMPARE(m_Fenetre->Entrees().at(0)->Mesure(), 1);
+        QCOMPARE(m_Fenetre->Entrees().at(1)->Mesure(), 2);
+        QCOMPARE(Stylo(0), QColor(Qt::red));
+        QCOMPARE(Stylo(1), QColor(Qt::blue));
+        QCOMPARE(m_Fenetre->Entrees().at(0)->Courbe()->yAxis(), int(QwtPlot::yLeft));
+        QCOMPARE(m_Fenetre->Entrees().at(1)->Courbe()->yAxis(), int(QwtPlot::yRight));
+        QVERIFY(Enfant<QWidget>("gbxNewAnalyse")->isHidden());
+        QVERIFY(Legende()->isVisible());
+        QVERIFY(PagePlageActive());
+        QVERIFY(Enfant<QToolButton>("btnRapport")->isEnabled());
+        QVERIFY(Enfant<QToolButton>("btnImprimer")->isEnabled());
+        QCOMPARE(Enfant<QLabel>("lblEnteteAffiche")->text(), QStringLiteral("Temperature et humidite"));
+        QCOMPARE(Enfant<QLabel>("lblEnteteSynchro")->text(), QStringLiteral("Num enregistrement"));
+
+        // The legend rows.
+        QCOMPARE(Legende()->rowCount(), 2);
+        QCOMPARE(Legende()->columnCount(), 18);
+        const QStringList attendu{"Temperature", "01/07/2023", "", "00:01:30", "10", "20.4 \u00B0C",
+                                  "0.2 \u00B0C",  "20.0 \u00B0C", "20.9 \u00B0C", "0.9 \u00B0C",
+                                  "essai",       "cave"};
+        for (int col = 5; col <= 16; ++col)
+            if (col != 7) // the time depends on the zone
+                QCOMPARE(Texte(Legende(), 0, col), attendu.at(col - 5));
+        QCOMPARE(Texte(Legende(), 1, 5), QStringLiteral("Humidite"));
+        QCOMPARE(Texte(Legende(), 1, 10), QStringLiteral("50.4 %"));
+        for (int col : {0, 1, 2, 3, 4, 17})
+            QVERIFY(Cellule(0, col));
+
+        // "Nouvelle analyse" empties everything; nothing to print or report.
+        Enfant<QToolButton>("btnNew")->click();
+        QCOMPARE(m_Fenetre->Entrees().size(), 0);
+        QCOMPARE(Legende()->rowCount(), 0);
+        QVERIFY(Legende()->isHidden());
+        QVERIFY(!PagePlageActive());
+        QVERIFY(Enfant<QToolButton>("btnOpen")->isEnabled());
+        QVERIFY(!Enfant<QToolButton>("btnRapport")->isEnabled());
+        QVERIFY(!Enfant<QToolButton>("btnImprimer")->isEnabled());
+        QVERIFY(Graphe()->itemList(QwtPlotItem::Rtti_PlotCurve).isEmpty());
+    }
+
+    void aucuneMesure()
+    {
+        Nouvelle("radSynchroNumero", false, false);
+        QString titre, texte;
+        bool dialogueFichier = false;
+        Repondeur repondeur([&](QWidget* w) {
+            if (qobject_cast<QFileDialog*>(w)) {
+                dialogueFichier = true;
+                qobject_cast<QDialog*>(w)->reject();
+                return true;
+            }
+            auto* boite = qobject_cast<QMessageBox*>(w);
+            if (!boite)
+                return false;
+            titre = boite->windowTitle();
+            texte = boite->text();
+            boite->button(QMessageBox::Ok)->click();
+            return true;
+        });
+        Enfant<QToolButton>("btnOpen")->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+        QVERIFY(!dialogueFichier);
+        QCOMPARE(titre, QStringLiteral("Ajouter une courbe"));
+        QCOMPARE(texte, QStringLiteral("Vous devez selectionner au moins un type de courbe"));
+        QCOMPARE(m_Fenetre->Entrees().size(), 0);
+        QVERIFY(!Enfant<QWidget>("gbxNewAnalyse")->isHidden());
+    }
+
+    // At most 14 entries; removing one makes room again.
+    void quatorze()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(500, 5)));
+        Nouvelle("radSynchroNumero");
+        Ajouter(Fichier("a"));
+        for (int i = 0; i < 11; ++i)
+            QVERIFY(m_Fenetre->AjouterCourbe(QFileInfo(Fichier("a")), 1 + i % 2));
+        QCOMPARE(m_Fenetre->Entrees().size(), 13);
+        QVERIFY(Enfant<QToolButton>("btnOpen")->isEnabled());
+
+        Ajouter(Fichier("a"));
+        QCOMPARE(m_Fenetre->Entrees().size(), 14);
+        QCOMPARE(m_Fenetre->Entrees().last()->Mesure(), 1);
+        QVERIFY(!Enfant<QToolButton>("btnOpen")->isEnabled());
+
+        Supprimer(3);
+        QCOMPARE(m_Fenetre->Entrees().size(), 13);
+        QCOMPARE(Legende()->rowCount(), 13);
+        QVERIFY(Enfant<QToolButton>("btnOpen")->isEnabled());
+    }
+
+    void axes()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 10, 10),
+                                     Rampe(400, 10, 10)));
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "b", MIDI_UTC, 60, Rampe(100, 20, 10),
+                                     Rampe(400, 20, 1)));
+        Nouvelle("radSynchroNumero");
+        Ajouter(Fichier("a"));
+        QwtPlot* graphe = Graphe();
+        QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), QwtInterval(194, 296));
+        QCOMPARE(graphe->axisInterval(QwtPlot::yRight), QwtInterval(394, 496));
+        QCOMPARE(graphe->axisInterval(QwtPlot::xBottom), QwtInterval(1, 10));
+        QCOMPARE(Enfant<QwtWheel>("sliTemp")->value(), 102.0);
+
+        // A second entry on the same axis widens it from the axis as it stands.
+        Ajouter(Fichier("b"));
+        const QwtInterval gauche = IntervalleVertical(100, 296);
+        QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), gauche);
+        QCOMPARE(graphe->axisInterval(QwtPlot::yRight), IntervalleVertical(394, 496));
+        QCOMPARE(graphe->axisInterval(QwtPlot::xBottom), QwtInterval(1, 20));
+        QCOMPARE(Enfant<QwtWheel>("sliTemp")->value(), gauche.width());
+
+        // Removal recalculates from the entries left.
+        Supprimer(2); // b, temperature
+        QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), QwtInterval(194, 296));
+        QCOMPARE(graphe->axisInterval(QwtPlot::xBottom), QwtInterval(1, 20));
+        QCOMPARE(graphe->axisInterval(QwtPlot::yRight), IntervalleVertical(400, 490));
+        Supprimer(2); // b, humidity
+        QCOMPARE(graphe->axisInterval(QwtPlot::xBottom), QwtInterval(1, 10));
+        QCOMPARE(graphe->axisInterval(QwtPlot::yRight), QwtInterval(394, 496));
+
+        // The last removal: the view goes back to its first page, the axes stay.
+        Supprimer(1);
+        Supprimer(0);
+        QCOMPARE(m_Fenetre->Entrees().size(), 0);
+        QVERIFY(Legende()->isHidden());
+        QVERIFY(!PagePlageActive());
+        QVERIFY(!Enfant<QToolButton>("btnRapport")->isEnabled());
+        QVERIFY(Enfant<QToolButton>("btnOpen")->isEnabled());
+        QCOMPARE(Actions()->currentWidget(), Enfant<QWidget>("pgAnalyse"));
+        QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), QwtInterval(194, 296));
+    }
+
+    // A hidden curve stays hidden through a colour change, and still counts for
+    // the axes and the range statistics.
+    void courbeMasquee()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 10, 10),
+                                     Rampe(400, 10)));
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "b", MIDI_UTC, 60, Rampe(250, 5),
+                                     Rampe(400, 5)));
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("a"));
+        QCOMPARE(m_Fenetre->Entrees().size(), 1);
+
+        auto* afficher = qobject_cast<QCheckBox*>(Cellule(0, 0));
+        afficher->click();
+        QCOMPARE(Stylo(0).alpha(), 0);
+        ChangerCouleur(qobject_cast<QLabel*>(Cellule(0, 1)), Qt::darkYellow);
+        QCOMPARE(Stylo(0).rgb(), QColor(Qt::darkYellow).rgb());
+        QCOMPARE(Stylo(0).alpha(), 0);
+        QCOMPARE(m_Fenetre->Entrees().at(0)->Courbe()->plot(), Graphe());
+
+        Ajouter(Fichier("b"));
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::yLeft), IntervalleVertical(194, 296));
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom), QwtInterval(1, 10));
+
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        Glisser({1, 10});
+        QCOMPARE(Plage()->rowCount(), 2);
+        QCOMPARE(Texte(Plage(), 0, 1), QStringLiteral("10"));
+        QCOMPARE(Texte(Plage(), 1, 1), QStringLiteral("5"));
+
+        afficher->click();
+        QCOMPARE(Stylo(0), QColor(Qt::darkYellow));
+    }
+
+    void plage()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 10, 10),
+                                     Rampe(400, 10)));
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("a"));
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        QCOMPARE(Graphe()->canvas()->cursor().shape(), Qt::SizeHorCursor);
+        // As after a pan to the left: the axis starts below the first point.
+        Graphe()->setAxisScale(QwtPlot::xBottom, -5, 12);
+        Graphe()->replot();
+
+        // A drag started left of the first point is bounded at point 1.
+        Glisser({-3, 2, 5.5});
+        QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(), QStringLiteral("#1"));
+        QCOMPARE(Enfant<QLineEdit>("linPlageMax")->text(), QStringLiteral("#5"));
+        QCOMPARE(Plage()->rowCount(), 1);
+        const QStringList attendu{"5", "22.0 \u00B0C", "1.4 \u00B0C", "20.0 \u00B0C",
+                                  "24.0 \u00B0C", "4.0 \u00B0C"};
+        for (int col = 1; col <= 6; ++col)
+            QCOMPARE(Texte(Plage(), 0, col), attendu.at(col - 1));
+        QVERIFY(qobject_cast<prmLabelCouleur*>(Plage()->cellWidget(0, 0)));
+        QCOMPARE(m_Fenetre->Entrees().at(0)->SwatchPlage(), Plage()->cellWidget(0, 0));
+        const int hauteur = HauteurPlage(Plage()->horizontalHeader()->sizeHint().height(),
+                                         Plage()->verticalHeader()->defaultSectionSize(), 1);
+        QCOMPARE(Plage()->minimumHeight(), hauteur);
+        QCOMPARE(Plage()->maximumHeight(), hauteur);
+        QVERIFY(Plage()->isVisible());
+
+        // A click without a drag selects the same range again.
+        m_Fenetre->Slot_PickerActived(true);
+        QCOMPARE(Plage()->rowCount(), 0);
+        QVERIFY(Plage()->isHidden());
+        m_Fenetre->Slot_PickerActived(false);
+        m_Fenetre->Slot_PlageSelect(QRectF());
+        QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(), QStringLiteral("#1"));
+        QCOMPARE(Texte(Plage(), 0, 1), QStringLiteral("5"));
+        QCOMPARE(Texte(Plage(), 0, 2), QStringLiteral("22.0 \u00B0C"));
+
+        // Leaving the page clears the selection.
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgAnalyse"));
+        QCOMPARE(Plage()->rowCount(), 0);
+        QVERIFY(Enfant<QLineEdit>("linPlageMin")->text().isEmpty());
+        QVERIFY(!m_Fenetre->Entrees().at(0)->SwatchPlage());
+    }
+
+    // The same selection with the mouse on the canvas.
+    void plageSouris()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 10, 10),
+                                     Rampe(400, 10)));
+        Nouvelle("radSynchroNumero", false, true);
+        Ajouter(Fichier("a"));
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        QWidget* canvas = Graphe()->canvas();
+        const int y = canvas->height() / 2;
+        const QPoint debut(Graphe()->transform(QwtPlot::xBottom, 3.2), y);
+        const QPoint fin(Graphe()->transform(QwtPlot::xBottom, 7.6), y);
+        // Through the window: the widget overload of mouseMove() only moves the
+        // cursor, which sends nothing offscreen.
+        QWindow* fenetre = m_Hote->windowHandle();
+        const auto dansFenetre = [&](const QPoint& p) { return canvas->mapTo(m_Hote, p); };
+        QTest::mousePress(fenetre, Qt::LeftButton, Qt::NoModifier, dansFenetre(debut));
+        QTest::mouseMove(fenetre, dansFenetre(debut + QPoint(1, 0)));
+        QTest::mouseMove(fenetre, dansFenetre(fin));
+        QTest::mouseRelease(fenetre, Qt::LeftButton, Qt::NoModifier, dansFenetre(fin));
+        QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(), QStringLiteral("#3"));
+        QCOMPARE(Enfant<QLineEdit>("linPlageMax")->text(), QStringLiteral("#7"));
+        QCOMPARE(Texte(Plage(), 0, 1), QStringLiteral("5"));
+        QCOMPARE(Texte(Plage(), 0, 2), QStringLiteral("40.4 %"));
+    }
+
+    void commentaire()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5), 3, "avant"));
+        QFile entete(Fichier("a"));
+        QVERIFY(entete.open(QIODevice::ReadOnly));
+        const QList<QByteArray> avant = entete.readAll().split('\n');
+        entete.close();
+
+        Nouvelle("radSynchroNumero");
+        Ajouter(Fichier("a"));
+        QCOMPARE(Texte(Legende(), 0, 16), QStringLiteral("avant"));
+
+        // "Sortir" changes nothing.
+        bool enregistrer = false;
+        const QString nouveau = QStringLiteral("après dégivrage");
+        QString propose;
+        Repondeur repondeur([&](QWidget* w) {
+            if (w->objectName() != QLatin1String("diaMajComment"))
+                return false;
+            auto* texte = w->findChild<QTextEdit*>(QStringLiteral("txtCommentaire"));
+            propose = texte->toPlainText();
+            texte->setPlainText(nouveau);
+            w->findChild<QToolButton*>(enregistrer ? "btnSave" : "btnSortir")->click();
+            return true;
+        });
+        qobject_cast<QPushButton*>(Cellule(1, 17))->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+        QCOMPARE(propose, QStringLiteral("avant"));
+        QCOMPARE(Texte(Legende(), 1, 16), QStringLiteral("avant"));
+
+        // "Enregistrer" on the humidity entry rewrites that key alone.
+        enregistrer = true;
+        qobject_cast<QPushButton*>(Cellule(1, 17))->click();
+        QCOMPARE(repondeur.Reponses(), 2);
+        QCOMPARE(Texte(Legende(), 1, 16), nouveau);
+        QCOMPARE(Texte(Legende(), 0, 16), QStringLiteral("avant"));
+
+        clsSettings lu(m_Dossier->path(), "a");
+        QCOMPARE(lu.LireTexte("Humidite", "Commentaire", QString()), nouveau);
+        QCOMPARE(lu.LireTexte("Temperature", "Commentaire", QString()), QStringLiteral("avant"));
+        QVERIFY(entete.open(QIODevice::ReadOnly));
+        const QList<QByteArray> apres = entete.readAll().split('\n');
+        QCOMPARE(apres.size(), avant.size());
+        int differentes = 0;
+        for (int i = 0; i < avant.size(); ++i)
+            differentes += avant.at(i) != apres.at(i);
+        QCOMPARE(differentes, 1);
+    }
+
+    // A palette colour applies to the next curves and outlives the window.
+    void palette()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5)));
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("a"));
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPalette"));
+        ChangerCouleur(Enfant<QLabel>("lblPalette0"), Qt::darkYellow);
+        ChangerCouleur(Enfant<QLabel>("lblPalette1"), QColor(10, 20, 30));
+        QCOMPARE(Stylo(0), QColor(Qt::red));
+        Ajouter(Fichier("a"));
+        QCOMPARE(Stylo(1), QColor(10, 20, 30));
+
+        FermerFenetre();
+        QCOMPARE(ClesReglages::LirePalette(0), QColor(Qt::darkYellow));
+        OuvrirFenetre();
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("a"));
+        Ajouter(Fichier("a"));
+        Ajouter(Fichier("a"));
+        QCOMPARE(Stylo(0), QColor(Qt::darkYellow));
+        QCOMPARE(Stylo(1), QColor(10, 20, 30));
+        QCOMPARE(Stylo(2), QColor(Qt::green));
+    }
+
+    void impression_data()
+    {
+        QTest::addColumn<int>("capteurs");
+        QTest::addColumn<bool>("temperature");
+        QTest::addColumn<bool>("humidite");
+        QTest::newRow("humidity entry of a two-sensor recording") << 3 << true << true;
+        QTest::newRow("temperature recording") << 1 << true << false;
+        QTest::newRow("humidity recording") << 2 << false << true;
+    }
+    void impression()
+    {
+        QFETCH(int, capteurs);
+        QFETCH(bool, temperature);
+        QFETCH(bool, humidite);
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the printout");
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(203, 3),
+                                     Rampe(517, 3), capteurs));
+        Nouvelle("radSynchroNumero", capteurs == 1, capteurs != 1);
+        Ajouter(Fichier("a"));
+        clsAnalyse* entree = m_Fenetre->Entrees().last();
+
+        // The print button asks first; cancelled, nothing is printed.
+        Repondeur repondeur([](QWidget* w) {
+            auto* dialogue = qobject_cast<QPrintDialog*>(w);
+            if (dialogue)
+                dialogue->reject();
+            return dialogue != nullptr;
+        });
+        qobject_cast<QPushButton*>(Cellule(0, 3))->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_Dossier->filePath("points.pdf");
+        printer.setOutputFileName(pdf);
+        entree->ImprimerSur(&printer);
+        QProcess lecture;
+        lecture.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(lecture.waitForFinished());
+        const QString texte = QString::fromUtf8(lecture.readAllStandardOutput());
+        QVERIFY2(texte.contains("Document edite a "), qPrintable(texte));
+        QVERIFY(texte.contains("Num."));
+        QCOMPARE(texte.count("01/07/2023"), 3); // one row a point; French host
+        QCOMPARE(texte.contains("Temperature"), temperature);
+        QCOMPARE(texte.contains("Humidite"), humidite);
+        QCOMPARE(texte.contains("20.5"), temperature);
+        QCOMPARE(texte.contains("51.9"), humidite);
+    }
+
+    void donnees()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5)));
+        Nouvelle("radSynchroNumero");
+        Ajouter(Fichier("a"));
+        qobject_cast<QPushButton*>(Cellule(1, 2))->click();
+        QCOMPARE(Actions()->currentWidget(), Enfant<QWidget>("pgTableau"));
+        auto* donnees = Enfant<prmTableWidget>("tabData");
+        QCOMPARE(donnees->rowCount(), 5);
+        QCOMPARE(Texte(donnees, 4, 0), QStringLiteral("5"));
+        QCOMPARE(Texte(donnees, 0, 1), QStringLiteral("01/07/2023"));
+        QCOMPARE(Texte(donnees, 0, 2), TexteDate(MIDI_UTC, 1).mid(11));
+        QCOMPARE(Texte(donnees, 4, 3), QStringLiteral("40.4 %"));
+    }
+
+    // x values of the curves: across midnight in mode 1, a single point, and a
+    // points file shorter than its header says.
+    void valeursX()
+    {
+        const uint avantMinuit = uint(
+            QDateTime(QDate(2023, 1, 15), QTime(23, 58, 0), Qt::LocalTime).toSecsSinceEpoch());
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "minuit", avantMinuit, 60, Rampe(200, 4),
+                                     Rampe(400, 4)));
+        Nouvelle("radSynchroHeure", true, false);
+        Ajouter(Fichier("minuit"));
+        const CurveData* points = m_Fenetre->Entrees().at(0)->Points();
+        QCOMPARE(int(points->size()), 4);
+        const QList<double> xs{86280, 86340, 0, 60};
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(points->sample(i).x(), xs.at(i));
+        // The axis spans every point, the wrapped ones too.
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom), QwtInterval(0, 86340));
+        QCOMPARE(Enfant<QLabel>("lblEnteteSynchro")->text(), QStringLiteral("Heure"));
+
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "seul", MIDI_UTC, 60, {235}, {512}));
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("seul"));
+        points = m_Fenetre->Entrees().at(0)->Points();
+        QCOMPARE(int(points->size()), 1);
+        QCOMPARE(points->sample(0), QPointF(1, 235));
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom), QwtInterval(0, 2));
+
+        // Header of 10 points, points file of 4 lines.
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "court", MIDI_UTC, 60, Rampe(200, 10),
+                                     Rampe(400, 10)));
+        QFile txt(m_Dossier->filePath("court.txt"));
+        QVERIFY(txt.open(QIODevice::ReadWrite));
+        const QList<QByteArray> lignes = txt.readAll().split('\n');
+        txt.resize(0);
+        txt.write(lignes.mid(0, 4).join('\n') + '\n');
+        txt.close();
+        Nouvelle("radSynchroNumero", true, false);
+        Ajouter(Fichier("court"));
+        QCOMPARE(int(m_Fenetre->Entrees().at(0)->Points()->size()), 4);
+        QCOMPARE(Texte(Legende(), 0, 9), QStringLiteral("4"));
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        Glisser({1, 4});
+        QCOMPARE(Texte(Plage(), 0, 1), QStringLiteral("4"));
+        qobject_cast<QPushButton*>(Cellule(0, 2))->click();
+        QCOMPARE(Enfant<prmTableWidget>("tabData")->rowCount(), 4);
+    }
+
+    // A file that cannot be read adds nothing.
+    void illisible()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "temp", MIDI_UTC, 60, Rampe(200, 3),
+                                     Rampe(0, 3), 1));
+        Nouvelle("radSynchroNumero", false, true);
+        Ajouter(Fichier("temp")); // humidity asked of a temperature recording
+        QCOMPARE(m_Fenetre->Entrees().size(), 0);
+        QVERIFY(Legende()->isHidden());
+        QVERIFY(!Enfant<QWidget>("gbxNewAnalyse")->isHidden());
+        QVERIFY(!Enfant<QToolButton>("btnRapport")->isEnabled());
+    }
+};
+
+VORSEN_GUI_TEST_MAIN(tst_frmAnalyse)
+#include "tst_frmAnalyse.moc"

@@ -57,7 +57,8 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
     const TS_VOIE& voie = Voie();
     const QList<int>& temps = m_Serie->Temps.Valeurs;
     for (int i = 0; i < nbre; ++i)
-        m_Points->append(QPointF(ValeurX(i, static_cast<uint>(temps.at(i)), mode), voie.Valeurs.at(i)));
+        m_Points->append(
+            QPointF(ValeurX(i, static_cast<uint>(temps.at(i)), mode), voie.Valeurs.at(i)));
     m_Courbe->setData(m_Points);
     m_Courbe->attach(m_Plot);
     m_Painter = new QwtPlotDirectPainter();
@@ -317,7 +318,8 @@ QTextDocument* clsAnalyse::DocumentImpression() const
 
     const int langue = m_Fenetre->Langue();
     for (int i = 0; i < nbre; ++i) {
-        const QString texteDate = TexteDate(static_cast<uint>(m_Serie->Temps.Valeurs.at(i)), langue);
+        const QString texteDate =
+            TexteDate(static_cast<uint>(m_Serie->Temps.Valeurs.at(i)), langue);
         const int blanc = texteDate.indexOf(QLatin1Char(' '));
         int col = 0;
         ecrire(i + 1, col++, QString::number(i + 1), cellule);

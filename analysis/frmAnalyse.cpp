@@ -78,8 +78,10 @@ frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
     m_Splitter->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_Splitter->addWidget(ui->fraCourbe);
     m_Splitter->addWidget(ui->tabLegende);
-    m_Splitter->setStretchFactor(0, 3);
+    // A third of the height for the legend: its header and a few rows.
+    m_Splitter->setStretchFactor(0, 2);
     m_Splitter->setStretchFactor(1, 1);
+    ui->tabLegende->setMinimumHeight(90);
     m_Splitter->setChildrenCollapsible(false);
     ui->layGauche->addWidget(m_Splitter);
 }
@@ -262,10 +264,6 @@ void frmAnalyse::on_btnOpen_clicked()
     const QFileInfo fichier(nom);
     *m_CheminDatas = fichier.absolutePath();
 
-    if (m_lstAnalyse.isEmpty()) {
-        MajTexteMesures();
-        AppliquerSynchro();
-    }
     if (temp)
         AjouterCourbe(fichier, 1);
     if (ui->btnOpen->isEnabled() && humi)
@@ -333,10 +331,15 @@ void frmAnalyse::AppliquerSynchro()
 
 bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
 {
+    // The first curve fixes the measures shown and the synchronisation.
+    if (m_lstAnalyse.isEmpty()) {
+        MajTexteMesures();
+        AppliquerSynchro();
+    }
     QwtPlot* graphe = ui->m_qPlot;
-    auto* analyse = new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
-                                   *m_Palette.at(m_lstAnalyse.size() % m_Palette.size()),
-                                   m_Synchro);
+    auto* analyse =
+        new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
+                       *m_Palette.at(m_lstAnalyse.size() % m_Palette.size()), m_Synchro);
     if (!analyse->Charge()) {
         delete analyse;
         return false;

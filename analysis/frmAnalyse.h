@@ -21,7 +21,8 @@ class clsAnalyse;
 class prmLabelCouleur;
 class prmQwtPlotPicker;
 
-namespace Ui {
+namespace Ui
+{
 class frmAnalyse;
 }
 
@@ -53,8 +54,8 @@ public:
     QString FormatDateHeure() const;
 
     // Adds one curve entry for a file and a measure (1 temperature, 2 humidity),
-    // as "Ajouter une courbe" does once the file is chosen. False when the
-    // recording could not be read.
+    // as "Ajouter une courbe" does once the file is chosen; the first entry of an
+    // analysis fixes its synchronisation. False when the recording could not be read.
     bool AjouterCourbe(const QFileInfo& fichier, int mesure);
 
     // Called by the entries.
@@ -113,9 +114,9 @@ private:
 
     qint64 m_PlageDebut = 0;
     qint64 m_PlageFin = 0;
-    qint64 m_Ancre = 0;              // x where the current drag began
-    bool m_DebutAttendu = false;     // the next move starts the drag
-    bool m_Deplace = false;          // the mouse moved since the picker was activated
+    qint64 m_Ancre = 0;               // x where the current drag began
+    bool m_DebutAttendu = false;      // the next move starts the drag
+    bool m_Deplace = false;           // the mouse moved since the picker was activated
     bool m_ZoneGaucheVisible = false; // zone visibility saved at activation
     bool m_ZoneDroiteVisible = false;
 

@@ -95,14 +95,14 @@ private slots:
         QTest::addColumn<double>("dernier");
         QTest::addColumn<QList<int>>("stats"); // points, mean, deviation, min, max
         const QVector<QPointF> rampe{{10, 200}, {20, 210}, {30, 220}, {40, 230}, {50, 240}};
-        QTest::newRow("bounds between points") << rampe << 15.0 << 45.0
-                                               << QList<int>{3, 220, 8, 210, 230};
+        QTest::newRow("bounds between points")
+            << rampe << 15.0 << 45.0 << QList<int>{3, 220, 8, 210, 230};
         QTest::newRow("bounds on points are included")
             << rampe << 20.0 << 40.0 << QList<int>{3, 220, 8, 210, 230};
         QTest::newRow("last bound just below a point")
             << rampe << 20.0 << 39.0 << QList<int>{2, 215, 5, 210, 220};
-        QTest::newRow("whole recording") << rampe << 0.0 << 100.0
-                                         << QList<int>{5, 220, 14, 200, 240};
+        QTest::newRow("whole recording")
+            << rampe << 0.0 << 100.0 << QList<int>{5, 220, 14, 200, 240};
         QTest::newRow("no point inside") << rampe << 41.0 << 49.0 << QList<int>{0, 0, 0, 0, 0};
         // 200.5 and 0.5 truncated to whole tenths; fractions of y are dropped first.
         QTest::newRow("mean and deviation truncated")
@@ -141,7 +141,8 @@ private slots:
         QTest::newRow("number: below 1 is 1") << 0.6 << 6.0 << 0 << 0.0 << 20.0 << 1LL << 6LL;
         QTest::newRow("past the axis: its bounds truncated")
             << 50.0 << 250.0 << 1 << 60.5 << 200.9 << 60LL << 200LL;
-        QTest::newRow("time of day: no floor at 1") << 0.5 << 90.0 << 1 << 0.0 << 200.0 << 0LL << 90LL;
+        QTest::newRow("time of day: no floor at 1")
+            << 0.5 << 90.0 << 1 << 0.0 << 200.0 << 0LL << 90LL;
     }
     void bornes()
     {
@@ -152,8 +153,7 @@ private slots:
         QFETCH(double, axeMax);
         QFETCH(qint64, premier);
         QFETCH(qint64, dernier);
-        const BornesPlage b =
-            CalculerBornes(XBorne(ancre, mode), XBorne(x, mode), axeMin, axeMax);
+        const BornesPlage b = CalculerBornes(XBorne(ancre, mode), XBorne(x, mode), axeMin, axeMax);
         QCOMPARE(b.Premier, premier);
         QCOMPARE(b.Dernier, dernier);
     }
@@ -165,9 +165,12 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("texte");
         QTest::newRow("point number") << 12LL << 0 << QString() << "#12";
-        QTest::newRow("time of day, French") << 3725LL << 1 << "hh:mm:ss" << "01:02:05";
-        QTest::newRow("time of day, English") << 3725LL << 1 << "h:mm:ss AP" << "1:02:05 AM";
-        QTest::newRow("afternoon, English") << 46805LL << 1 << "h:mm:ss AP" << "1:00:05 PM";
+        QTest::newRow("time of day, French") << 3725LL << 1 << "hh:mm:ss"
+                                             << "01:02:05";
+        QTest::newRow("time of day, English") << 3725LL << 1 << "h:mm:ss AP"
+                                              << "1:02:05 AM";
+        QTest::newRow("afternoon, English") << 46805LL << 1 << "h:mm:ss AP"
+                                            << "1:00:05 PM";
         QTest::newRow("date and time on one line")
             << qint64(MIDI_UTC) << 2 << " dd/MM/yyyy\n  hh:mm:ss"
             << (Paris() ? "01/07/2023 14:00:00" : "01/07/2023 12:00:00");
@@ -190,9 +193,9 @@ private slots:
         QTest::addColumn<int>("ligne");
         QTest::addColumn<int>("lignes");
         QTest::addColumn<int>("hauteur");
-        QTest::newRow("one row") << 30 << 30 << 1 << 63;    // 29 + 4 + 61 / 2
-        QTest::newRow("three rows") << 30 << 30 << 3 << 124; // 33 + 183 / 2
-        QTest::newRow("odd halves") << 25 << 22 << 2 << 73;  // 28 + 90 / 2
+        QTest::newRow("one row") << 30 << 30 << 1 << 63;         // 29 + 4 + 61 / 2
+        QTest::newRow("three rows") << 30 << 30 << 3 << 124;     // 33 + 183 / 2
+        QTest::newRow("odd halves") << 25 << 22 << 2 << 73;      // 28 + 90 / 2
         QTest::newRow("fourteen rows") << 26 << 30 << 14 << 456; // 29 + 854 / 2
     }
     void hauteurPlage()
@@ -224,9 +227,12 @@ private slots:
         QTest::addColumn<double>("valeur");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("French") << 3725.6 << "hh:mm:ss" << "01:02:05";
-        QTest::newRow("English") << 3725.0 << "h:mm:ss AP" << "1:02:05 AM";
-        QTest::newRow("past 24 hours wraps") << 86459.0 << "hh:mm:ss" << "00:00:59";
+        QTest::newRow("French") << 3725.6 << "hh:mm:ss"
+                                << "01:02:05";
+        QTest::newRow("English") << 3725.0 << "h:mm:ss AP"
+                                 << "1:02:05 AM";
+        QTest::newRow("past 24 hours wraps") << 86459.0 << "hh:mm:ss"
+                                             << "00:00:59";
     }
     void timeScaleDraw()
     {
@@ -264,7 +270,9 @@ private slots:
         const int px = graphe.transform(QwtPlot::xBottom, x);
         const double xPixel = graphe.invTransform(QwtPlot::xBottom, px);
         const QStringList lignes =
-            picker.trackerText(QPoint(px, graphe.transform(QwtPlot::yLeft, 300))).text().split('\n');
+            picker.trackerText(QPoint(px, graphe.transform(QwtPlot::yLeft, 300)))
+                .text()
+                .split('\n');
         QCOMPARE(lignes.size(), 3);
         QVERIFY(lignes.at(0).endsWith(QStringLiteral(" \u00B0C")));
         QVERIFY(lignes.at(1).endsWith(QStringLiteral(" %")));

@@ -198,15 +198,17 @@ private slots:
         QVERIFY(PagePlageActive());
         QVERIFY(Enfant<QToolButton>("btnRapport")->isEnabled());
         QVERIFY(Enfant<QToolButton>("btnImprimer")->isEnabled());
-        QCOMPARE(Enfant<QLabel>("lblEnteteAffiche")->text(), QStringLiteral("Temperature et humidite"));
+        QCOMPARE(Enfant<QLabel>("lblEnteteAffiche")->text(),
+                 QStringLiteral("Temperature et humidite"));
         QCOMPARE(Enfant<QLabel>("lblEnteteSynchro")->text(), QStringLiteral("Num enregistrement"));
 
         // The legend rows.
         QCOMPARE(Legende()->rowCount(), 2);
         QCOMPARE(Legende()->columnCount(), 18);
-        const QStringList attendu{"Temperature", "01/07/2023", "", "00:01:30", "10", "20.4 \u00B0C",
-                                  "0.2 \u00B0C",  "20.0 \u00B0C", "20.9 \u00B0C", "0.9 \u00B0C",
-                                  "essai",       "cave"};
+        const QStringList attendu{"Temperature", "01/07/2023",   "",
+                                  "00:01:30",    "10",           "20.4 \u00B0C",
+                                  "0.2 \u00B0C", "20.0 \u00B0C", "20.9 \u00B0C",
+                                  "0.9 \u00B0C", "essai",        "cave"};
         for (int col = 5; col <= 16; ++col)
             if (col != 7) // the time depends on the zone
                 QCOMPARE(Texte(Legende(), 0, col), attendu.at(col - 5));
@@ -372,8 +374,8 @@ private slots:
         QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(), QStringLiteral("#1"));
         QCOMPARE(Enfant<QLineEdit>("linPlageMax")->text(), QStringLiteral("#5"));
         QCOMPARE(Plage()->rowCount(), 1);
-        const QStringList attendu{"5", "22.0 \u00B0C", "1.4 \u00B0C", "20.0 \u00B0C",
-                                  "24.0 \u00B0C", "4.0 \u00B0C"};
+        const QStringList attendu{
+            "5", "22.0 \u00B0C", "1.4 \u00B0C", "20.0 \u00B0C", "24.0 \u00B0C", "4.0 \u00B0C"};
         for (int col = 1; col <= 6; ++col)
             QCOMPARE(Texte(Plage(), 0, col), attendu.at(col - 1));
         QVERIFY(qobject_cast<prmLabelCouleur*>(Plage()->cellWidget(0, 0)));
@@ -574,8 +576,8 @@ private slots:
     // points file shorter than its header says.
     void valeursX()
     {
-        const uint avantMinuit = uint(
-            QDateTime(QDate(2023, 1, 15), QTime(23, 58, 0), Qt::LocalTime).toSecsSinceEpoch());
+        const uint avantMinuit =
+            uint(QDateTime(QDate(2023, 1, 15), QTime(23, 58, 0), Qt::LocalTime).toSecsSinceEpoch());
         QVERIFY(EcrireEnregistrement(m_Dossier->path(), "minuit", avantMinuit, 60, Rampe(200, 4),
                                      Rampe(400, 4)));
         Nouvelle("radSynchroHeure", true, false);

@@ -1,0 +1,137 @@
+// Renders the analysis view, in a host of the main window's central size, with
+// the application style sheet, into PNG files, to look at it as a user would:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en]
+#include "Enregistrements.h"
+#include "Repondeur.h"
+#include "diaMajComment.h"
+#include "frmAnalyse.h"
+#include "ressources.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBox>
+#include <QTranslator>
+#include <QVBoxLayout>
+#include <qwt_plot.h>
+
+#include <cmath>
+
+namespace
+{
+void Photo(QWidget* w, const QString& fichier)
+{
+    QApplication::processEvents();
+    w->grab().save(fichier);
+}
+
+template <typename T> T* Enfant(QWidget* w, const char* nom)
+{
+    return w->findChild<T*>(QLatin1String(nom));
+}
+
+// A day of readings: temperature and humidity moving slowly.
+void Journee(const QString& dir, const QString& nom, uint debut, int decalage,
+             const QString& commentaire)
+{
+    QList<int> temp, humi;
+    for (int i = 0; i < 288; ++i) {
+        temp << 200 + decalage + int(40 * std::sin(i / 40.0));
+        humi << 550 - decalage + int(80 * std::cos(i / 50.0));
+    }
+    EcrireEnregistrement(dir, nom, debut, 300, temp, humi, 3, commentaire);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir maison;
+    qputenv("HOME", QFile::encodeName(maison.path()));
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    initRessources();
+    const QStringList args = app.arguments();
+    const QString dossier = args.value(1, QStringLiteral("."));
+    const QString langue = args.value(2, QStringLiteral("fr"));
+    QDir().mkpath(dossier);
+
+    QTranslator traducteur;
+    if (traducteur.load(QStringLiteral(":/i18n/Vorsen_Logger_") + langue))
+        app.installTranslator(&traducteur);
+    QFile qss(QStringLiteral(":/Style.qss"));
+    if (qss.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromUtf8(qss.readAll()));
+
+    const QString datas = maison.path();
+    Journee(datas, QStringLiteral("cave"), 1688162400u, 0, QStringLiteral("Cave à vins"));
+    Journee(datas, QStringLiteral("grenier"), 1688162400u + 3600, 60, QStringLiteral("Grenier"));
+    Journee(datas, QStringLiteral("garage"), 1688162400u + 7200, -30, QString());
+
+    // The central area of the 903 x 600 main window, below its header strip.
+    HoteAnalyse hote(langue == QLatin1String("en") ? ANGLAIS : FRANCAIS);
+    hote.resize(903, 500);
+    QString chemin = datas;
+    auto* fenetre = new frmAnalyse(&hote, &chemin);
+    auto* disposition = new QVBoxLayout(&hote);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addWidget(fenetre);
+    hote.show();
+    const QString prefixe = dossier + QLatin1Char('/') + langue + QLatin1Char('_');
+    Photo(&hote, prefixe + "1_depart.png");
+
+    Enfant<QAbstractButton>(fenetre, "btnNew")->click();
+    Enfant<QAbstractButton>(fenetre, "radSynchroDate")->setChecked(true);
+    Photo(&hote, prefixe + "2_nouvelle.png");
+
+    QStringList fichiers{"cave", "grenier", "garage"};
+    Repondeur repondeur([&](QWidget* w) {
+        auto* dialogue = qobject_cast<QFileDialog*>(w);
+        if (!dialogue || fichiers.isEmpty())
+            return false;
+        const QString f = datas + QLatin1Char('/') + fichiers.takeFirst() + ".ail";
+        dialogue->selectFile(f);
+        if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            nom->setText(f);
+        static_cast<QDialog*>(dialogue)->accept();
+        return true;
+    });
+    for (int i = 0; i < 3; ++i)
+        Enfant<QAbstractButton>(fenetre, "btnOpen")->click();
+    Photo(&hote, prefixe + "3_courbes.png");
+
+    auto* actions = Enfant<QToolBox>(fenetre, "tbxActions");
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPlage"));
+    QwtPlot* graphe = Enfant<QwtPlot>(fenetre, "m_qPlot");
+    const double debut = 1688162400.0 + 4 * 3600, fin = 1688162400.0 + 14 * 3600;
+    fenetre->Slot_PickerActived(true);
+    fenetre->Slot_PickerMoved(QPoint(graphe->transform(QwtPlot::xBottom, debut), 40));
+    fenetre->Slot_PickerMoved(QPoint(graphe->transform(QwtPlot::xBottom, fin), 40));
+    fenetre->Slot_PickerActived(false);
+    fenetre->Slot_PlageSelect(QRectF());
+    Photo(&hote, prefixe + "4_plage.png");
+
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPalette"));
+    Photo(&hote, prefixe + "5_palette.png");
+
+    // The data button of the second curve.
+    auto* legende = Enfant<QWidget>(fenetre, "tabLegende");
+    QList<QPushButton*> boutons = legende->findChildren<QPushButton*>();
+    for (QPushButton* b : boutons)
+        if (b->toolTip() == QObject::tr("Afficher les donnees") || b->toolTip().contains("donn")) {
+            b->click();
+            break;
+        }
+    Photo(&hote, prefixe + "6_donnees.png");
+
+    diaMajComment commentaire(fenetre, QStringLiteral("Cave à vins"));
+    commentaire.show();
+    Photo(&commentaire, prefixe + "7_commentaire.png");
+    return 0;
+}

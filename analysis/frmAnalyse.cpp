@@ -19,6 +19,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSplitter>
 #include <qwt_picker_machine.h>
 #include <qwt_plot_canvas.h>
@@ -129,6 +130,31 @@ void frmAnalyse::MajLangue()
 {
     ui->tabLegende->m_Langue = Langue();
     ui->tabData->m_Langue = Langue();
+    // The time labels of a running analysis follow the language too.
+    if (!m_lstAnalyse.isEmpty()) {
+        AppliquerFormatX();
+        if (ui->tabPlage->rowCount() > 0)
+            AfficherBornes();
+    }
+}
+
+void frmAnalyse::AppliquerFormatX()
+{
+    QwtPlot* graphe = ui->m_qPlot;
+    switch (m_Synchro) {
+    case SYNCHRO_HEURE:
+        m_Format = FormatHeure();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeScaleDraw(m_Format));
+        break;
+    case SYNCHRO_DATE:
+        m_Format = FormatDateHeure();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(m_Format));
+        break;
+    default:
+        m_Format.clear();
+        graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
+        break;
+    }
 }
 
 void frmAnalyse::changeEvent(QEvent* event)
@@ -297,21 +323,8 @@ void frmAnalyse::AppliquerSynchro()
     if (radio)
         ui->lblEnteteSynchro->setText(radio->text());
 
+    AppliquerFormatX();
     QwtPlot* graphe = ui->m_qPlot;
-    switch (m_Synchro) {
-    case SYNCHRO_HEURE:
-        m_Format = FormatHeure();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeScaleDraw(m_Format));
-        break;
-    case SYNCHRO_DATE:
-        m_Format = FormatDateHeure();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(m_Format));
-        break;
-    default:
-        m_Format.clear();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
-        break;
-    }
 
     if (m_Zoomer) {
         disconnect(m_Zoomer, nullptr, this, nullptr);
@@ -576,9 +589,12 @@ void frmAnalyse::AjusterHauteurPlage()
         return;
     }
     // The header's size hint is the height the table gives it, also while hidden.
+    // The columns are wider than the page: the horizontal scroll bar, always
+    // shown, adds its height, so that no row hides behind it.
     const int hauteur =
         HauteurPlage(table->horizontalHeader()->sizeHint().height(),
-                     table->verticalHeader()->defaultSectionSize(), table->rowCount());
+                     table->verticalHeader()->defaultSectionSize(), table->rowCount()) +
+        table->horizontalScrollBar()->sizeHint().height();
     table->setMinimumHeight(hauteur);
     table->setMaximumHeight(hauteur);
     table->show();

@@ -90,6 +90,8 @@ protected:
 private:
     void InitGraphe();
     void AppliquerSynchro();
+    // Bottom-axis labels and bound format of the mode, in the current language.
+    void AppliquerFormatX();
     void RecalculerEchelles();
     void EffacerPlage();
     void AjusterHauteurPlage();

@@ -4,6 +4,7 @@
 #include "Enregistrements.h"
 #include "EnvironnementGui.h"
 #include "Repondeur.h"
+#include "Synchro.h"
 #include "clsAnalyse.h"
 #include "clsSettings.h"
 #include "frmAnalyse.h"
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QToolBox>
@@ -381,7 +383,8 @@ private slots:
         QVERIFY(qobject_cast<prmLabelCouleur*>(Plage()->cellWidget(0, 0)));
         QCOMPARE(m_Fenetre->Entrees().at(0)->SwatchPlage(), Plage()->cellWidget(0, 0));
         const int hauteur = HauteurPlage(Plage()->horizontalHeader()->sizeHint().height(),
-                                         Plage()->verticalHeader()->defaultSectionSize(), 1);
+                                         Plage()->verticalHeader()->defaultSectionSize(), 1) +
+                            Plage()->horizontalScrollBar()->sizeHint().height();
         QCOMPARE(Plage()->minimumHeight(), hauteur);
         QCOMPARE(Plage()->maximumHeight(), hauteur);
         QVERIFY(Plage()->isVisible());
@@ -617,6 +620,28 @@ private slots:
         QCOMPARE(Texte(Plage(), 0, 1), QStringLiteral("4"));
         qobject_cast<QPushButton*>(Cellule(0, 2))->click();
         QCOMPARE(Enfant<prmTableWidget>("tabData")->rowCount(), 4);
+    }
+
+    // A language change: later date cells and the time labels follow it.
+    void langue()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5)));
+        Nouvelle("radSynchroHeure", true, false);
+        Ajouter(Fichier("a"));
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        const double x = Graphe()->axisInterval(QwtPlot::xBottom).minValue();
+        Glisser({x, x + 120});
+        const QString debut = Enfant<QLineEdit>("linPlageMin")->text();
+        QCOMPARE(debut, TexteBorne(qint64(x), SYNCHRO_HEURE, QStringLiteral("hh:mm:ss")));
+
+        m_Hote->m_Langue = ANGLAIS;
+        m_Fenetre->MajLangue();
+        QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(),
+                 TexteBorne(qint64(x), SYNCHRO_HEURE, QStringLiteral("h:mm:ss AP")));
+        QCOMPARE(Texte(Legende(), 0, 6), QStringLiteral("01/07/2023")); // written before
+        qobject_cast<QPushButton*>(Cellule(0, 2))->click();
+        QCOMPARE(Texte(Enfant<prmTableWidget>("tabData"), 0, 1), QStringLiteral("07/01/2023"));
     }
 
     // A file that cannot be read adds nothing.

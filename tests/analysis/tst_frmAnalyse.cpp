@@ -25,7 +25,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextTable>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -522,9 +525,6 @@ private slots:
         QFETCH(int, capteurs);
         QFETCH(bool, temperature);
         QFETCH(bool, humidite);
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printout");
         QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(203, 3),
                                      Rampe(517, 3), capteurs));
         Nouvelle("radSynchroNumero", capteurs == 1, capteurs != 1);
@@ -541,11 +541,34 @@ private slots:
         qobject_cast<QPushButton*>(Cellule(0, 3))->click();
         QCOMPARE(repondeur.Reponses(), 1);
 
+        // The columns follow the recording's sensors, whatever the entry's measure.
+        QStringList entetes{"Num.", "Date", "Heure"};
+        if (temperature)
+            entetes << "Temperature";
+        if (humidite)
+            entetes << "Humidite";
+        QScopedPointer<QTextDocument> document(entree->DocumentImpression());
+        QTextTable* table = nullptr;
+        for (QTextFrame* cadre : document->rootFrame()->childFrames())
+            table = table ? table : qobject_cast<QTextTable*>(cadre);
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 4);
+        QCOMPARE(table->columns(), entetes.size());
+        for (int col = 0; col < entetes.size(); ++col)
+            QCOMPARE(table->cellAt(0, col).firstCursorPosition().block().text(), entetes.at(col));
+        QCOMPARE(table->cellAt(3, 0).firstCursorPosition().block().text(), QStringLiteral("3"));
+
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = m_Dossier->filePath("points.pdf");
         printer.setOutputFileName(pdf);
         entree->ImprimerSur(&printer);
+        QFile fichier(pdf);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QVERIFY(fichier.read(5) == "%PDF-");
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed to read the printed text back");
         QProcess lecture;
         lecture.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(lecture.waitForFinished());

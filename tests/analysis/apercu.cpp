@@ -1,6 +1,6 @@
 // Renders the analysis view, in a host of the main window's central size, with
 // the application style sheet, into PNG files, to look at it as a user would:
-//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en]
+//   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
 #include "Enregistrements.h"
 #include "Repondeur.h"
 #include "diaMajComment.h"
@@ -65,6 +65,10 @@ int main(int argc, char* argv[])
     QTranslator traducteur;
     if (traducteur.load(QStringLiteral(":/i18n/Vorsen_Logger_") + langue))
         app.installTranslator(&traducteur);
+    // Texts not yet in the embedded translations.
+    QTranslator supplement;
+    if (args.size() > 3 && supplement.load(args.at(3)))
+        app.installTranslator(&supplement);
     QFile qss(QStringLiteral(":/Style.qss"));
     if (qss.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));

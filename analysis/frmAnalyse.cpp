@@ -344,15 +344,16 @@ void frmAnalyse::AppliquerSynchro()
 
 bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
 {
+    if (m_lstAnalyse.size() >= m_Palette.size())
+        return false; // one palette colour per entry
     // The first curve fixes the measures shown and the synchronisation.
     if (m_lstAnalyse.isEmpty()) {
         MajTexteMesures();
         AppliquerSynchro();
     }
     QwtPlot* graphe = ui->m_qPlot;
-    auto* analyse =
-        new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
-                       *m_Palette.at(m_lstAnalyse.size() % m_Palette.size()), m_Synchro);
+    auto* analyse = new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
+                                   *m_Palette.at(m_lstAnalyse.size()), m_Synchro);
     if (!analyse->Charge()) {
         delete analyse;
         return false;

@@ -278,6 +278,7 @@ private slots:
         QCOMPARE(m_Fenetre->Entrees().size(), 14);
         QCOMPARE(m_Fenetre->Entrees().last()->Mesure(), 1);
         QVERIFY(!Enfant<QToolButton>("btnOpen")->isEnabled());
+        QVERIFY(!m_Fenetre->AjouterCourbe(QFileInfo(Fichier("a")), 2));
 
         Supprimer(3);
         QCOMPARE(m_Fenetre->Entrees().size(), 13);

@@ -6,6 +6,7 @@
 #include "Emplacements.h"
 #include "Version.h"
 #include "clsTessaroService.h"
+#include "frmAnalyse.h"
 #include "frmMesure.h"
 #include "ressources.h"
 
@@ -73,6 +74,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_frmMesure->update();
     m_frmMesure->Rechercher();
 
+    m_frmAnalyse = new frmAnalyse(this, &m_CheminDatas);
+    ui->layCentral->addWidget(m_frmAnalyse, 32);
+    m_frmAnalyse->hide();
+
     ui->btnAcquisition->setChecked(true);
 
     statusBar()->addPermanentWidget(ui->lblVersionDispo, 0);
@@ -138,6 +143,10 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
         m_frmMesure->Retraduire();
         m_frmMesure->MajLangue(newLangue);
     }
+    if (m_frmAnalyse) {
+        m_frmAnalyse->Retraduire();
+        m_frmAnalyse->MajLangue();
+    }
 }
 
 void frmMain::on_btnLangueAnglais_clicked()
@@ -161,6 +170,8 @@ void frmMain::on_btnLangueFrancais_clicked()
 void frmMain::on_btnAcquisition_clicked()
 {
     // Both views stay alive: an acquisition goes on while the analysis is shown.
+    if (m_frmAnalyse)
+        m_frmAnalyse->hide();
     if (m_frmMesure)
         m_frmMesure->show();
 }
@@ -169,6 +180,8 @@ void frmMain::on_btnAnalyse_clicked()
 {
     if (m_frmMesure)
         m_frmMesure->hide();
+    if (m_frmAnalyse)
+        m_frmAnalyse->show();
 }
 
 void frmMain::SLOT_StartPbar(QString message, int min, int max)

@@ -1,6 +1,8 @@
 #include "ClesReglages.h"
 #include "Emplacements.h"
+#include "frmAnalyse.h"
 #include "frmMain.h"
+#include "frmMesure.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -88,6 +90,26 @@ private slots:
             QCOMPARE(bouton(f, "btnHelp")->toolTip(), QStringLiteral("User manual"));
             QCOMPARE(QSettings().value(ClesReglages::Langue).toInt(), 0);
         }
+    }
+
+    void vues()
+    {
+        frmMain f;
+        auto* mesure = f.findChild<frmMesure*>();
+        auto* analyse = f.findChild<frmAnalyse*>();
+        QVERIFY(mesure && analyse);
+        QVERIFY(mesure->isVisible());
+        QVERIFY(!analyse->isVisible());
+
+        bouton(f, "btnAnalyse")->click();
+        QVERIFY(!mesure->isVisible());
+        QVERIFY(analyse->isVisible());
+        QVERIFY(bouton(f, "btnAnalyse")->isChecked());
+        QVERIFY(!bouton(f, "btnAcquisition")->isChecked());
+
+        bouton(f, "btnAcquisition")->click();
+        QVERIFY(mesure->isVisible());
+        QVERIFY(!analyse->isVisible());
     }
 
     void langueCouranteNeRienEcrit()

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
+#include <QResizeEvent>
 
 #include <qwt_legend.h>
 #include <qwt_plot_canvas.h>
@@ -46,6 +47,8 @@ constexpr int PasTempsReel = 20;
 constexpr int ModeTempsReel = 2;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
+// Room for one label of the time axis, pixels.
+constexpr int LargeurEtiquetteTemps = 95;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -520,6 +523,9 @@ void frmMesure::ConstruireGraphe()
     m_CourbeHumi->attach(graphe);
 
     graphe->setAxisMaxMajor(QwtPlot::xBottom, 5);
+    // Until a recording arrives the time axis shows the last hour, not 1970.
+    const double maintenant = double(QDateTime::currentSecsSinceEpoch());
+    graphe->setAxisScale(QwtPlot::xBottom, maintenant - 3600, maintenant);
     graphe->setAxisAutoScale(QwtPlot::yLeft, false);
     graphe->setAxisAutoScale(QwtPlot::yRight, false);
     graphe->setAxisScale(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
@@ -538,6 +544,18 @@ void frmMesure::ConstruireGraphe()
     connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, &frmMesure::SLOT_Zoomed);
 
     graphe->canvas()->setCursor(Qt::SizeAllCursor);
+    graphe->canvas()->installEventFilter(this);
+}
+
+bool frmMesure::eventFilter(QObject* objet, QEvent* event)
+{
+    // At most 5 date-time labels, fewer when the canvas is too narrow for them
+    // (a label is two lines about 80 pixels wide).
+    if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize) {
+        const int largeur = static_cast<QResizeEvent*>(event)->size().width();
+        ui->m_qPlot->setAxisMaxMajor(QwtPlot::xBottom, qBound(2, largeur / LargeurEtiquetteTemps, 5));
+    }
+    return QWidget::eventFilter(objet, event);
 }
 
 void frmMesure::SLOT_Zoomed()

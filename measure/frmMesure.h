@@ -68,6 +68,7 @@ private slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     friend class tst_frmMesure;

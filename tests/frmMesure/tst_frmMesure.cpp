@@ -33,6 +33,7 @@
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_scale_draw.h>
 #include <qwt_wheel.h>
 
 #include <memory>
@@ -697,6 +698,27 @@ private slots:
                      .arg(sim->Lien(), QFileInfo(noeud).group()));
         QVERIFY(sim->Arreter());
         QTRY_VERIFY_WITH_TIMEOUT(Etiquette("lblAccesPort")->isHidden(), Attente);
+    }
+
+    // A language change reaches the tables' dates and the time axis.
+    void changementDeLangue()
+    {
+        QVERIFY(Brancher({"--id", "LNG", "--points", "6"}));
+        Ouvrir(FRANCAIS);
+        QVERIFY(Telecharger());
+        QCOMPARE(Table("tabData")->item(0, 1)->text().mid(2, 1), QStringLiteral("/"));
+        m_Hote->m_Langue = ANGLAIS;
+        m_Fenetre->MajLangue(ANGLAIS);
+        QCOMPARE(Table("tabData")->m_Langue, ANGLAIS);
+        QCOMPARE(Table("tabStat")->m_Langue, ANGLAIS);
+        const QDateTime instant(QDate(2026, 3, 4), QTime(15, 6, 7));
+        QCOMPARE(Graphe()->axisScaleDraw(QwtPlot::xBottom)->label(instant.toSecsSinceEpoch()).text(),
+                 QStringLiteral(" 03/04/2026\n 3:06:07 PM"));
+        QCOMPARE(Etiquette("lblCapteur")->text(), QStringLiteral("(Temperature et humidite)"));
+        // Rows written from now on follow the new language.
+        QVERIFY(Telecharger());
+        const QDateTime premier = QDateTime::fromSecsSinceEpoch(m_Fenetre->m_SerieCourante->Temps.Valeurs.first());
+        QCOMPARE(Table("tabData")->item(0, 1)->text(), premier.toString("MM/dd/yyyy"));
     }
 
     void destructionEcritLeDossier()

@@ -569,6 +569,9 @@ void frmAnalyse::AfficherBornes()
 {
     ui->linPlageMin->setText(TexteBorne(m_PlageDebut, m_Synchro, m_Format));
     ui->linPlageMax->setText(TexteBorne(m_PlageFin, m_Synchro, m_Format));
+    // From the start of the text, should it be wider than the field.
+    ui->linPlageMin->setCursorPosition(0);
+    ui->linPlageMax->setCursorPosition(0);
 }
 
 void frmAnalyse::EffacerPlage()

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBox>
 #include <QTranslator>
@@ -125,13 +126,9 @@ int main(int argc, char* argv[])
     Photo(&hote, prefixe + "5_palette.png");
 
     // The data button of the second curve.
-    auto* legende = Enfant<QWidget>(fenetre, "tabLegende");
-    QList<QPushButton*> boutons = legende->findChildren<QPushButton*>();
-    for (QPushButton* b : boutons)
-        if (b->toolTip() == QObject::tr("Afficher les donnees") || b->toolTip().contains("donn")) {
-            b->click();
-            break;
-        }
+    auto* legende = Enfant<QTableWidget>(fenetre, "tabLegende");
+    if (auto* donnees = qobject_cast<QPushButton*>(legende->cellWidget(1, 2)))
+        donnees->click();
     Photo(&hote, prefixe + "6_donnees.png");
 
     diaMajComment commentaire(fenetre, QStringLiteral("Cave à vins"));

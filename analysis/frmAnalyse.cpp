@@ -29,6 +29,7 @@
 #include <qwt_plot_panner.h>
 #include <qwt_plot_zoneitem.h>
 #include <qwt_scale_draw.h>
+#include <qwt_wheel.h>
 
 namespace
 {
@@ -439,10 +440,24 @@ void frmAnalyse::RecalculerEchelles()
 
 void frmAnalyse::Slot_Zoomed()
 {
+    RegleRoue(ui->sliTemp, QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
+    RegleRoue(ui->sliHumi, QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
+}
+
+void frmAnalyse::RegleRoue(QwtWheel* roue, int axe, double plancher, double plafond)
+{
     // Setting a wheel runs its slot, which centres the axis again with that span
-    // and keeps it inside its bounds.
-    ui->sliTemp->setValue(Intervalle(ui->m_qPlot, QwtPlot::yLeft).width());
-    ui->sliHumi->setValue(Intervalle(ui->m_qPlot, QwtPlot::yRight).width());
+    // and keeps it inside its bounds. A span the wheel cannot show (under 10
+    // tenths, over its maximum) that leaves the wheel where it was emits
+    // nothing: the axis still takes the wheel's span, whatever came before.
+    const double largeur = Intervalle(ui->m_qPlot, axe).width();
+    const double avant = roue->value();
+    roue->setValue(largeur);
+    if (roue->value() == avant && roue->value() != largeur) {
+        AppliquerRoue(ui->m_qPlot, axe, roue->value(), plancher, plafond);
+        if (!ui->m_qPlot->autoReplot())
+            ui->m_qPlot->updateAxes();
+    }
 }
 
 void frmAnalyse::on_sliTemp_valueChanged(double newDelta)

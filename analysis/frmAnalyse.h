@@ -16,6 +16,7 @@ class QPushButton;
 class QSplitter;
 class QwtPlotPanner;
 class QwtPlotZoneItem;
+class QwtWheel;
 class Zoomer;
 class clsAnalyse;
 class prmLabelCouleur;
@@ -93,6 +94,8 @@ private:
     // Bottom-axis labels and bound format of the mode, in the current language.
     void AppliquerFormatX();
     void RecalculerEchelles();
+    // Puts the span of an axis into its wheel.
+    void RegleRoue(QwtWheel* roue, int axe, double plancher, double plafond);
     void EffacerPlage();
     void AjusterHauteurPlage();
     void AfficherBornes();

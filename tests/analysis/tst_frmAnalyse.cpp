@@ -329,6 +329,23 @@ private slots:
         QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), QwtInterval(194, 296));
     }
 
+    // Values all equal: span 4 tenths plus margins, which the temperature wheel,
+    // 10 tenths at least, widens to 1.0 degree about the same centre, whatever
+    // the wheel showed before.
+    void valeursEgales()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "c", MIDI_UTC, 60, {235, 235, 235},
+                                     {512, 512, 512}));
+        for (int i = 0; i < 2; ++i) {
+            Nouvelle("radSynchroNumero", true, false);
+            Ajouter(Fichier("c"));
+            const QwtInterval calcule = IntervalleVertical(235, 235);
+            QCOMPARE(calcule.width(), 4 + 8.0 / 15);
+            QCOMPARE(Graphe()->axisInterval(QwtPlot::yLeft), QwtInterval(230, 240));
+            QCOMPARE(Enfant<QwtWheel>("sliTemp")->value(), 10.0);
+        }
+    }
+
     // A hidden curve stays hidden through a colour change, and still counts for
     // the axes and the range statistics.
     void courbeMasquee()
@@ -361,6 +378,15 @@ private slots:
 
         afficher->click();
         QCOMPARE(Stylo(0), QColor(Qt::darkYellow));
+
+        // Removing an entry takes its range row away.
+        Supprimer(1);
+        QCOMPARE(Plage()->rowCount(), 1);
+        QCOMPARE(Plage()->cellWidget(0, 0), m_Fenetre->Entrees().at(0)->SwatchPlage());
+        QCOMPARE(Plage()->maximumHeight(),
+                 HauteurPlage(Plage()->horizontalHeader()->sizeHint().height(),
+                              Plage()->verticalHeader()->defaultSectionSize(), 1) +
+                     Plage()->horizontalScrollBar()->sizeHint().height());
     }
 
     void plage()

@@ -646,6 +646,24 @@ private slots:
         QVERIFY(repondeur.Vus.isEmpty());
     }
 
+    // While a command of the window waits for its reply (here "Q" of a logger
+    // that does not answer it: one second), the watch ticks are skipped: a logger
+    // plugged in meanwhile is probed only afterwards.
+    void tickPendantUneCommande()
+    {
+        Simulateur* a = Brancher({"--id", "MUET", "--no-reply", "Q"});
+        Simulateur* b = Brancher({"--id", "BBB"});
+        QVERIFY(a && b);
+        Ouvrir();
+        QCOMPARE(Boutons().size(), 2);
+        Simulateur* c = Brancher({"--id", "CCC"});
+        QVERIFY(c);
+        QTest::mouseClick(Boutons().at(0), Qt::LeftButton); // returns after the 1 s wait for ">"
+        QCOMPARE(Compter(a, "Q"), 1);
+        QVERIFY(c->LignesRecues().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 3, Attente);
+    }
+
     // A port another program holds: the user is told once, until the port is
     // free (the logger then gets its button) or gone.
     void portOccupe_data()

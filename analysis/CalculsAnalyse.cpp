@@ -47,12 +47,13 @@ StatsPlage CalculerStatsPlage(const QVector<QPointF>& points, double premier, do
     // and deviation are those of the range, truncated like the recording's.
     int nbre = 0;
     TS_VOIE voie(&nbre);
-    int i = 0;
-    while (i < points.size() && points.at(i).x() < premier)
-        ++i;
-    for (; i < points.size() && points.at(i).x() <= dernier; ++i) {
+    // Every point inside, not only the first run of them: in mode 1 a recording
+    // over midnight comes back to 0, and its points of the next morning count too.
+    for (const QPointF& point : points) {
+        if (point.x() < premier || point.x() > dernier)
+            continue;
         ++nbre;
-        voie.Ajouter(static_cast<int>(points.at(i).y()));
+        voie.Ajouter(static_cast<int>(point.y()));
     }
     StatsPlage stats;
     stats.Points = nbre;

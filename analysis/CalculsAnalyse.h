@@ -33,10 +33,8 @@ struct StatsPlage {
     int Maximum = 0;
 };
 
-// Walks the points in order: skips those whose x is below premier, then takes
-// every following point while its x is at most dernier (both bounds included)
-// and stops at the first point past dernier. Each y taken counts truncated to a
-// whole number.
+// Statistics of the points whose x lies from premier to dernier, both bounds
+// included, taken in point order. Each y taken counts truncated to a whole number.
 StatsPlage CalculerStatsPlage(const QVector<QPointF>& points, double premier, double dernier);
 
 // x under the mouse as a range bound: truncated to a whole number, and in mode 0

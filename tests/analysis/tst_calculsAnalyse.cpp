@@ -110,10 +110,11 @@ private slots:
             << QList<int>{2, 200, 0, 200, 201};
         QTest::newRow("truncated toward zero below zero")
             << QVector<QPointF>{{1, -5}, {2, -6}} << 1.0 << 2.0 << QList<int>{2, -5, 0, -6, -5};
-        // Walks from the first point and stops at the first point past the range.
-        QTest::newRow("stops at the first point past the range")
-            << QVector<QPointF>{{1, 100}, {2, 110}, {3, 500}, {1, 900}} << 1.0 << 2.0
-            << QList<int>{2, 105, 5, 100, 110};
+        // Time of day over midnight: the evening is past the range, the morning
+        // after it is inside.
+        QTest::newRow("recording over midnight")
+            << QVector<QPointF>{{79200, 100}, {86100, 110}, {300, 120}, {3900, 130}, {7500, 900}}
+            << 0.0 << 7200.0 << QList<int>{2, 125, 5, 120, 130};
     }
     void statsPlage()
     {

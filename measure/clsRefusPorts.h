@@ -12,8 +12,7 @@
 class clsRefusPorts
 {
 public:
-    struct Entree
-    {
+    struct Entree {
         QString Port;
         RefusPort Refus = RefusPort::Aucun;
         QString Groupe; // owner of the device node, for RefusPort::Droits

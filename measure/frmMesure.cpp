@@ -85,9 +85,7 @@ CurveData* Donnees(QwtPlotCurve* courbe)
 } // namespace
 
 frmMesure::frmMesure(QWidget* parent, QString* cheminDatas)
-    : QWidget(parent),
-      ui(new Ui::frmMesure),
-      m_pFormats(dynamic_cast<IFormatsDate*>(parent)),
+    : QWidget(parent), ui(new Ui::frmMesure), m_pFormats(dynamic_cast<IFormatsDate*>(parent)),
       m_pCheminDatas(cheminDatas)
 {
     ui->setupUi(this);
@@ -233,7 +231,8 @@ void frmMesure::AfficherAppareil()
     const TS_INFOS& infos = serie->Infos;
     ui->lblID->setText(infos.ID);
     ui->lblPoint->setText(QString::number(serie->NbrePoints));
-    ui->lblCapteur->setText(QStringLiteral("(") + TexteCapteur(infos.Capteurs) + QStringLiteral(")"));
+    ui->lblCapteur->setText(QStringLiteral("(") + TexteCapteur(infos.Capteurs) +
+                            QStringLiteral(")"));
     ui->lblPeriode->setText(QString::number(uint(infos.Frequence)));
     const QString image = ImageModele(infos.Appareil);
     if (!image.isEmpty())
@@ -455,7 +454,8 @@ void frmMesure::MajLangue(int langue)
     ui->tabData->m_Langue = enm_LANGUE(langue);
     ui->tabStat->m_Langue = enm_LANGUE(langue);
     if (m_SerieCourante) {
-        ui->lblCapteur->setText(QStringLiteral("(") + TexteCapteur(m_SerieCourante->Infos.Capteurs) +
+        ui->lblCapteur->setText(QStringLiteral("(") +
+                                TexteCapteur(m_SerieCourante->Infos.Capteurs) +
                                 QStringLiteral(")"));
     }
     MajTitresGraphe();
@@ -553,7 +553,8 @@ bool frmMesure::eventFilter(QObject* objet, QEvent* event)
     // (a label is two lines about 80 pixels wide).
     if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize) {
         const int largeur = static_cast<QResizeEvent*>(event)->size().width();
-        ui->m_qPlot->setAxisMaxMajor(QwtPlot::xBottom, qBound(2, largeur / LargeurEtiquetteTemps, 5));
+        ui->m_qPlot->setAxisMaxMajor(QwtPlot::xBottom,
+                                     qBound(2, largeur / LargeurEtiquetteTemps, 5));
     }
     return QWidget::eventFilter(objet, event);
 }

@@ -18,7 +18,8 @@ class Zoomer;
 class clsSerie;
 class prmBoutonAppareil;
 
-namespace Ui {
+namespace Ui
+{
 class frmMesure;
 }
 

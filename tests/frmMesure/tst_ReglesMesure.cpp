@@ -72,12 +72,17 @@ private slots:
         QTest::addColumn<RefusPort>("attendu");
         // Qt gives PermissionError both for a node without rights and for a lock
         // held by another program.
-        QTest::newRow("node without rights") << QSerialPort::PermissionError << false << RefusPort::Droits;
-        QTest::newRow("locked by another program") << QSerialPort::PermissionError << true << RefusPort::Occupe;
-        QTest::newRow("device gone") << QSerialPort::DeviceNotFoundError << true << RefusPort::Aucun;
-        QTest::newRow("device gone, no rights") << QSerialPort::DeviceNotFoundError << false << RefusPort::Aucun;
+        QTest::newRow("node without rights")
+            << QSerialPort::PermissionError << false << RefusPort::Droits;
+        QTest::newRow("locked by another program")
+            << QSerialPort::PermissionError << true << RefusPort::Occupe;
+        QTest::newRow("device gone")
+            << QSerialPort::DeviceNotFoundError << true << RefusPort::Aucun;
+        QTest::newRow("device gone, no rights")
+            << QSerialPort::DeviceNotFoundError << false << RefusPort::Aucun;
         QTest::newRow("already open here") << QSerialPort::OpenError << true << RefusPort::Aucun;
-        QTest::newRow("not a serial port") << QSerialPort::UnsupportedOperationError << true << RefusPort::Aucun;
+        QTest::newRow("not a serial port")
+            << QSerialPort::UnsupportedOperationError << true << RefusPort::Aucun;
         QTest::newRow("unknown") << QSerialPort::UnknownError << false << RefusPort::Aucun;
         QTest::newRow("opened") << QSerialPort::NoError << true << RefusPort::Aucun;
     }
@@ -113,8 +118,8 @@ private slots:
         QTest::newRow("nothing to say about a port never noticed")
             << QStringList{"ttyUSB0 A", "present"} << QList<bool>{false, false} << QStringList{};
         QTest::newRow("back after going away: told again")
-            << QStringList{"ttyS4 D uucp", "present", "ttyS4 D uucp"} << QList<bool>{true, true, true}
-            << QStringList{"ttyS4:D:uucp"};
+            << QStringList{"ttyS4 D uucp", "present", "ttyS4 D uucp"}
+            << QList<bool>{true, true, true} << QStringList{"ttyS4:D:uucp"};
         QTest::newRow("order of notice kept")
             << QStringList{"b O", "a D dialout", "b O", "present a b"}
             << QList<bool>{true, true, false, false} << QStringList{"b:O:", "a:D:dialout"};
@@ -162,14 +167,20 @@ private slots:
     {
         QTest::addColumn<QString>("entree");
         QTest::addColumn<QString>("sortie");
-        QTest::newRow("four points kept") << "10:5 10:1 10:9 10:3" << "10:5 10:1 10:9 10:3";
-        QTest::newRow("first, low, high, last") << "10:5 10:1 10:9 10:3 10:4" << "10:5 10:1 10:9 10:4";
+        QTest::newRow("four points kept") << "10:5 10:1 10:9 10:3"
+                                          << "10:5 10:1 10:9 10:3";
+        QTest::newRow("first, low, high, last") << "10:5 10:1 10:9 10:3 10:4"
+                                                << "10:5 10:1 10:9 10:4";
         QTest::newRow("high before low, in that order") << "10:5 10:9 10:2 10:1 10:4 10:6"
                                                         << "10:5 10:9 10:1 10:6";
-        QTest::newRow("first is the lowest, once") << "10:1 10:5 10:9 10:3 10:4" << "10:1 10:9 10:4";
-        QTest::newRow("last is the highest, once") << "10:5 10:1 10:3 10:4 10:9" << "10:5 10:1 10:9";
-        QTest::newRow("flat column") << "10:5 10:5 10:5 10:5 10:5" << "10:5 10:5";
-        QTest::newRow("one point per column") << "1:5 2:1 3:9 4:3 5:4" << "1:5 2:1 3:9 4:3 5:4";
+        QTest::newRow("first is the lowest, once") << "10:1 10:5 10:9 10:3 10:4"
+                                                   << "10:1 10:9 10:4";
+        QTest::newRow("last is the highest, once") << "10:5 10:1 10:3 10:4 10:9"
+                                                   << "10:5 10:1 10:9";
+        QTest::newRow("flat column") << "10:5 10:5 10:5 10:5 10:5"
+                                     << "10:5 10:5";
+        QTest::newRow("one point per column") << "1:5 2:1 3:9 4:3 5:4"
+                                              << "1:5 2:1 3:9 4:3 5:4";
         QTest::newRow("fractions share the column") << "3.1:4 3.4:8 3.6:0 3.9:2 4.2:7"
                                                     << "3.1:4 3.4:8 3.6:0 3.9:2 4.2:7";
         QTest::newRow("each column on its own") << "1:5 1:1 1:9 1:3 1:4 2:7 2:7 2:0 2:8 2:6"
@@ -227,8 +238,10 @@ private slots:
     {
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("noeud");
-        QTest::newRow("short name") << "ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("path on the command line") << "/tmp/x/logger" << "/tmp/x/logger";
+        QTest::newRow("short name") << "ttyUSB0"
+                                    << "/dev/ttyUSB0";
+        QTest::newRow("path on the command line") << "/tmp/x/logger"
+                                                  << "/tmp/x/logger";
     }
     void noeudPeripherique()
     {

@@ -64,7 +64,10 @@ public:
     {
         return m_Langue == FRANCAIS ? " dd/MM/yyyy\n  hh:mm:ss" : " MM/dd/yyyy\n h:mm:ss AP";
     }
-    QString FormatHeure() const override { return m_Langue == FRANCAIS ? "hh:mm:ss" : "h:mm:ss AP"; }
+    QString FormatHeure() const override
+    {
+        return m_Langue == FRANCAIS ? "hh:mm:ss" : "h:mm:ss AP";
+    }
 
     enm_LANGUE m_Langue;
 };
@@ -122,8 +125,7 @@ private:
     QList<Simulateur*> m_Sims;
 
     // The window's widgets, by object name.
-    template <class T>
-    T* Objet(const char* nom) const
+    template <class T> T* Objet(const char* nom) const
     {
         T* objet = m_Fenetre->findChild<T*>(QLatin1String(nom));
         if (!objet)
@@ -135,7 +137,10 @@ private:
     prmTableWidget* Table(const char* nom) const { return Objet<prmTableWidget>(nom); }
     QToolBox* Pages() const { return Objet<QToolBox>("tbxActions"); }
     QWidget* Page(const char* nom) const { return Objet<QWidget>(nom); }
-    bool PageActive(const char* nom) const { return Pages()->isItemEnabled(Pages()->indexOf(Page(nom))); }
+    bool PageActive(const char* nom) const
+    {
+        return Pages()->isItemEnabled(Pages()->indexOf(Page(nom)));
+    }
     QwtPlot* Graphe() const { return Objet<QwtPlot>("m_qPlot"); }
 
     // A simulated logger, reachable through the window's port list.
@@ -311,9 +316,10 @@ private slots:
         QFETCH(int, points);
         const QDateTime debut(QDate(2026, 1, 10), QTime(8, 0));
         const uint frequence = 30;
-        Simulateur* sim = Brancher({"--id", "DL1", "--points", QString::number(lectures), "--sensors",
-                                    QString::number(capteurs), "--period", QString::number(frequence),
-                                    "--start", debut.toString(Qt::ISODate)});
+        Simulateur* sim =
+            Brancher({"--id", "DL1", "--points", QString::number(lectures), "--sensors",
+                      QString::number(capteurs), "--period", QString::number(frequence), "--start",
+                      debut.toString(Qt::ISODate)});
         QVERIFY(sim);
         Ouvrir(FRANCAIS);
         QVERIFY(m_Fenetre->m_SerieCourante);
@@ -359,14 +365,16 @@ private slots:
         QCOMPARE(tab->item(0, 1)->text(), debut.toString("dd/MM/yyyy"));
         QCOMPARE(tab->item(1, 2)->text(), debut.addSecs(frequence).toString("hh:mm:ss"));
         QCOMPARE(tab->item(points - 1, 3)->text(),
-                 QString::number(s->Temperature.Valeurs.last() / 10.0, 'f', 1) + QString::fromUtf8(" °C"));
+                 QString::number(s->Temperature.Valeurs.last() / 10.0, 'f', 1) +
+                     QString::fromUtf8(" °C"));
         QCOMPARE(tab->item(points - 1, 4)->text(),
                  QString::number(s->Humidite.Valeurs.last() / 10.0, 'f', 1) + " %");
         QCOMPARE(Table("tabStat")->item(0, 0)->text(), QString::number(points));
         QCOMPARE(Table("tabStat")->item(3, 0)->text(),
                  QString::number(s->Temperature.Minimum / 10.0, 'f', 1) + QString::fromUtf8(" °C"));
         QCOMPARE(Table("tabStat")->item(5, 1)->text(),
-                 QString::number((s->Humidite.Maximum - s->Humidite.Minimum) / 10.0, 'f', 1) + " %");
+                 QString::number((s->Humidite.Maximum - s->Humidite.Minimum) / 10.0, 'f', 1) +
+                     " %");
         QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), points);
         QCOMPARE(int(m_Fenetre->m_CourbeHumi->dataSize()), points);
         QCOMPARE(m_Fenetre->m_CourbeTemp->sample(points - 1),
@@ -526,8 +534,9 @@ private slots:
         QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), s->NbrePoints);
         QCOMPARE(pbar.count(), 0);
         // The stream is no longer connected.
-        QVERIFY(!QObject::disconnect(m_Fenetre->m_Port, qOverload<word, word>(&CPortSerie::DAC_Datas),
-                                     m_Fenetre, qOverload<word, word>(&frmMesure::SLOT_Data)));
+        QVERIFY(!QObject::disconnect(m_Fenetre->m_Port,
+                                     qOverload<word, word>(&CPortSerie::DAC_Datas), m_Fenetre,
+                                     qOverload<word, word>(&frmMesure::SLOT_Data)));
     }
 
     // The selected logger unplugged after a complete download: its points are
@@ -577,7 +586,8 @@ private slots:
         QFETCH(bool, interrompu);
         // Cut after 30 data lines, paced so that the first ones are shown before the
         // loss; or after the download and one more reply.
-        QStringList options{"--id", "WARN", "--points", "100", "--unplug-after", interrompu ? "34" : "55"};
+        QStringList options{"--id", "WARN",           "--points",
+                            "100",  "--unplug-after", interrompu ? "34" : "55"};
         if (interrompu)
             options << "--paced";
         Simulateur* sim = Brancher(options);
@@ -680,10 +690,11 @@ private slots:
         QSerialPort autre(sim->Lien());
         QVERIFY(autre.open(QIODevice::ReadWrite));
         // Closed at once when the simulator goes (Qt would report the loss in a busy loop).
-        connect(&autre, &QSerialPort::errorOccurred, &autre, [&autre](QSerialPort::SerialPortError e) {
-            if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError)
-                autre.close();
-        });
+        connect(&autre, &QSerialPort::errorOccurred, &autre,
+                [&autre](QSerialPort::SerialPortError e) {
+                    if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError)
+                        autre.close();
+                });
         Ouvrir();
         QVERIFY(Boutons().isEmpty());
         QVERIFY(!Etiquette("lblAccesPort")->isHidden());
@@ -730,12 +741,14 @@ private slots:
         QCOMPARE(Table("tabData")->m_Langue, ANGLAIS);
         QCOMPARE(Table("tabStat")->m_Langue, ANGLAIS);
         const QDateTime instant(QDate(2026, 3, 4), QTime(15, 6, 7));
-        QCOMPARE(Graphe()->axisScaleDraw(QwtPlot::xBottom)->label(instant.toSecsSinceEpoch()).text(),
-                 QStringLiteral(" 03/04/2026\n 3:06:07 PM"));
+        QCOMPARE(
+            Graphe()->axisScaleDraw(QwtPlot::xBottom)->label(instant.toSecsSinceEpoch()).text(),
+            QStringLiteral(" 03/04/2026\n 3:06:07 PM"));
         QCOMPARE(Etiquette("lblCapteur")->text(), QStringLiteral("(Temperature et humidite)"));
         // Rows written from now on follow the new language.
         QVERIFY(Telecharger());
-        const QDateTime premier = QDateTime::fromSecsSinceEpoch(m_Fenetre->m_SerieCourante->Temps.Valeurs.first());
+        const QDateTime premier =
+            QDateTime::fromSecsSinceEpoch(m_Fenetre->m_SerieCourante->Temps.Valeurs.first());
         QCOMPARE(Table("tabData")->item(0, 1)->text(), premier.toString("MM/dd/yyyy"));
     }
 

@@ -419,6 +419,34 @@ private slots:
         QCOMPARE(Sauvegardes(".ail").size(), 1);
     }
 
+    // Choosing another logger during a download ends it: its progress bar goes,
+    // the display is cleared, the new logger can be downloaded.
+    void autreAppareilPendantUnTelechargement()
+    {
+        Simulateur* a = Brancher({"--id", "AAA", "--points", "4000", "--paced"});
+        Simulateur* b = Brancher({"--id", "BBB", "--points", "40"});
+        QVERIFY(a && b);
+        Ouvrir();
+        QTest::mouseClick(Boutons().at(0), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
+        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(Table("tabData")->rowCount() >= 10, Attente);
+        QCOMPARE(depart.count(), 1);
+        QCOMPARE(fin.count(), 0);
+
+        QTest::mouseClick(Boutons().at(1), Qt::LeftButton);
+        QCOMPARE(fin.count(), 1);
+        QVERIFY(!m_Fenetre->m_Telechargement);
+        QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("BBB"));
+        QCOMPARE(Table("tabData")->rowCount(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        QVERIFY(Telecharger());
+        QCOMPARE(m_Fenetre->m_SerieCourante->NbrePoints, 20);
+        QCOMPARE(Table("tabData")->rowCount(), 20);
+    }
+
     void uneValeurParLigne_data()
     {
         QTest::addColumn<int>("capteurs");

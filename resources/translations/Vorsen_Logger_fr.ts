@@ -2,6 +2,513 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidite</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Temperature et humidite</source>
+        <translation>Température et humidité</translation>
+    </message>
+</context>
+<context>
+    <name>clsAnalyse</name>
+    <message>
+        <source>Afficher/Masquer la courbe</source>
+        <translation>Afficher/Masquer la courbe</translation>
+    </message>
+    <message>
+        <source>Cliquer pour modifier la couleur</source>
+        <translation>Cliquer pour modifier la couleur</translation>
+    </message>
+    <message>
+        <source>Afficher les donnees</source>
+        <translation>Afficher les données</translation>
+    </message>
+    <message>
+        <source>Imprimer les donnees</source>
+        <translation>Imprimer les données</translation>
+    </message>
+    <message>
+        <source>Enlever cette courbe</source>
+        <translation>Enlever cette courbe</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidite</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Modifier le commentaire</source>
+        <translation>Modifier le commentaire</translation>
+    </message>
+    <message>
+        <source>Document edite a </source>
+        <translation>Document édité à </translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Heure</translation>
+    </message>
+</context>
+<context>
+    <name>clsExcel</name>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Humi.</source>
+        <translation>Humi.</translation>
+    </message>
+</context>
+<context>
+    <name>diaAlarmes</name>
+    <message>
+        <source>ALARMES</source>
+        <translation>ALARMES</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Maximale</source>
+        <translation>Maximale</translation>
+    </message>
+    <message>
+        <source>Minimale</source>
+        <translation>Minimale</translation>
+    </message>
+    <message>
+        <source>Humidité</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Programmer</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>L'enregistreur ne semble pas connecte.
+Veuillez verifier s'il est correctement branche.</source>
+        <translation>L'enregistreur ne semble pas connecté.
+Veuillez vérifier s'il est correctement branché.</translation>
+    </message>
+    <message>
+        <source>Programmation effectuee</source>
+        <translation>Programmation effectuée</translation>
+    </message>
+    <message>
+        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+    </message>
+</context>
+<context>
+    <name>diaMajComment</name>
+    <message>
+        <source>Commentaire</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Entrez un commentaire :</source>
+        <translation>Entrez un commentaire :</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>diaNewID</name>
+    <message>
+        <source>CHANGEMENTS DE BASE</source>
+        <translation>CHANGEMENTS DE BASE</translation>
+    </message>
+    <message>
+        <source>Changement d'ID</source>
+        <translation>Changement d'ID</translation>
+    </message>
+    <message>
+        <source>Entrez le nouvel ID, 20 caractères maximum.
+Caractères autorisés : A à Z, 0 à 9, _</source>
+        <translation>Entrez le nouvel ID, 20 caractères maximum.
+Caractères autorisés : A à Z, 0 à 9, _</translation>
+    </message>
+    <message>
+        <source>LCD</source>
+        <translation>LCD</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Programmer</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.</source>
+        <translation>Le nouvel ID doit contenir 1 à 20 lettres et/ou chiffres.</translation>
+    </message>
+    <message>
+        <source>L'enregistreur ne semble pas connecte.
+Veuillez verifier s'il est correctement branche.</source>
+        <translation>L'enregistreur ne semble pas connecté.
+Veuillez vérifier s'il est correctement branché.</translation>
+    </message>
+    <message>
+        <source>Programmation effectuee</source>
+        <translation>Programmation effectuée</translation>
+    </message>
+    <message>
+        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+    </message>
+</context>
+<context>
+    <name>diaParam</name>
+    <message>
+        <source>PARAMETRAGE</source>
+        <translation>PARAMÉTRAGE</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Métrique</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>Impériale</source>
+        <translation>Impériale</translation>
+    </message>
+    <message>
+        <source>Capteurs</source>
+        <translation>Capteurs</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidité</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Immédiat</source>
+        <translation>Immédiat</translation>
+    </message>
+    <message>
+        <source>Temps réel</source>
+        <translation>Temps réel</translation>
+    </message>
+    <message>
+        <source>Démarrage manuel</source>
+        <translation>Démarrage manuel</translation>
+    </message>
+    <message>
+        <source>Continu</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Programmable</source>
+        <translation>Programmable</translation>
+    </message>
+    <message>
+        <source>Nombre de points</source>
+        <translation>Nombre de points</translation>
+    </message>
+    <message>
+        <source>Période d'échantillonnage</source>
+        <translation>Période d'échantillonnage</translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Cochez le paramètre ajustable automatiquement :</source>
+        <translation>Cochez le paramètre ajustable automatiquement :</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Période</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Programmer</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>L'enregistreur ne semble pas connecte.
+Veuillez verifier s'il est correctement branche.</source>
+        <translation>L'enregistreur ne semble pas connecté.
+Veuillez vérifier s'il est correctement branché.</translation>
+    </message>
+    <message>
+        <source>Programmation effectuee</source>
+        <translation>Programmation effectuée</translation>
+    </message>
+    <message>
+        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+    </message>
+</context>
+<context>
+    <name>diaSaveCourbe</name>
+    <message>
+        <source>Sauvegarde</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Vous pouvez entrer un commentaire :</source>
+        <translation>Vous pouvez entrer un commentaire :</translation>
+    </message>
+    <message>
+        <source>Exporter les données dans un classeur Excel</source>
+        <translation>Exporter les données dans un classeur Excel</translation>
+    </message>
+    <message>
+        <source>Ouvrir le classeur Excel à la fin de l'export</source>
+        <translation>Ouvrir le classeur Excel à la fin de l'export</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+    <message>
+        <source>Logger (*.ail)</source>
+        <translation>Logger (*.ail)</translation>
+    </message>
+</context>
+<context>
+    <name>frmAnalyse</name>
+    <message>
+        <source>Courbes affichées :</source>
+        <translation>Courbes affichées :</translation>
+    </message>
+    <message>
+        <source>Synchronisation :</source>
+        <translation>Synchronisation :</translation>
+    </message>
+    <message>
+        <source>Mesure</source>
+        <translation>Mesure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Fréq.</source>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Moy</source>
+        <translation>Moy</translation>
+    </message>
+    <message>
+        <source>Etype</source>
+        <translation>Éc. type</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Etendue</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>Nom fichier</source>
+        <translation>Nom fichier</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Nouvelle analyse</source>
+        <translation>Nouvelle analyse</translation>
+    </message>
+    <message>
+        <source>Synchronisation
+ des courbes</source>
+        <translation>Synchronisation
+ des courbes</translation>
+    </message>
+    <message>
+        <source>Num enregistrement</source>
+        <translation>Num enregistrement</translation>
+    </message>
+    <message>
+        <source>Date et heure</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Courbes
+affichées</source>
+        <translation>Courbes
+affichées</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidité</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Ajouter une courbe</source>
+        <translation>Ajouter une courbe</translation>
+    </message>
+    <message>
+        <source>Rapport</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Imprimer le graphe</source>
+        <translation>Imprimer le graphe</translation>
+    </message>
+    <message>
+        <source>Sélection de plage</source>
+        <translation>Sélection de plage</translation>
+    </message>
+    <message>
+        <source>Sélectionnez, à l'aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</source>
+        <translation>Sélectionnez, à l'aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</translation>
+    </message>
+    <message>
+        <source>Sélection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Début</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Fin</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Sélectionnez les couleurs que vous souhaitez utiliser pour tracer les prochaines courbes</source>
+        <translation>Sélectionnez les couleurs que vous souhaitez utiliser pour tracer les prochaines courbes</translation>
+    </message>
+    <message>
+        <source>Tableau des données</source>
+        <translation>Tableau des données</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Donnée</source>
+        <translation>Donnée</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidite</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Temperature et humidite</source>
+        <translation>Température et humidité</translation>
+    </message>
+    <message>
+        <source>Vous devez selectionner au moins un type de courbe</source>
+        <translation>Vous devez sélectionner au moins un type de courbe</translation>
+    </message>
+    <message>
+        <source>Logger (*.ail)</source>
+        <translation>Logger (*.ail)</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Manuel d'utilisation</source>
@@ -32,6 +539,133 @@
 %1</source>
         <translation>Le manuel d'utilisation est introuvable :
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMesure</name>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Période échantillonnage :</source>
+        <translation>Période échantillonnage :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>sec.</translation>
+    </message>
+    <message>
+        <source>Appareils connectés</source>
+        <translation>Appareils connectés</translation>
+    </message>
+    <message>
+        <source>Acquisition</source>
+        <translation>Acquisition</translation>
+    </message>
+    <message>
+        <source>Télécharger</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Stopper</source>
+        <translation>Stopper</translation>
+    </message>
+    <message>
+        <source>Sauvegarder</source>
+        <translation>Sauvegarder</translation>
+    </message>
+    <message>
+        <source>Programmation</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>ID / LCD</source>
+        <translation>ID / LCD</translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Alarmes</source>
+        <translation>Alarmes</translation>
+    </message>
+    <message>
+        <source>Tableau des données</source>
+        <translation>Tableau des données</translation>
+    </message>
+    <message>
+        <source>Num.</source>
+        <translation>Num.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Heure</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Humi.</source>
+        <translation>Humi.</translation>
+    </message>
+    <message>
+        <source>Statistiques</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Moyenne</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Ecart-type</source>
+        <translation>Écart-type</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Etendue</source>
+        <translation>Étendue</translation>
+    </message>
+    <message>
+        <source>Température</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidité</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Perte de connexion avec l'appareil</source>
+        <translation>Perte de connexion avec l'appareil</translation>
+    </message>
+    <message>
+        <source>Voulez-vous sauvegarder vos donnees ?</source>
+        <translation>Voulez-vous sauvegarder vos données ?</translation>
+    </message>
+    <message>
+        <source>Acces refuse au port %1. Ajoutez votre utilisateur au groupe %2 puis ouvrez une nouvelle session.</source>
+        <translation>Accès refusé au port %1. Ajoutez votre utilisateur au groupe %2 puis ouvrez une nouvelle session.</translation>
+    </message>
+    <message>
+        <source>Le port %1 est utilise par un autre programme.</source>
+        <translation>Le port %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Telechargement en cours</source>
+        <translation>Téléchargement en cours</translation>
     </message>
 </context>
 </TS>

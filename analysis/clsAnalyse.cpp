@@ -123,6 +123,15 @@ bool clsAnalyse::Affichee() const
     return m_chkAfficher && m_chkAfficher->isChecked();
 }
 
+int clsAnalyse::LigneLegende() const
+{
+    // Rows go as entries are removed: the row is the one of the show box.
+    for (int lig = 0; lig < m_Legende->rowCount(); ++lig)
+        if (m_chkAfficher && m_Legende->cellWidget(lig, 0) == m_chkAfficher)
+            return lig;
+    return -1;
+}
+
 QPushButton* clsAnalyse::NouveauBouton(const char* image, const QString& tooltip)
 {
     auto* bouton = new QPushButton(m_Legende);

@@ -47,6 +47,8 @@ public:
     double XMin() const;
     double XMax() const;
     bool Affichee() const;
+    // Row of the legend table that holds this entry, -1 if none.
+    int LigneLegende() const;
     QColor Couleur() const { return m_Couleur; }
     QwtPlotCurve* Courbe() const { return m_Courbe; }
     const clsSerie* Serie() const { return m_Serie; }

@@ -11,22 +11,31 @@
 #include "TimeScaleDraw.h"
 #include "Zoomer.h"
 #include "clsAnalyse.h"
+#include "clsRapport.h"
+#include "diaSelectColonne.h"
 #include "prmLabelCouleur.h"
 #include "prmQwtPlotPicker.h"
 #include "ui_frmAnalyse.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QUrl>
 #include <qwt_picker_machine.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
 #include <qwt_plot_panner.h>
+#include <qwt_plot_renderer.h>
 #include <qwt_plot_zoneitem.h>
 #include <qwt_scale_draw.h>
 #include <qwt_wheel.h>
@@ -621,10 +630,57 @@ void frmAnalyse::AjusterHauteurPlage()
 
 void frmAnalyse::on_btnRapport_clicked()
 {
-    // The report comes with its own dialog and document.
+    diaSelectColonne selection(this, ui->tabLegende);
+    if (selection.exec() != QDialog::Accepted)
+        return;
+    const QList<int> colonnes = selection.ColonnesCochees();
+    // The data folder is proposed, not updated.
+    const QString nom = QFileDialog::getSaveFileName(this, ui->btnRapport->text(), *m_CheminDatas,
+                                                     tr("Document pdf (*.pdf)"));
+    if (nom.isEmpty())
+        return;
+    EcrireRapport(clsRapport::NomPdf(nom), colonnes);
+}
+
+QString frmAnalyse::LigneDateRapport(const QDateTime& maintenant) const
+{
+    // The date format starts with a blank.
+    return tr("Document genere a ") + QLocale::c().toString(maintenant.time(), FormatHeure()) +
+           QStringLiteral(" - ") + QLocale::c().toString(maintenant.date(), FormatDate()) +
+           QStringLiteral("\n\n");
+}
+
+bool frmAnalyse::EcrireRapport(const QString& fichier, const QList<int>& colonnes)
+{
+    const clsRapport rapport(ui->tabLegende, m_lstAnalyse, colonnes);
+    if (!rapport.Ecrire(fichier, LigneDateRapport(QDateTime::currentDateTime()),
+                        clsRapport::ImageGraphe(ui->m_qPlot))) {
+        // A file name is the user's text, not markup.
+        QMessageBox boite(
+            QMessageBox::Warning, tr("Rapport"),
+            tr("Impossible d'ecrire le rapport %1.").arg(QDir::toNativeSeparators(fichier)),
+            QMessageBox::Ok, this);
+        boite.setTextFormat(Qt::PlainText);
+        boite.exec();
+        return false;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fichier));
+    return true;
 }
 
 void frmAnalyse::on_btnImprimer_clicked()
 {
-    // The printout of the graph comes with the report.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    QPrintDialog dialogue(&printer, this);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    ImprimerGrapheSur(&printer);
+}
+
+void frmAnalyse::ImprimerGrapheSur(QPrinter* printer)
+{
+    QwtPlotRenderer().renderTo(ui->m_qPlot, *printer);
 }

@@ -5,6 +5,7 @@
 #include "Synchro.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QList>
 #include <QRectF>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 class IFormatsDate;
+class QPrinter;
 class QPushButton;
 class QSplitter;
 class QwtPlotPanner;
@@ -63,6 +65,16 @@ public:
     void SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp, prmLabelCouleur* lblPlage);
     void AfficherDatas(clsAnalyse* analyse);
     void MajCommentaireLegende(QPushButton* btnCommentaire, const QString& commentaire);
+
+    // The report's date line: "Document genere a <time> - <date>" in the
+    // language's formats, then two line breaks.
+    QString LigneDateRapport(const QDateTime& maintenant) const;
+    // Steps of "Rapport" once the rubrics and the file are chosen: writes the
+    // PDF and opens it with the desktop's viewer, or warns when it cannot be
+    // written. False in that case.
+    bool EcrireRapport(const QString& fichier, const QList<int>& colonnes);
+    // The graph on an already set-up printer ("Imprimer le graphe" without its dialog).
+    void ImprimerGrapheSur(QPrinter* printer);
 
     const QList<clsAnalyse*>& Entrees() const { return m_lstAnalyse; }
     enm_SYNCHRO Synchro() const { return m_Synchro; }

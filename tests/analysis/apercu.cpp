@@ -3,17 +3,21 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
 #include "Enregistrements.h"
 #include "Repondeur.h"
+#include "clsRapport.h"
 #include "diaMajComment.h"
+#include "diaSelectColonne.h"
 #include "frmAnalyse.h"
 #include "ressources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -24,6 +28,15 @@
 #include <qwt_plot.h>
 
 #include <cmath>
+
+// Takes the report's file instead of the desktop's viewer.
+class Visionneuse : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void Ouvrir(const QUrl&) {}
+};
 
 namespace
 {
@@ -134,5 +147,28 @@ int main(int argc, char* argv[])
     diaMajComment commentaire(fenetre, QStringLiteral("Cave à vins"));
     commentaire.show();
     Photo(&commentaire, prefixe + "7_commentaire.png");
+
+    diaSelectColonne rubriques(fenetre, legende);
+    rubriques.show();
+    Photo(&rubriques, prefixe + "8_rubriques.png");
+    rubriques.hide();
+
+    // The report with every rubric, the second curve hidden; the viewer is not
+    // started. Look at it with pdftoppm.
+    Visionneuse visionneuse;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &visionneuse, "Ouvrir");
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgAnalyse"));
+    if (auto* afficher = qobject_cast<QCheckBox*>(legende->cellWidget(1, 0)))
+        afficher->click();
+    fenetre->EcrireRapport(prefixe + "9_rapport.pdf", clsRapport::Rubriques(legende));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    printer.setOutputFileName(prefixe + "10_graphe.pdf");
+    fenetre->ImprimerGrapheSur(&printer);
     return 0;
 }
+
+#include "apercu.moc"

@@ -15,10 +15,15 @@
 #include "TimeDateScaleDraw.h"
 #include "Zoomer.h"
 #include "clsSerie.h"
+#include "diaAlarmes.h"
+#include "diaNewID.h"
+#include "diaParam.h"
+#include "diaSaveCourbe.h"
 #include "prmBoutonAppareil.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPixmap>
@@ -45,6 +50,8 @@ constexpr int PeriodeSurveillance = 500;
 constexpr int PasTelechargement = 50;
 constexpr int PasTempsReel = 20;
 constexpr int ModeTempsReel = 2;
+// Reading a logger back after programming: three attempts in all.
+constexpr int EssaisRelecture = 3;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
 // Room for one label of the time axis, pixels.
@@ -359,9 +366,9 @@ void frmMesure::SLOT_TimeOut()
         if (serie && serie->NbrePointsSauves != serie->NbrePoints && ui->btnSave->isEnabled()) {
             const QString texte = tr("Perte de connexion avec l'appareil") + QLatin1Char('\n') +
                                   tr("Voulez-vous sauvegarder vos donnees ?");
-            // Yes runs the save flow, which comes with the save dialog; until
-            // then the automatic backup in the home folder keeps the points.
-            QMessageBox::question(this, titre, texte, QMessageBox::Yes | QMessageBox::No);
+            if (QMessageBox::question(this, titre, texte, QMessageBox::Yes | QMessageBox::No) ==
+                QMessageBox::Yes)
+                on_btnSave_clicked();
             Effacer();
         } else {
             QMessageBox::warning(this, titre, tr("Perte de connexion avec l'appareil"));
@@ -825,4 +832,168 @@ void frmMesure::on_btnStop_clicked()
     ui->btnSave->setEnabled(points);
     if (points)
         s->SauvegardeAuto();
+}
+
+// ---------------------------------------------------------------------------
+// Programming and saving
+
+bool frmMesure::Relire(const clsSerie* serie, const QPointer<CPortSerie>& port,
+                       const std::function<bool(CPortSerie*)>& lecture)
+{
+    for (int essai = 0; essai < EssaisRelecture; ++essai) {
+        if (!port || port != m_Port || serie != m_SerieCourante)
+            return false;
+        bool lu;
+        {
+            Occupation occupation(m_Occupe);
+            lu = lecture(port);
+        }
+        // The wait above processes events: the user may have chosen another logger.
+        if (lu)
+            return port && port == m_Port && serie == m_SerieCourante;
+    }
+    return false;
+}
+
+void frmMesure::on_btnProgParam_clicked()
+{
+    clsSerie* serie = m_SerieCourante;
+    if (!serie || !m_Port || !m_Port->isOpen())
+        return;
+    if (m_diaParam) {
+        m_diaParam->SetParams(m_Port, m_Params);
+    } else {
+        m_diaParam = new diaParam(this, m_Port, m_Params);
+        connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaParam, &QDialog::reject);
+    }
+    const QPointer<CPortSerie> port(m_Port);
+    if (m_diaParam->exec() != QDialog::Accepted)
+        return;
+
+    // A failed read-back changes nothing, silently.
+    DAC::TS_PARAMETRES lus;
+    if (!Relire(serie, port, [&lus](CPortSerie* p) { return p->LireParametres(&lus); }))
+        return;
+    m_Params = lus;
+    const int n = PointsParCapteur(m_Params);
+    ui->lblPoint->setText(QString::number(n));
+    ui->lblCapteur->setText(QStringLiteral("(") + TexteCapteur(m_Params.Capteurs) +
+                            QStringLiteral(")"));
+    ui->lblPeriode->setText(QString::number(m_Params.Frequence));
+
+    serie->NbrePoints = n;
+    serie->Infos.Frequence = m_Params.Frequence;
+    serie->Infos.Unite = m_Params.Unite;
+    serie->Infos.Capteurs = m_Params.Capteurs;
+    serie->Infos.DateDebut = m_Params.DateDebut;
+    serie->Infos.Mode = m_diaParam->ModeCode;
+
+    const bool tempsReel = serie->Infos.Mode == ModeTempsReel;
+    ui->btnTelecharger->setVisible(!tempsReel);
+    ui->btnTelecharger->setEnabled(true);
+    if (tempsReel) {
+        // Every reading the logger now sends is a point, until Stop.
+        PreparerAcquisition();
+        ui->btnStop->show();
+    }
+}
+
+void frmMesure::on_btnProgAlarme_clicked()
+{
+    const clsSerie* serie = m_SerieCourante;
+    if (!serie || !m_Port)
+        return;
+    // The 71246 measures temperature only.
+    const bool humidite = serie->Infos.Appareil != 3;
+    if (m_diaAlarmes) {
+        m_diaAlarmes->Preparer(m_Port, humidite);
+    } else {
+        m_diaAlarmes = new diaAlarmes(this, m_Port, humidite);
+        connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaAlarmes, &QDialog::reject);
+    }
+    // Alarms are never read back.
+    m_diaAlarmes->exec();
+}
+
+void frmMesure::on_btnProgID_clicked()
+{
+    clsSerie* serie = m_SerieCourante;
+    if (!serie || !m_Port)
+        return;
+    // Only the 71240 and the 71240VX have a display.
+    const bool lcd = serie->Infos.Appareil == 1 || serie->Infos.Appareil == 2;
+    if (m_diaNewID) {
+        m_diaNewID->Preparer(m_Port, lcd, serie->Infos.ID);
+    } else {
+        m_diaNewID = new diaNewID(this, m_Port, serie->Infos.ID, lcd);
+        connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaNewID, &QDialog::reject);
+    }
+    const QPointer<CPortSerie> port(m_Port);
+    if (m_diaNewID->exec() != QDialog::Accepted)
+        return;
+
+    DAC::TS_IDENTIFIANTS ids;
+    if (!Relire(serie, port, [&ids](CPortSerie* p) { return p->LireIdentifiants(&ids); }))
+        return;
+    ui->lblID->setText(ids.ID);
+    serie->Infos.ID = ids.ID;
+    for (prmBoutonAppareil* bouton : qAsConst(m_lstBoutons)) {
+        if (bouton->Identifiant() == serie->Port) {
+            bouton->setText(ids.ID);
+            break;
+        }
+    }
+}
+
+void frmMesure::on_btnSave_clicked()
+{
+    clsSerie* serie = m_SerieCourante;
+    if (!serie)
+        return;
+    // Watch ticks wait for the end of the save: a logger lost meanwhile would
+    // take its recording away from under the dialog and the export.
+    Occupation occupation(m_Occupe);
+
+    QString dossier = serie->Chemin;
+    if (dossier.isEmpty() && m_pCheminDatas)
+        dossier = *m_pCheminDatas;
+    diaSaveCourbe dialogue(this, dossier, serie->Nom, serie->Temperature.Commentaire);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+
+    serie->setCommentaire(dialogue.Commentaire());
+    if (!serie->Sauvegarder(dialogue.Nom(), dialogue.Chemin())) {
+        // The automatic backup stays, and the save button too: the user may
+        // choose another place.
+        const QString fichier =
+            dialogue.Chemin() + QLatin1Char('/') + dialogue.Nom() + QStringLiteral(".ail");
+        QMessageBox::warning(this, tr("Sauvegarde"),
+                             tr("Impossible d'ecrire l'enregistrement dans %1.")
+                                 .arg(QDir::toNativeSeparators(fichier)));
+        return;
+    }
+    if (dialogue.ExportDemande())
+        ExporterClasseur(serie, dialogue.OuvertureDemandee());
+
+    // The folder proposed when the dialog opened, not the one chosen in it.
+    if (m_pCheminDatas)
+        *m_pCheminDatas = dossier;
+}
+
+void frmMesure::ExporterClasseur(clsSerie* serie, bool ouvrir)
+{
+    // Progress 1, then 2 to n + 1 for n points.
+    emit SIGNAL_StartPbar(tr("Export Excel en cours"), 0, serie->NbrePointsPresents() + 2);
+    connect(serie, &clsSerie::XLS_Progress, this, &frmMesure::SIGNAL_SetPbarValue);
+    // The export processes events between rows: no new acquisition meanwhile.
+    ui->tbxActions->setEnabled(false);
+    const bool exporte = serie->ExportExcel(m_Langue);
+    ui->tbxActions->setEnabled(true);
+    if (!exporte) {
+        QMessageBox::warning(this, tr("Sauvegarde"), tr("L'export vers excel n'a pas fonctionne."));
+    } else if (ouvrir && !serie->OuvrirExcel()) {
+        QMessageBox::warning(this, tr("Excel"), tr("Impossible d'ouvrir le classeur"));
+    }
+    emit SIGNAL_StopPbar();
+    disconnect(serie, nullptr, this, nullptr);
 }

@@ -6,9 +6,12 @@
 #include "clsRefusPorts.h"
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 class CPortSerie;
 class IFormatsDate;
@@ -16,6 +19,9 @@ class QwtPlotCurve;
 class QwtPlotDirectPainter;
 class Zoomer;
 class clsSerie;
+class diaAlarmes;
+class diaNewID;
+class diaParam;
 class prmBoutonAppareil;
 
 namespace Ui
@@ -63,6 +69,10 @@ public slots:
 private slots:
     void on_btnTelecharger_clicked();
     void on_btnStop_clicked();
+    void on_btnSave_clicked();
+    void on_btnProgParam_clicked();
+    void on_btnProgAlarme_clicked();
+    void on_btnProgID_clicked();
     void SLOT_Zoomed();
     void on_sliTemp_valueChanged(double newDelta);
     void on_sliHumi_valueChanged(double newDelta);
@@ -73,6 +83,7 @@ protected:
 
 private:
     friend class tst_frmMesure;
+    friend class tst_ProgSauvegarde;
     friend class BancTelechargement;
 
     bool Sonder(const QString& port);
@@ -99,6 +110,13 @@ private:
     void DessinerSegment(QwtPlotCurve* courbe, int n);
     void DefilerTableau();
     QString FormatDateHeure() const;
+    // Reads the selected logger back after programming, up to three attempts;
+    // false when all fail or the logger is no longer the selected one.
+    bool Relire(const clsSerie* serie, const QPointer<CPortSerie>& port,
+                const std::function<bool(CPortSerie*)>& lecture);
+    // Exports the saved recording to its workbook and opens it if asked; the
+    // two failures are told to the user.
+    void ExporterClasseur(clsSerie* serie, bool ouvrir);
 
     Ui::frmMesure* ui;
 
@@ -110,6 +128,10 @@ private:
     int m_Langue = 0;
     quint32 m_TempsCourant = 0; // s since 1970 UTC of the point being received
     int m_NbreAttendus = 0;     // points the running download expects
+    // Programming dialogs, created on first use and kept (children of this window).
+    diaParam* m_diaParam = nullptr;
+    diaAlarmes* m_diaAlarmes = nullptr;
+    diaNewID* m_diaNewID = nullptr;
     QString* m_pCheminDatas;
     CPortSerie* m_Port = nullptr;
     QList<clsSerie*> m_lstSeries;

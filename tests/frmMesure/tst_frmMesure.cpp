@@ -4,6 +4,7 @@
 #include "CPortSerie.h"
 #include "ClesReglages.h"
 #include "CurveData.h"
+#include "Hote.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
 #include "Simulateur.h"
@@ -45,32 +46,6 @@ namespace
 
 // Generous waits: the machine is shared and slow.
 constexpr int Attente = 20000;
-
-// The main window as the view sees it: language and date formats.
-class Hote : public QWidget, public IFormatsDate
-{
-public:
-    explicit Hote(enm_LANGUE langue) : m_Langue(langue)
-    {
-        resize(903, 540);
-        new QHBoxLayout(this);
-    }
-    enm_LANGUE Langue() const override { return m_Langue; }
-    QString FormatDate() const override
-    {
-        return m_Langue == FRANCAIS ? " dd/MM/yyyy" : " MM/dd/yyyy";
-    }
-    QString FormatDateHeure() const override
-    {
-        return m_Langue == FRANCAIS ? " dd/MM/yyyy\n  hh:mm:ss" : " MM/dd/yyyy\n h:mm:ss AP";
-    }
-    QString FormatHeure() const override
-    {
-        return m_Langue == FRANCAIS ? "hh:mm:ss" : "h:mm:ss AP";
-    }
-
-    enm_LANGUE m_Langue;
-};
 
 // Answers message boxes as a user would, from a repeating timer (a modal box
 // blocks in its own loop), and logs "title|text" of each.

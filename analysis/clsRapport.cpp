@@ -12,6 +12,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 
 namespace
 {
@@ -135,7 +136,12 @@ QTextDocument* clsRapport::Document(const QString& ligneDate, const QImage& grap
         const LigneRapport& ligne = m_Lignes.at(lig);
         QTextCursor c = table->cellAt(lig + 1, 0).firstCursorPosition();
         c.setBlockFormat(centre);
-        c.insertImage(Carre(ligne.Couleur));
+        const QString nom = QStringLiteral("carre%1").arg(lig);
+        document->addResource(QTextDocument::ImageResource, QUrl(nom), Carre(ligne.Couleur));
+        QTextImageFormat carre;
+        carre.setName(nom);
+        carre.setVerticalAlignment(QTextCharFormat::AlignMiddle); // level with the texts
+        c.insertImage(carre);
         for (int col = 0; col < ligne.Textes.size(); ++col)
             ecrire(lig + 1, col + 1, UniteInsecable(ligne.Textes.at(col)));
     }

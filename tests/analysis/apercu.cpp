@@ -1,6 +1,7 @@
 // Renders the analysis view, in a host of the main window's central size, with
 // the application style sheet, into PNG files, to look at it as a user would:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
+//       [download.txt ...]
 #include "Enregistrements.h"
 #include "Repondeur.h"
 #include "clsRapport.h"
@@ -62,6 +63,29 @@ void Journee(const QString& dir, const QString& nom, uint debut, int decalage,
     }
     EcrireEnregistrement(dir, nom, debut, 300, temp, humi, 3, commentaire);
 }
+
+// A download as the logger sent it ("m <points> <period> ..." then "d <t> <h>"
+// lines, CR-separated), saved as a recording. False if it holds no reading.
+bool Telechargement(const QString& capture, const QString& dir, const QString& nom, uint debut,
+                    const QString& commentaire)
+{
+    QFile fichier(capture);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    int periode = 60;
+    QList<int> temp, humi;
+    for (const QByteArray& ligne : fichier.readAll().replace('\r', '\n').split('\n')) {
+        const QList<QByteArray> champs = ligne.simplified().split(' ');
+        if (champs.size() >= 3 && champs.at(0) == "m")
+            periode = champs.at(2).toInt();
+        else if (champs.size() >= 3 && champs.at(0) == "d") {
+            temp << champs.at(1).toInt();
+            humi << champs.at(2).toInt();
+        }
+    }
+    return !temp.isEmpty() &&
+           EcrireEnregistrement(dir, nom, debut, periode, temp, humi, 3, commentaire);
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -88,9 +112,16 @@ int main(int argc, char* argv[])
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));
 
     const QString datas = maison.path();
-    Journee(datas, QStringLiteral("cave"), 1688162400u, 0, QStringLiteral("Cave à vins"));
-    Journee(datas, QStringLiteral("grenier"), 1688162400u + 3600, 60, QStringLiteral("Grenier"));
-    Journee(datas, QStringLiteral("garage"), 1688162400u + 7200, -30, QString());
+    // Downloads captured from a logger (or the simulator), else made-up days.
+    const QStringList noms{"cave", "grenier", "garage"};
+    const QStringList commentaires{QStringLiteral("Cave à vins"), QStringLiteral("Grenier"),
+                                   QString()};
+    const QList<int> decalages{0, 60, -30};
+    for (int i = 0; i < noms.size(); ++i) {
+        const uint debut = 1688162400u + uint(i) * 3600;
+        if (!Telechargement(args.value(4 + i), datas, noms.at(i), debut, commentaires.at(i)))
+            Journee(datas, noms.at(i), debut, decalages.at(i), commentaires.at(i));
+    }
 
     // The central area of the 903 x 600 main window, below its header strip.
     HoteAnalyse hote(langue == QLatin1String("en") ? ANGLAIS : FRANCAIS);

@@ -342,6 +342,21 @@ Please check that it is plugged in properly.</translation>
     </message>
 </context>
 <context>
+    <name>diaSelectColonne</name>
+    <message>
+        <source>Rapport</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Cochez les rubriques que vous souhaitez inclure dans le rapport</source>
+        <translation>Tick the items you want to include in the report</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
     <name>frmAnalyse</name>
     <message>
         <source>Courbes affichées :</source>
@@ -507,6 +522,18 @@ shown</translation>
         <source>Logger (*.ail)</source>
         <translation>Logger (*.ail)</translation>
     </message>
+    <message>
+        <source>Document pdf (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Document genere a </source>
+        <translation>Document generated at </translation>
+    </message>
+    <message>
+        <source>Impossible d'ecrire le rapport %1.</source>
+        <translation>The report %1 could not be written.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -666,6 +693,30 @@ shown</translation>
     <message>
         <source>Telechargement en cours</source>
         <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>Sauvegarde</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Impossible d'ecrire l'enregistrement dans %1.</source>
+        <translation>Could not write the recording to %1.</translation>
+    </message>
+    <message>
+        <source>Export Excel en cours</source>
+        <translation>Exporting to Excel</translation>
+    </message>
+    <message>
+        <source>L'export vers excel n'a pas fonctionne.</source>
+        <translation>The export to Excel failed.</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le classeur</source>
+        <translation>Unable to open the workbook</translation>
     </message>
 </context>
 </TS>

@@ -342,6 +342,21 @@ Veuillez vérifier s'il est correctement branché.</translation>
     </message>
 </context>
 <context>
+    <name>diaSelectColonne</name>
+    <message>
+        <source>Rapport</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Cochez les rubriques que vous souhaitez inclure dans le rapport</source>
+        <translation>Cochez les rubriques que vous souhaitez inclure dans le rapport</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
     <name>frmAnalyse</name>
     <message>
         <source>Courbes affichées :</source>
@@ -507,6 +522,18 @@ affichées</translation>
         <source>Logger (*.ail)</source>
         <translation>Logger (*.ail)</translation>
     </message>
+    <message>
+        <source>Document pdf (*.pdf)</source>
+        <translation>Document pdf (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Document genere a </source>
+        <translation>Document généré à </translation>
+    </message>
+    <message>
+        <source>Impossible d'ecrire le rapport %1.</source>
+        <translation>Impossible d'écrire le rapport %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -666,6 +693,30 @@ affichées</translation>
     <message>
         <source>Telechargement en cours</source>
         <translation>Téléchargement en cours</translation>
+    </message>
+    <message>
+        <source>Sauvegarde</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Impossible d'ecrire l'enregistrement dans %1.</source>
+        <translation>Impossible d'écrire l'enregistrement dans %1.</translation>
+    </message>
+    <message>
+        <source>Export Excel en cours</source>
+        <translation>Export Excel en cours</translation>
+    </message>
+    <message>
+        <source>L'export vers excel n'a pas fonctionne.</source>
+        <translation>L'export vers Excel n'a pas fonctionné.</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Impossible d'ouvrir le classeur</source>
+        <translation>Impossible d'ouvrir le classeur</translation>
     </message>
 </context>
 </TS>

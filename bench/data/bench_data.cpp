@@ -16,20 +16,13 @@
 #include <functional>
 #include <vector>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "MesureFils.h"
 
 namespace
 {
 
 const int NbrePointsBench = 32000;
 const int NbreLignesGrand = 1000000;
-
-struct Mesure {
-    double ms = -1;     // median time of one run
-    double rssMio = -1; // peak resident size of the child, MiB
-};
 
 // Median over several runs of travail(), in ms.
 double Mediane(int fois, const std::function<void()>& travail)
@@ -43,35 +36,6 @@ double Mediane(int fois, const std::function<void()>& travail)
     }
     std::sort(temps.begin(), temps.end());
     return temps[temps.size() / 2];
-}
-
-// Runs etape in a child process; returns its time and the child's peak memory.
-Mesure DansUnFils(const std::function<double()>& etape)
-{
-    int tube[2];
-    if (pipe(tube) != 0)
-        return Mesure();
-    std::fflush(stdout);
-    const pid_t pid = fork();
-    if (pid < 0)
-        return Mesure();
-    if (pid == 0) {
-        close(tube[0]);
-        const double ms = etape();
-        if (write(tube[1], &ms, sizeof ms) != sizeof ms)
-            _exit(1);
-        _exit(0);
-    }
-    close(tube[1]);
-    Mesure m;
-    if (read(tube[0], &m.ms, sizeof m.ms) != sizeof m.ms)
-        m.ms = -1;
-    close(tube[0]);
-    int statut = 0;
-    struct rusage ru = {};
-    if (wait4(pid, &statut, 0, &ru) == pid)
-        m.rssMio = ru.ru_maxrss / 1024.0; // KiB on Linux
-    return m;
 }
 
 // A download as the measurement window builds it: 5 s period, both channels.

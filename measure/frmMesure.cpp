@@ -468,6 +468,15 @@ void frmMesure::MajLangue(int langue)
     MajTitresGraphe();
     ui->m_qPlot->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
     ui->m_qPlot->replot();
+
+    // The programming dialogs keep the texts of the language they were built in:
+    // build them again on next use. None is open here (they are modal).
+    delete m_diaParam;
+    m_diaParam = nullptr;
+    delete m_diaAlarmes;
+    m_diaAlarmes = nullptr;
+    delete m_diaNewID;
+    m_diaNewID = nullptr;
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,8 @@
 #include "diaAlarmes.h"
 #include "diaNewID.h"
 #include "diaParam.h"
+
+#include <QTranslator>
 #include "diaSaveCourbe.h"
 #include "frmMesure.h"
 #include "prmBoutonAppareil.h"
@@ -365,6 +367,31 @@ private slots:
         QCOMPARE(guichet.Dialogues.size(), 2);
         QCOMPARE(m_Fenetre->m_diaParam, premier.data());
         QCOMPARE(m_Fenetre->findChildren<diaParam*>().size(), 1);
+    }
+
+    // A dialog kept from before a language change opens in the new language.
+    void dialogueSuitLaLangue()
+    {
+        Simulateur* sim = Brancher({"--id", "LANGUE"});
+        QVERIFY(sim);
+        QVERIFY(Ouvrir(sim));
+
+        Guichet guichet;
+        QStringList titres;
+        guichet.Action = [&titres](QDialog* d) {
+            titres << d->windowTitle();
+            d->reject();
+        };
+        QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
+
+        QTranslator anglais;
+        QVERIFY(anglais.load(QStringLiteral(":/i18n/Vorsen_Logger_en.qm")));
+        qApp->installTranslator(&anglais);
+        m_Fenetre->MajLangue(ANGLAIS);
+        QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
+        qApp->removeTranslator(&anglais);
+
+        QCOMPARE(titres, (QStringList{"PARAMETRAGE", "SETTINGS"}));
     }
 
     // Real time replaces the recording: the next reading the logger streams is

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -47,9 +48,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     // A missing translation only leaves the French source texts.
     Emplacements::ChargerTraduction(m_TradEn, QStringLiteral("Vorsen_Logger_en"));
     Emplacements::ChargerTraduction(m_TradFr, QStringLiteral("Vorsen_Logger_fr"));
+    m_TradQtFr.load(QStringLiteral("qtbase_fr"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 
     m_Langue = ClesReglages::LireLangue() == FRANCAIS ? FRANCAIS : ANGLAIS;
     if (m_Langue == FRANCAIS) {
+        qApp->installTranslator(&m_TradQtFr);
         qApp->installTranslator(&m_TradFr);
         ui->btnLangueFrancais->setChecked(true);
     } else {
@@ -113,6 +116,7 @@ frmMain::~frmMain()
     }
     qApp->removeTranslator(&m_TradEn);
     qApp->removeTranslator(&m_TradFr);
+    qApp->removeTranslator(&m_TradQtFr);
     delete m_Service;
     delete ui;
 }
@@ -154,6 +158,7 @@ void frmMain::on_btnLangueAnglais_clicked()
     if (m_Langue == ANGLAIS)
         return;
     qApp->removeTranslator(&m_TradFr);
+    qApp->removeTranslator(&m_TradQtFr);
     qApp->installTranslator(&m_TradEn);
     MajTraduction(ANGLAIS);
 }
@@ -163,6 +168,7 @@ void frmMain::on_btnLangueFrancais_clicked()
     if (m_Langue == FRANCAIS)
         return;
     qApp->removeTranslator(&m_TradEn);
+    qApp->installTranslator(&m_TradQtFr);
     qApp->installTranslator(&m_TradFr);
     MajTraduction(FRANCAIS);
 }

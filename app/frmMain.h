@@ -68,6 +68,7 @@ private:
     clsTessaroService* m_Service = nullptr;
     QTranslator m_TradEn;
     QTranslator m_TradFr;
+    QTranslator m_TradQtFr; // Qt's own texts (message box buttons, file dialog)
 };
 
 #endif

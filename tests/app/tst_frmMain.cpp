@@ -112,6 +112,18 @@ private slots:
         QVERIFY(!analyse->isVisible());
     }
 
+    // Qt's own texts (message box buttons, file dialog) follow the language too.
+    void textesDeQt()
+    {
+        frmMain f;
+        const auto oui = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+        QCOMPARE(oui(), QStringLiteral("&Yes"));
+        bouton(f, "btnLangueFrancais")->click();
+        QCOMPARE(oui(), QStringLiteral("&Oui"));
+        bouton(f, "btnLangueAnglais")->click();
+        QCOMPARE(oui(), QStringLiteral("&Yes"));
+    }
+
     void langueCouranteNeRienEcrit()
     {
         frmMain f;

@@ -34,7 +34,9 @@ int main(int argc, char* argv[])
     pdf.setResolution(300);
 
     QTextDocument doc;
-    doc.setBaseUrl(QUrl::fromLocalFile(QFileInfo(source).absolutePath() + QLatin1Char('/')));
+    // Relative image paths are resolved against the document's own URL.
+    doc.setMetaInformation(QTextDocument::DocumentUrl,
+                           QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString());
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPointSizeF(10);
     doc.setDefaultFont(police);

@@ -5,7 +5,8 @@
 #include <QFileInfo>
 #include <QTranslator>
 
-namespace Emplacements {
+namespace Emplacements
+{
 
 QStringList Dossiers()
 {

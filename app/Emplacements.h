@@ -10,7 +10,8 @@ class QTranslator;
 // manuals): the working directory first, then the program's own folder, then
 // the install location. Started from a desktop menu, the working directory is
 // usually the home folder, so the working directory alone is not enough.
-namespace Emplacements {
+namespace Emplacements
+{
 
 QStringList Dossiers();
 

@@ -15,8 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -48,7 +48,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     // A missing translation only leaves the French source texts.
     Emplacements::ChargerTraduction(m_TradEn, QStringLiteral("Vorsen_Logger_en"));
     Emplacements::ChargerTraduction(m_TradFr, QStringLiteral("Vorsen_Logger_fr"));
-    m_TradQtFr.load(QStringLiteral("qtbase_fr"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    m_TradQtFr.load(QStringLiteral("qtbase_fr"),
+                    QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 
     m_Langue = ClesReglages::LireLangue() == FRANCAIS ? FRANCAIS : ANGLAIS;
     if (m_Langue == FRANCAIS) {
@@ -227,8 +228,9 @@ void frmMain::SLOT_StopPbar()
 
 QString frmMain::CheminManuel() const
 {
-    const QString nom = QStringLiteral("Vorsen_Logger_Manuel_%1.pdf")
-                            .arg(m_Langue == FRANCAIS ? QStringLiteral("fr") : QStringLiteral("en"));
+    const QString nom =
+        QStringLiteral("Vorsen_Logger_Manuel_%1.pdf")
+            .arg(m_Langue == FRANCAIS ? QStringLiteral("fr") : QStringLiteral("en"));
     const QString trouve = Emplacements::PremierExistant(Emplacements::Dossiers(), nom);
     return trouve.isEmpty() ? QDir::currentPath() + QLatin1Char('/') + nom : trouve;
 }

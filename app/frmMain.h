@@ -14,7 +14,8 @@ class frmMesure;
 class frmAnalyse;
 class clsTessaroService;
 
-namespace Ui {
+namespace Ui
+{
 class frmMain;
 }
 

@@ -155,11 +155,14 @@ private slots:
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("dateHeure");
         QTest::addColumn<QString>("heure");
-        QTest::newRow("english") << 0 << " MM/dd/yyyy" << " MM/dd/yyyy\n h:mm:ss AP"
+        QTest::newRow("english") << 0 << " MM/dd/yyyy"
+                                 << " MM/dd/yyyy\n h:mm:ss AP"
                                  << "h:mm:ss AP";
-        QTest::newRow("french") << 1 << " dd/MM/yyyy" << " dd/MM/yyyy\n  hh:mm:ss"
+        QTest::newRow("french") << 1 << " dd/MM/yyyy"
+                                << " dd/MM/yyyy\n  hh:mm:ss"
                                 << "hh:mm:ss";
-        QTest::newRow("unknown") << 7 << " MM/dd/yyyy" << " MM/dd/yyyy\n h:mm:ss AP"
+        QTest::newRow("unknown") << 7 << " MM/dd/yyyy"
+                                 << " MM/dd/yyyy\n h:mm:ss AP"
                                  << "h:mm:ss AP";
     }
     void formats()

@@ -14,6 +14,7 @@ function(vorsen_add_test name)
     endif()
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
     target_compile_definitions(${name} PRIVATE
         VORSEN_BIN_DIR="${CMAKE_RUNTIME_OUTPUT_DIRECTORY}"
         VORSEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -1,5 +1,5 @@
 #include "CalculsAnalyse.h"
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "Synchro.h"
 #include "TimeScaleDraw.h"
 #include "prmQwtPlotPicker.h"

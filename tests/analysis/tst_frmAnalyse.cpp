@@ -2,7 +2,7 @@
 #include "ClesReglages.h"
 #include "CurveData.h"
 #include "Enregistrements.h"
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "Repondeur.h"
 #include "Synchro.h"
 #include "clsAnalyse.h"

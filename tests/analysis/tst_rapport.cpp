@@ -1,5 +1,5 @@
 #include "Enregistrements.h"
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "Repondeur.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"

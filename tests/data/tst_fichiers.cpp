@@ -1,6 +1,6 @@
 // Recording files: writing and reading back, the reference pair, names, the
 // automatic backup, comment rewrites, and saves that cannot be written.
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 
 #include <clsSerie.h>
 #include <clsSettings.h>

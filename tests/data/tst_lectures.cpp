@@ -1,7 +1,7 @@
 // Bad input: headers and points files from users, other machines, old versions.
 // Every case opens without a crash, unparsable numbers read 0, missing keys their
 // default.
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 
 #include <FichierPoints.h>
 #include <clsSerie.h>

@@ -1,5 +1,5 @@
 // Application settings: keys and defaults, read through default QSettings.
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 
 #include <ClesReglages.h>
 

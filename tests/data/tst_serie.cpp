@@ -1,5 +1,5 @@
 // Recording series in memory: defaults, running statistics, model codes, dates.
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 
 #include <clsSerie.h>
 

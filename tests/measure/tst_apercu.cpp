@@ -3,7 +3,7 @@
 // With VORSEN_APERCU=<file.png> in the environment the picture is kept there.
 
 #include "CurveData.h"
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "ISelectionAppareil.h"

@@ -1,5 +1,5 @@
 #include "CurveData.h"
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "IntervalleRoue.h"

@@ -1,4 +1,4 @@
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "ISelectionAppareil.h"
 #include "prmBoutonAppareil.h"
 

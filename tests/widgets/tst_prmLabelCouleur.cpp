@@ -1,4 +1,4 @@
-#include "EnvironnementGui.h"
+#include "Environnement.h"
 #include "prmLabelCouleur.h"
 
 #include <QColorDialog>

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "DAC.h"
+
+#include <QtGlobal>
+
+// The kind of acquisition running on the selected logger.
+enum class enm_ACQUISITION {
+    Aucune,         // nothing is received: readings that still arrive are dropped
+    Telechargement, // the logger sends its memory: a header, then one line per point
+    TempsReel       // the logger sends one reading per period until it is told to stop
+};
+
+// Where an acquisition stands.
+struct TS_ACQUISITION {
+    enm_ACQUISITION Type = enm_ACQUISITION::Aucune;
+    quint32 DateDebut = 0;    // s since 1970 UTC: start of the recording
+    int Frequence = 0;        // sampling period, s
+    int Capteurs = 3;         // sensor mask: 1 temperature, 2 humidity, 3 both
+    int NbreAttendus = 0;     // points a download expects (from its header)
+    quint32 TempsCourant = 0; // stamp of the next point of a download
+    int NbrePoints = 0;       // points received
+};
+
+// What the session does after one event; the window (or any other front end)
+// carries it out in this order: store, table row and curve segment, progress,
+// value axes and statistics, time axis, end of the acquisition, backup.
+struct TS_DECISION {
+    bool Stocker = false; // store one point
+    quint32 Temps = 0;    // its stamp, s since 1970 UTC
+    word Temp = 0;        // tenths of a degree (0 for a humidity-only logger)
+    word Humi = 0;        // tenths of a percent (0 for a temperature-only logger)
+    int Numero = 0;       // its number, 1 for the first point
+
+    bool Demarrage = false;   // a download starts: progress from 0 to NbreAttendus
+    bool Progression = false; // progress value: Numero
+    bool Echelles = false;    // rescale the value axes, refill the statistics
+    bool AxeTemps = false;    // the time axis spans [TempsMin, TempsMax]
+    double TempsMin = 0.0;
+    double TempsMax = 0.0;
+    bool Sauvegarde = false; // write the automatic backup of the points received
+    bool Terminee = false;   // the acquisition is over (ended, stopped or lost)
+};
+
+// The rules of one acquisition, free of widgets and of the port: given its state
+// and an event (a header, a reading, a stop, a loss), what to store and show.
+// A download rescales every 50 points and at its last; real time rescales every
+// point, moves its time axis and writes its backup every 20.
+class clsAcquisition
+{
+public:
+    static constexpr int PasTelechargement = 50;
+    static constexpr int PasTempsReel = 20;
+
+    // A new acquisition of a recording that starts at dateDebut, one point every
+    // frequence seconds, of the sensors in capteurs.
+    void Demarrer(enm_ACQUISITION type, quint32 dateDebut, int frequence, int capteurs);
+
+    // The download header: the parameters of the recording the logger sends.
+    // A header announcing no point ends the download.
+    TS_DECISION Entete(const DAC::TS_PARAMETRES& params);
+    // A line of one reading, which belongs to the only sensor of the mask (ignored
+    // with both sensors or none). maintenant: s since 1970 UTC, for real time.
+    TS_DECISION Lecture(word valeur, quint32 maintenant);
+    // A line of two readings, temperature first.
+    TS_DECISION Lecture(word temp, word humi, quint32 maintenant);
+    // The user stops, turns to another logger, or the logger is gone: the points
+    // received so far are backed up.
+    TS_DECISION Arret();
+
+    const TS_ACQUISITION& Etat() const { return m_Etat; }
+    bool EnCours() const { return m_Etat.Type != enm_ACQUISITION::Aucune; }
+
+private:
+    TS_ACQUISITION m_Etat;
+};

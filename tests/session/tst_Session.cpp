@@ -1,0 +1,246 @@
+// The rules of a measurement session as tables: what an acquisition stores,
+// rescales and backs up for each event, and what the watch makes of the ports.
+#include "clsAcquisition.h"
+#include "clsSurveillance.h"
+
+#include <QTest>
+
+namespace
+{
+
+constexpr quint32 Debut = 1767254400; // 2026-01-01 08:00 UTC
+constexpr int Periode = 30;           // s
+
+// What an acquisition decided over a run of events.
+struct Journal {
+    int Stockes = 0;
+    QList<int> Echelles;    // numbers of the points that rescaled
+    QList<int> Sauvegardes; // numbers of the points backed up; 0 for the stop
+    QList<double> FinsAxe;  // end of the time axis each time it moved
+    QList<quint32> Temps;   // stamps of the points stored
+    bool Terminee = false;
+    bool Demarrage = false;
+
+    void Noter(const TS_DECISION& d, int numero)
+    {
+        Demarrage = Demarrage || d.Demarrage;
+        if (d.Stocker) {
+            ++Stockes;
+            Temps << d.Temps;
+        }
+        if (d.Echelles)
+            Echelles << numero;
+        if (d.AxeTemps)
+            FinsAxe << d.TempsMax;
+        if (d.Sauvegarde)
+            Sauvegardes << numero;
+        Terminee = Terminee || d.Terminee;
+    }
+};
+
+} // namespace
+
+class tst_Session : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A download: the header, lines of one or two readings, perhaps a stop or a
+    // loss before the end.
+    void telechargement_data()
+    {
+        QTest::addColumn<int>("lectures");   // readings the header announces
+        QTest::addColumn<int>("capteurs");   // sensor mask of the header
+        QTest::addColumn<int>("lignes");     // data lines that arrive
+        QTest::addColumn<bool>("uneValeur"); // lines of one reading
+        QTest::addColumn<bool>("arret");     // stopped or lost after the lines
+        QTest::addColumn<int>("stockes");
+        QTest::addColumn<QList<int>>("echelles");
+        QTest::addColumn<QList<int>>("sauvegardes");
+        QTest::addColumn<bool>("terminee");
+
+        QTest::newRow("200 readings of two sensors: 100 points")
+            << 200 << 3 << 100 << false << false << 100 << QList<int>{1, 51, 100} << QList<int>{100}
+            << true;
+        QTest::newRow("lines after the last point are dropped")
+            << 4 << 1 << 7 << true << false << 4 << QList<int>{1, 4} << QList<int>{4} << true;
+        QTest::newRow("empty memory ends at the header")
+            << 0 << 3 << 0 << false << false << 0 << QList<int>{} << QList<int>{} << true;
+        QTest::newRow("loss mid-download keeps what came")
+            << 200 << 3 << 30 << false << true << 30 << QList<int>{1} << QList<int>{0} << true;
+        QTest::newRow("loss before the first point: nothing to keep")
+            << 200 << 3 << 0 << false << true << 0 << QList<int>{} << QList<int>{} << true;
+        QTest::newRow("one reading with both sensors is ignored")
+            << 200 << 3 << 5 << true << false << 0 << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("humidity only")
+            << 3 << 2 << 3 << true << false << 3 << QList<int>{1, 3} << QList<int>{3} << true;
+    }
+    void telechargement()
+    {
+        QFETCH(int, lectures);
+        QFETCH(int, capteurs);
+        QFETCH(int, lignes);
+        QFETCH(bool, uneValeur);
+        QFETCH(bool, arret);
+        QFETCH(int, stockes);
+        QFETCH(QList<int>, echelles);
+        QFETCH(QList<int>, sauvegardes);
+        QFETCH(bool, terminee);
+
+        clsAcquisition a;
+        // The recording's old parameters: the header replaces them.
+        a.Demarrer(enm_ACQUISITION::Telechargement, 0, 5, 3);
+        DAC::TS_PARAMETRES p;
+        p.NbrePoints = quint16(lectures);
+        p.Frequence = Periode;
+        p.DateDebut = Debut;
+        p.Capteurs = quint8(capteurs);
+        Journal j;
+        j.Noter(a.Entete(p), 0);
+        QVERIFY(j.Demarrage);
+        for (int i = 0; i < lignes; ++i) {
+            const TS_DECISION d =
+                uneValeur ? a.Lecture(word(200 + i), 0) : a.Lecture(word(200 + i), word(500), 0);
+            QCOMPARE(d.Temp, word(d.Stocker && capteurs == 2 ? 0 : d.Stocker ? 200 + i : 0));
+            QCOMPARE(d.Humi, word(!d.Stocker ? 0 : capteurs == 2 ? 200 + i : uneValeur ? 0 : 500));
+            j.Noter(d, d.Numero);
+        }
+        if (arret)
+            j.Noter(a.Arret(), 0);
+
+        QCOMPARE(j.Stockes, stockes);
+        QCOMPARE(j.Echelles, echelles);
+        QCOMPARE(j.Sauvegardes, sauvegardes);
+        QCOMPARE(j.Terminee, terminee);
+        QCOMPARE(a.EnCours(), !terminee);
+        // One period apart from the header's start; the axis ends on the last point.
+        for (int i = 0; i < j.Temps.size(); ++i)
+            QCOMPARE(j.Temps.at(i), Debut + quint32(i * Periode));
+        if (terminee && !arret && stockes > 0)
+            QCOMPARE(j.FinsAxe.last(), double(Debut + quint32((stockes - 1) * Periode)));
+    }
+
+    // Real time: every point carries its arrival time and rescales; points 1, 21,
+    // 41... move the time axis and write the backup; a stop backs up what came.
+    void tempsReel_data()
+    {
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<bool>("arret");
+        QTest::addColumn<QList<int>>("sauvegardes");
+        QTest::newRow("45 readings") << 45 << false << QList<int>{1, 21, 41};
+        QTest::newRow("stopped after 5") << 5 << true << QList<int>{1, 0};
+        QTest::newRow("stopped before any reading") << 0 << true << QList<int>{};
+    }
+    void tempsReel()
+    {
+        QFETCH(int, lignes);
+        QFETCH(bool, arret);
+        QFETCH(QList<int>, sauvegardes);
+        clsAcquisition a;
+        a.Demarrer(enm_ACQUISITION::TempsReel, Debut, 10, 3);
+        // A header is no business of real time.
+        QVERIFY(!a.Entete(DAC::TS_PARAMETRES()).Demarrage);
+        Journal j;
+        for (int i = 0; i < lignes; ++i) {
+            const TS_DECISION d = a.Lecture(word(200), word(500), Debut + 1000 + quint32(i * 7));
+            j.Noter(d, d.Numero);
+        }
+        if (arret)
+            j.Noter(a.Arret(), 0);
+        QCOMPARE(j.Stockes, lignes);
+        QCOMPARE(j.Echelles.size(), lignes);
+        QCOMPARE(j.Sauvegardes, sauvegardes);
+        for (int i = 0; i < lignes; ++i)
+            QCOMPARE(j.Temps.at(i), Debut + 1000 + quint32(i * 7));
+        if (lignes > 0)
+            QCOMPARE(j.FinsAxe.first(), double(Debut + 1000 + 20 * 10));
+        QCOMPARE(a.EnCours(), !arret);
+        // Once stopped, readings that still stream are dropped.
+        QCOMPARE(a.Lecture(word(1), word(2), Debut).Stocker, !arret);
+    }
+
+    void surveillance_data()
+    {
+        QTest::addColumn<QStringList>("listes");
+        QTest::addColumn<QStringList>("connus");
+        QTest::addColumn<QString>("selectionne");
+        QTest::addColumn<bool>("tenu");
+        QTest::addColumn<bool>("perte");
+        QTest::addColumn<QStringList>("departs");
+        QTest::addColumn<QStringList>("arrivees");
+        const QString a = QStringLiteral("/dev/ttyUSB0");
+        const QString b = QStringLiteral("/dev/ttyUSB1");
+        const QString c = QStringLiteral("/dev/ttyUSB2");
+        QTest::newRow("nothing changed") << QStringList{a, b} << QStringList{a, b} << a << true
+                                         << false << QStringList{} << QStringList{};
+        QTest::newRow("selected logger no longer held")
+            << QStringList{b} << QStringList{a, b} << a << false << true << QStringList{}
+            << QStringList{};
+        QTest::newRow("selected port unlisted but held: no loss")
+            << QStringList{b} << QStringList{a, b} << a << true << false << QStringList{}
+            << QStringList{};
+        QTest::newRow("another logger went") << QStringList{a} << QStringList{a, b} << a << true
+                                             << false << QStringList{b} << QStringList{};
+        QTest::newRow("loss and departure in one tick")
+            << QStringList{} << QStringList{a, b} << a << false << true << QStringList{b}
+            << QStringList{};
+        QTest::newRow("arrivals in list order")
+            << QStringList{c, a, b} << QStringList{a} << QString() << false << false
+            << QStringList{} << QStringList{c, b};
+        QTest::newRow("names compare without case")
+            << QStringList{"/dev/TTYUSB0"} << QStringList{a} << QString() << false << false
+            << QStringList{} << QStringList{};
+    }
+    void surveillance()
+    {
+        QFETCH(QStringList, listes);
+        QFETCH(QStringList, connus);
+        QFETCH(QString, selectionne);
+        QFETCH(bool, tenu);
+        const TS_SURVEILLANCE r = clsSurveillance::Comparer(listes, connus, selectionne, tenu);
+        QTEST(r.Perte, "perte");
+        QTEST(r.Departs, "departs");
+        QTEST(r.Arrivees, "arrivees");
+    }
+
+    void selectionAuto_data()
+    {
+        QTest::addColumn<QStringList>("connus");
+        QTest::addColumn<QString>("selectionne");
+        QTest::addColumn<QString>("choisi");
+        QTest::newRow("the only logger") << QStringList{"A"} << QString() << "A";
+        QTest::newRow("already selected") << QStringList{"A"} << "A" << QString();
+        QTest::newRow("two: the user chooses") << QStringList{"A", "B"} << QString() << QString();
+        QTest::newRow("none") << QStringList{} << QString() << QString();
+    }
+    void selectionAuto()
+    {
+        QFETCH(QStringList, connus);
+        QFETCH(QString, selectionne);
+        QTEST(clsSurveillance::SelectionAuto(connus, selectionne), "choisi");
+    }
+
+    // A device that does not answer three probes in a row is told; it stops being
+    // told when it answers or goes away.
+    void sondesSansReponse()
+    {
+        clsSurveillance s;
+        const QString port = QStringLiteral("/tmp/Muet");
+        QVERIFY(!s.NoterSonde(port, false));
+        QVERIFY(!s.NoterSonde(port, false));
+        QVERIFY(s.NoterSonde(port, false));
+        QCOMPARE(s.Muets(), QStringList{port});
+        QVERIFY(!s.NoterSonde(port, false));
+        QVERIFY(s.NoterSonde(port, true));
+        QVERIFY(s.Muets().isEmpty());
+        for (int i = 0; i < 3; ++i)
+            s.NoterSonde(port, false);
+        QVERIFY(!s.Oublier({"/tmp/muet"}));
+        QVERIFY(s.Oublier({}));
+        QVERIFY(s.Muets().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_Session)
+
+#include "tst_Session.moc"

@@ -304,9 +304,16 @@ bool clsSerie::SauvegardeAuto(const QString& folder)
         if (QFileInfo(maison, SousDossierAuto).isDir() || maison.mkdir(SousDossierAuto))
             CheminAuto += QLatin1Char('/') + SousDossierAuto;
     }
-    if (NomAuto.isEmpty())
-        NomAuto = IdentifiantFichier(Infos.ID) + QLatin1Char('_') +
-                  m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+    if (NomAuto.isEmpty()) {
+        const QString base = IdentifiantFichier(Infos.ID) + QLatin1Char('_') +
+                             m_Horloge().toString(QStringLiteral("yyyyMMdd_hhmmss"));
+        // Two acquisitions within one second keep a backup each.
+        NomAuto = base;
+        for (int i = 2; QFileInfo::exists(CheminFichier(CheminAuto, NomAuto, ".ail")) ||
+                        QFileInfo::exists(CheminFichier(CheminAuto, NomAuto, ".txt"));
+             ++i)
+            NomAuto = base + QLatin1Char('_') + QString::number(i);
+    }
     return Ecrire(NomAuto, CheminAuto);
 }
 

@@ -58,18 +58,25 @@ void tst_NomSauvegardeAuto::nom()
     serie.AjouterPoint(1459339509u, 235, 512);
     serie.setHorloge([] { return QDateTime(QDate(2016, 3, 30), QTime(14, 5, 9)); });
     const bool ok = serie.SauvegardeAuto();
+    // A second acquisition within the same second keeps the first one's backup.
+    clsSerie suivante;
+    suivante.Infos.ID = id;
+    suivante.setHorloge([] { return QDateTime(QDate(2016, 3, 30), QTime(14, 5, 9)); });
+    const bool okSuivante = suivante.SauvegardeAuto();
     qputenv("HOME", ancienneMaison);
-    QVERIFY(ok);
+    QVERIFY(ok && okSuivante);
 
     const QString nomAuto = base + QStringLiteral("_20160330_140509");
     QCOMPARE(serie.NomAuto, nomAuto);
+    QCOMPARE(suivante.NomAuto, nomAuto + QStringLiteral("_2"));
     QStringList fichiers;
     QDirIterator it(racine.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext())
         fichiers << QDir(racine.path()).relativeFilePath(it.next());
     fichiers.sort();
-    QCOMPARE(fichiers, QStringList({"a/b/maison/Vorsen_Logger/" + nomAuto + ".ail",
-                                    "a/b/maison/Vorsen_Logger/" + nomAuto + ".txt"}));
+    const QString dossier = QStringLiteral("a/b/maison/Vorsen_Logger/");
+    QCOMPARE(fichiers, QStringList({dossier + nomAuto + ".ail", dossier + nomAuto + ".txt",
+                                    dossier + nomAuto + "_2.ail", dossier + nomAuto + "_2.txt"}));
 }
 
 int main(int argc, char** argv)

@@ -130,6 +130,11 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
         QStringLiteral("question-s"),
         QStringLiteral("Répond à S par \"?\" suivi des six champs de \"m\" (six blancs) ; "
                        "les paramètres sont pris."));
+    const QCommandLineOption avantEchecs(
+        QStringLiteral("fail-after"),
+        QStringLiteral("Sert normalement les K premières commandes X avant les échecs de "
+                       "--fail-first (répétable)."),
+        QStringLiteral("X:K"));
     const QCommandLineOption echecs(
         QStringLiteral("fail-first"),
         QStringLiteral("Répond aux N premières commandes X par la bonne réponse avec la "
@@ -142,9 +147,9 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
                        "soient lues (1 s au plus), ferme le maître, supprime le lien et "
                        "quitte avec le code 0."),
         QStringLiteral("N"));
-    p.addOptions({lien,   id,      modele,    info,    points,    capteurs, periode,
-                  unite,  debut,   graine,    cadence, echelle,   journal,  sansReponse,
-                  retard, scinder, parasites, sansCr,  questionS, echecs,   debrancher});
+    p.addOptions({lien,      id,     modele,    info,    points,      capteurs,    periode, unite,
+                  debut,     graine, cadence,   echelle, journal,     sansReponse, retard,  scinder,
+                  parasites, sansCr, questionS, echecs,  avantEchecs, debrancher});
 
     if (!p.parse(args)) {
         *message = p.errorText();
@@ -234,6 +239,13 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
         if (!LireLettreNombre(v, &lettre, &n))
             return erreur(QStringLiteral("--fail-first : X:N attendu (S:1)."));
         c.Echecs[lettre] = n;
+    }
+    for (const QString& v : p.values(avantEchecs)) {
+        char lettre;
+        int n;
+        if (!LireLettreNombre(v, &lettre, &n))
+            return erreur(QStringLiteral("--fail-after : X:K attendu (M:1)."));
+        c.AvantEchecs[lettre] = n;
     }
     c.Scinder = p.isSet(scinder);
     c.Parasites = p.isSet(parasites);

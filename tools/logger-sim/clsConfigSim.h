@@ -31,13 +31,14 @@ public:
     QString Journal;      // log of received lines, "-" for stderr
     quint32 Graine = 1;
     QSet<char> SansReponse;
-    QMap<char, int> Retards; // command → delay of its reply, ms
-    bool Scinder = false;    // replies in two writes ~50 ms apart
-    bool Parasites = false;  // junk line before each reply
-    bool SansCr = false;     // replies without their CR
-    bool QuestionS = false;  // "?" reply to S
-    QMap<char, int> Echecs;  // command → number of first replies with tag "x"
-    int DebrancherApres = 0; // lines sent before unplugging; 0: never
+    QMap<char, int> Retards;     // command → delay of its reply, ms
+    bool Scinder = false;        // replies in two writes ~50 ms apart
+    bool Parasites = false;      // junk line before each reply
+    bool SansCr = false;         // replies without their CR
+    bool QuestionS = false;      // "?" reply to S
+    QMap<char, int> Echecs;      // command → number of first replies with tag "x"
+    QMap<char, int> AvantEchecs; // command → replies served normally before those failures
+    int DebrancherApres = 0;     // lines sent before unplugging; 0: never
 
     // Delay of the split reply's second half, ms.
     static constexpr int DelaiScission = 50;

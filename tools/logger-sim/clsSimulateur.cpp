@@ -114,7 +114,9 @@ void clsSimulateur::SLOT_Ligne(const QByteArray& ligne)
         return;
 
     clsEnregistreur::Resultat resultat;
-    if (m_echecsFaits.value(commande) < m_config.Echecs.value(commande)) {
+    const int rang = m_recues[commande]++;
+    if (rang >= m_config.AvantEchecs.value(commande) &&
+        m_echecsFaits.value(commande) < m_config.Echecs.value(commande)) {
         // The right reply under a wrong tag, and the command is not carried out.
         clsEnregistreur copie = m_enregistreur;
         resultat = copie.Traiter(ligne, MaintenantLogger());

@@ -54,6 +54,7 @@ private:
     bool m_remplissage = false;
     quint64 m_generation = 0; // bumped when streaming or a download is stopped
     QMap<char, int> m_echecsFaits;
+    QMap<char, int> m_recues; // commands received, by letter
     qint64 m_lignesEnvoyees = 0;
     bool m_debranchement = false;
     QTimer* m_debrancher;

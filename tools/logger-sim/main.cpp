@@ -13,7 +13,7 @@
 // --seed, so the same options give the same readings. --paced writes at
 // 38400 baud 8N1 (3840 bytes/s); --time-scale shortens the real-time period;
 // --log records every line received. Fault options (--no-reply, --delay-reply,
-// --split-replies, --garbage, --no-cr, --question-s, --fail-first,
+// --split-replies, --garbage, --no-cr, --question-s, --fail-first, --fail-after,
 // --unplug-after) are described by --help.
 //
 // Exit codes: 0 after a signal or --unplug-after, 1 when the pseudo-terminal

@@ -198,13 +198,38 @@ void frmAnalyse::MajTitresAxes()
     ui->m_qPlot->setAxisTitle(QwtPlot::yRight, titreHumi);
 }
 
+int frmAnalyse::MesuresEntrees() const
+{
+    int mesures = 0;
+    for (const clsAnalyse* analyse : m_lstAnalyse)
+        mesures |= analyse->Mesure();
+    return mesures;
+}
+
+void frmAnalyse::MajMesures()
+{
+    // A logger without a humidity sensor (71246) gives no humidity entry: no
+    // empty humidity scale beside its curves, and likewise for temperature. An
+    // empty view shows both. A curve hidden by its box keeps its axis, as it
+    // keeps its place in the scales.
+    const int mesures = MesuresEntrees();
+    const bool temp = mesures == 0 || (mesures & 1) != 0;
+    const bool humi = mesures == 0 || (mesures & 2) != 0;
+    ui->m_qPlot->enableAxis(QwtPlot::yLeft, temp);
+    ui->m_qPlot->enableAxis(QwtPlot::yRight, humi);
+    ui->sliTemp->setVisible(temp);
+    ui->sliHumi->setVisible(humi);
+    MajTexteMesures();
+}
+
 void frmAnalyse::MajTexteMesures()
 {
-    const bool temp = ui->chkTemperature->isChecked();
-    const bool humi = ui->chkHumidite->isChecked();
-    ui->lblEnteteAffiche->setText(temp && humi ? tr("Temperature et humidite")
-                                  : temp       ? tr("Temperature")
-                                               : tr("Humidite"));
+    // The curves there are, whatever measures were asked for.
+    const int mesures = MesuresEntrees();
+    ui->lblEnteteAffiche->setText(mesures == 3   ? tr("Temperature et humidite")
+                                  : mesures == 1 ? tr("Temperature")
+                                  : mesures == 2 ? tr("Humidite")
+                                                 : QString());
 }
 
 void frmAnalyse::InitGraphe()
@@ -269,6 +294,7 @@ void frmAnalyse::on_btnNew_clicked()
     ui->tabLegende->setRowCount(0);
     ui->tabData->setRowCount(0);
     EffacerPlage();
+    MajMesures();
     ui->m_qPlot->replot();
     ui->gbxNewAnalyse->show();
     ui->btnOpen->setEnabled(true);
@@ -356,11 +382,9 @@ bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
 {
     if (m_lstAnalyse.size() >= m_Palette.size())
         return false; // one palette colour per entry
-    // The first curve fixes the measures shown and the synchronisation.
-    if (m_lstAnalyse.isEmpty()) {
-        MajTexteMesures();
+    // The first curve fixes the synchronisation.
+    if (m_lstAnalyse.isEmpty())
         AppliquerSynchro();
-    }
     QwtPlot* graphe = ui->m_qPlot;
     auto* analyse = new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
                                    *m_Palette.at(m_lstAnalyse.size()), m_Synchro);
@@ -377,6 +401,7 @@ bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
 
     // One replot at the end rather than one per axis change.
     graphe->setAutoReplot(false);
+    MajMesures();
     double premier = analyse->XMin();
     double dernier = analyse->XMax();
     if (m_lstAnalyse.size() > 1) {
@@ -526,6 +551,7 @@ void frmAnalyse::SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp,
     // its curve at once.
     analyse->Courbe()->detach();
     analyse->deleteLater();
+    MajMesures();
 
     if (m_lstAnalyse.isEmpty()) {
         ui->tabLegende->hide();

@@ -58,7 +58,8 @@ public:
 
     // Adds one curve entry for a file and a measure (1 temperature, 2 humidity),
     // as "Ajouter une courbe" does once the file is chosen; the first entry of an
-    // analysis fixes its synchronisation. False when the recording could not be read.
+    // analysis fixes its synchronisation. False when the recording could not be
+    // read or its logger did not measure that (sensor mask 1 or 2).
     bool AjouterCourbe(const QFileInfo& fichier, int mesure);
 
     // Called by the entries.
@@ -111,6 +112,10 @@ private:
     void EffacerPlage();
     void AjusterHauteurPlage();
     void AfficherBornes();
+    // Measures of the entries: 1 temperature, 2 humidity, 3 both, 0 none.
+    int MesuresEntrees() const;
+    // The header's measures and the y axes with their wheels follow the entries.
+    void MajMesures();
     void MajTexteMesures();
     void MajTitresAxes();
 

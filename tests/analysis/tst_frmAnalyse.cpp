@@ -556,6 +556,7 @@ private slots:
                                      Rampe(517, 3), capteurs));
         Nouvelle("radSynchroNumero", capteurs == 1, capteurs != 1);
         Ajouter(Fichier("a"));
+        QCOMPARE(m_Fenetre->Entrees().size(), 1);
         clsAnalyse* entree = m_Fenetre->Entrees().last();
 
         // The print button asks first; cancelled, nothing is printed.
@@ -694,17 +695,73 @@ private slots:
         QCOMPARE(Texte(Enfant<prmTableWidget>("tabData"), 0, 1), QStringLiteral("07/01/2023"));
     }
 
-    // A file that cannot be read adds nothing.
-    void illisible()
+    // Entries follow the recording's sensors, both measures asked for: a channel
+    // the logger did not measure gets no curve, no legend or range row, and its
+    // axis goes with its wheel. A measure asked for that the file does not hold
+    // adds nothing.
+    void capteurs_data()
     {
-        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "temp", MIDI_UTC, 60, Rampe(200, 3),
-                                     Rampe(0, 3), 1));
-        Nouvelle("radSynchroNumero", false, true);
-        Ajouter(Fichier("temp")); // humidity asked of a temperature recording
-        QCOMPARE(m_Fenetre->Entrees().size(), 0);
-        QVERIFY(Legende()->isHidden());
-        QVERIFY(!Enfant<QWidget>("gbxNewAnalyse")->isHidden());
-        QVERIFY(!Enfant<QToolButton>("btnRapport")->isEnabled());
+        QTest::addColumn<int>("capteurs");
+        QTest::addColumn<bool>("temperature"); // asked for
+        QTest::addColumn<bool>("humidite");
+        QTest::addColumn<QStringList>("mesures"); // legend rows
+        QTest::addColumn<QString>("entete");
+        QTest::newRow("temperature recording")
+            << 1 << true << true << QStringList{"Temperature"} << "Temperature";
+        QTest::newRow("humidity recording")
+            << 2 << true << true << QStringList{"Humidite"} << "Humidite";
+        QTest::newRow("humidity asked of a temperature recording")
+            << 1 << false << true << QStringList() << "";
+    }
+    void capteurs()
+    {
+        QFETCH(int, capteurs);
+        QFETCH(bool, temperature);
+        QFETCH(bool, humidite);
+        QFETCH(QStringList, mesures);
+        // The channel a logger does not measure is saved as zeros.
+        const QList<int> zeros{0, 0, 0, 0, 0};
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60,
+                                     capteurs == 2 ? zeros : Rampe(200, 5),
+                                     capteurs == 1 ? zeros : Rampe(400, 5), capteurs));
+        Nouvelle("radSynchroNumero", temperature, humidite);
+        Ajouter(Fichier("a"));
+        const int n = mesures.size();
+        QCOMPARE(m_Fenetre->Entrees().size(), n);
+        QCOMPARE(Graphe()->itemList(QwtPlotItem::Rtti_PlotCurve).size(), n);
+        QCOMPARE(Legende()->rowCount(), n);
+        for (int lig = 0; lig < n; ++lig)
+            QCOMPARE(Texte(Legende(), lig, 5), mesures.at(lig));
+        QTEST(Enfant<QLabel>("lblEnteteAffiche")->text(), "entete");
+        const bool gauche = n == 0 || mesures.contains("Temperature");
+        const bool droite = n == 0 || mesures.contains("Humidite");
+        QCOMPARE(Graphe()->axisEnabled(QwtPlot::yLeft), gauche);
+        QCOMPARE(Graphe()->axisEnabled(QwtPlot::yRight), droite);
+        QCOMPARE(Enfant<QwtWheel>("sliTemp")->isVisible(), gauche);
+        QCOMPARE(Enfant<QwtWheel>("sliHumi")->isVisible(), droite);
+        QCOMPARE(Legende()->isVisible(), n > 0);
+        QCOMPARE(Enfant<QWidget>("gbxNewAnalyse")->isVisible(), n == 0);
+        QCOMPARE(Enfant<QToolButton>("btnRapport")->isEnabled(), n > 0);
+        if (n == 0)
+            return;
+
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        Glisser({1, 5});
+        QCOMPARE(Plage()->rowCount(), n);
+        QCOMPARE(Texte(Plage(), 0, 2), mesures.first() == "Temperature"
+                                           ? QStringLiteral("20.2 \u00B0C")
+                                           : QStringLiteral("40.2 %"));
+
+        // The first entry removed: the temperature axis goes with it while a
+        // humidity curve is left; an empty view shows both, as a new analysis.
+        Supprimer(0);
+        QCOMPARE(Graphe()->axisEnabled(QwtPlot::yLeft), n == 1);
+        QCOMPARE(Enfant<QwtWheel>("sliTemp")->isVisible(), n == 1);
+        QVERIFY(Graphe()->axisEnabled(QwtPlot::yRight));
+        Enfant<QToolButton>("btnNew")->click();
+        QVERIFY(Graphe()->axisEnabled(QwtPlot::yLeft) && Graphe()->axisEnabled(QwtPlot::yRight));
+        QVERIFY(Enfant<QwtWheel>("sliTemp")->isVisible());
+        QVERIFY(Enfant<QLabel>("lblEnteteAffiche")->text().isEmpty());
     }
 };
 

@@ -25,7 +25,15 @@
 namespace
 {
 const QString StylePastille = QStringLiteral("margin: 5px;");
+
+// Channels of a recording from its sensor mask (1 temperature, 2 humidity, 3
+// both). Any other mask, 0 from a damaged header among them, says nothing
+// certain: both channels are shown then.
+int VoiesEnregistrees(int capteurs)
+{
+    return capteurs >= 1 && capteurs <= 3 ? capteurs : 3;
 }
+} // namespace
 
 clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legende,
                        const QFileInfo& fichier, int mesure, const QColor& couleur,
@@ -36,8 +44,17 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
 {
     m_Serie = new clsSerie();
     // A missing header would read as a default, empty recording: nothing to draw.
-    if (!fichier.isFile() || !m_Serie->Ouvrir(fichier.fileName(), fichier.absolutePath(), mesure) ||
-        m_Serie->NbrePointsPresents() == 0) {
+    // Ouvrir() reads the header, then refuses a channel outside the mask before
+    // reading the points; the view reads them itself for a mask it does not know.
+    bool lu =
+        fichier.isFile() && m_Serie->Ouvrir(fichier.fileName(), fichier.absolutePath(), mesure);
+    const bool enregistree = (VoiesEnregistrees(m_Serie->Infos.Capteurs) & mesure) != 0;
+    if (!lu && enregistree && fichier.isFile()) {
+        m_Serie->LireDonnees();
+        lu = true;
+    }
+    // The other channel of a one-sensor recording holds zeros: no entry for it.
+    if (!lu || !enregistree || m_Serie->NbrePointsPresents() == 0) {
         delete m_Serie;
         m_Serie = nullptr;
         return;
@@ -294,7 +311,7 @@ QTextDocument* clsAnalyse::DocumentImpression() const
     curseur.insertBlock(centre, titre);
 
     // Columns follow the recording's sensors, not the entry's measure.
-    const int capteurs = m_Serie->Infos.Capteurs;
+    const int capteurs = VoiesEnregistrees(m_Serie->Infos.Capteurs);
     QStringList entetes{tr("Num."), tr("Date"), tr("Heure")};
     const bool avecTemp = (capteurs & 1) != 0;
     const bool avecHumi = (capteurs & 2) != 0;

@@ -32,7 +32,8 @@ class clsAnalyse : public QObject
 
 public:
     // mesure: 1 temperature, 2 humidity. The window reads Charge() right after:
-    // an entry whose recording could not be read is dropped.
+    // an entry whose recording could not be read, or does not hold that measure,
+    // is dropped.
     clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legende,
                const QFileInfo& fichier, int mesure, const QColor& couleur, enm_SYNCHRO mode);
     ~clsAnalyse() override;

@@ -546,6 +546,7 @@ private slots:
         QTest::newRow("humidity entry of a two-sensor recording") << 3 << true << true;
         QTest::newRow("temperature recording") << 1 << true << false;
         QTest::newRow("humidity recording") << 2 << false << true;
+        QTest::newRow("recording of mask 0") << 0 << true << true;
     }
     void impression()
     {
@@ -697,8 +698,8 @@ private slots:
 
     // Entries follow the recording's sensors, both measures asked for: a channel
     // the logger did not measure gets no curve, no legend or range row, and its
-    // axis goes with its wheel. A measure asked for that the file does not hold
-    // adds nothing.
+    // axis goes with its wheel. A mask the view does not know shows both; a
+    // measure asked for that the file does not hold adds nothing.
     void capteurs_data()
     {
         QTest::addColumn<int>("capteurs");
@@ -710,6 +711,10 @@ private slots:
             << 1 << true << true << QStringList{"Temperature"} << "Temperature";
         QTest::newRow("humidity recording")
             << 2 << true << true << QStringList{"Humidite"} << "Humidite";
+        QTest::newRow("mask 0") << 0 << true << true << QStringList{"Temperature", "Humidite"}
+                                << "Temperature et humidite";
+        QTest::newRow("unknown mask") << 5 << true << true << QStringList{"Temperature", "Humidite"}
+                                      << "Temperature et humidite";
         QTest::newRow("humidity asked of a temperature recording")
             << 1 << false << true << QStringList() << "";
     }

@@ -52,16 +52,17 @@ template <typename T> T* Enfant(QWidget* w, const char* nom)
     return w->findChild<T*>(QLatin1String(nom));
 }
 
-// A day of readings: temperature and humidity moving slowly.
+// A day of readings: temperature and humidity moving slowly. A temperature
+// logger (capteurs 1) saves zeros for the humidity.
 void Journee(const QString& dir, const QString& nom, uint debut, int decalage,
-             const QString& commentaire)
+             const QString& commentaire, int capteurs)
 {
     QList<int> temp, humi;
     for (int i = 0; i < 288; ++i) {
         temp << 200 + decalage + int(40 * std::sin(i / 40.0));
-        humi << 550 - decalage + int(80 * std::cos(i / 50.0));
+        humi << (capteurs == 1 ? 0 : 550 - decalage + int(80 * std::cos(i / 50.0)));
     }
-    EcrireEnregistrement(dir, nom, debut, 300, temp, humi, 3, commentaire);
+    EcrireEnregistrement(dir, nom, debut, 300, temp, humi, capteurs, commentaire);
 }
 
 // A download as the logger sent it ("m <points> <period> ..." then "d <t> <h>"
@@ -112,15 +113,17 @@ int main(int argc, char* argv[])
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));
 
     const QString datas = maison.path();
-    // Downloads captured from a logger (or the simulator), else made-up days.
+    // Downloads captured from a logger (or the simulator), else made-up days,
+    // the garage's from a temperature-only logger (71246).
     const QStringList noms{"cave", "grenier", "garage"};
     const QStringList commentaires{QStringLiteral("Cave à vins"), QStringLiteral("Grenier"),
                                    QString()};
     const QList<int> decalages{0, 60, -30};
+    const QList<int> capteurs{3, 3, 1};
     for (int i = 0; i < noms.size(); ++i) {
         const uint debut = 1688162400u + uint(i) * 3600;
         if (!Telechargement(args.value(4 + i), datas, noms.at(i), debut, commentaires.at(i)))
-            Journee(datas, noms.at(i), debut, decalages.at(i), commentaires.at(i));
+            Journee(datas, noms.at(i), debut, decalages.at(i), commentaires.at(i), capteurs.at(i));
     }
 
     // The central area of the 903 x 600 main window, below its header strip.

@@ -50,4 +50,48 @@ void EcrirePalette(int position, const QColor& couleur)
     QSettings().setValue(Palette(position), couleur.rgb());
 }
 
+QString CleAlarmes(const QString& identifiant)
+{
+    // Percent-encoding leaves A-Z, 0-9 and "-._~"; the lower-case letters are
+    // encoded too, for the settings stores that ignore case.
+    static const QByteArray minuscules("abcdefghijklmnopqrstuvwxyz");
+    return QStringLiteral("Alarmes/") +
+           QString::fromLatin1(identifiant.toUtf8().toPercentEncoding(QByteArray(), minuscules));
+}
+
+bool LireAlarmes(const QString& identifiant, SeuilsAlarmes* seuils)
+{
+    if (identifiant.isEmpty())
+        return false;
+    QSettings reglages;
+    reglages.beginGroup(CleAlarmes(identifiant));
+    if (!reglages.contains(QStringLiteral("Actives")))
+        return false;
+    const auto lire = [&reglages](const char* cle, int* valeur) {
+        bool ok = false;
+        const int v = reglages.value(QLatin1String(cle)).toInt(&ok);
+        if (ok)
+            *valeur = v;
+    };
+    lire("Actives", &seuils->Actives);
+    lire("TempMax", &seuils->TempMax);
+    lire("TempMin", &seuils->TempMin);
+    lire("HumiMax", &seuils->HumiMax);
+    lire("HumiMin", &seuils->HumiMin);
+    return true;
+}
+
+void EcrireAlarmes(const QString& identifiant, const SeuilsAlarmes& seuils)
+{
+    if (identifiant.isEmpty())
+        return;
+    QSettings reglages;
+    reglages.beginGroup(CleAlarmes(identifiant));
+    reglages.setValue(QStringLiteral("Actives"), seuils.Actives);
+    reglages.setValue(QStringLiteral("TempMax"), seuils.TempMax);
+    reglages.setValue(QStringLiteral("TempMin"), seuils.TempMin);
+    reglages.setValue(QStringLiteral("HumiMax"), seuils.HumiMax);
+    reglages.setValue(QStringLiteral("HumiMin"), seuils.HumiMin);
+}
+
 } // namespace ClesReglages

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QString>
 
-// Application settings, all top-level keys of the default QSettings (organisation
+// Application settings, keys of the default QSettings (organisation
 // "Vorsen", application "Vorsen_Logger", set by main() before any window exists).
 // Every key the program stores is listed here with its default.
 //
@@ -15,8 +15,22 @@
 //                  unsigned 32-bit colour (QColor::rgb(), alpha in the top byte) of
 //                  each analysis palette position. Default: PaletteParDefaut(position).
 //
+// And one group per logger:
+//
+//   "Alarmes/<identifier>/Actives", ".../TempMax", ".../TempMin", ".../HumiMax",
+//   ".../HumiMin"
+//                  int, the alarm thresholds last programmed into that logger from
+//                  this program: the enable mask (1 TempMax, 2 TempMin, 4 HumiMax,
+//                  8 HumiMin) and the four thresholds in tenths of a degree or of a
+//                  percent, enabled or not. <identifier> is the logger's identifier
+//                  percent-encoded, lower-case letters included (CleAlarmes), so that
+//                  a "/", a backslash or a change of case never merges two loggers.
+//                  No default: absent until the logger is programmed; an empty
+//                  identifier is never stored.
+//
 // Values are read and written through short-lived default QSettings objects at the
-// point of use (window constructors and destructors, language change).
+// point of use (window constructors and destructors, language change, the alarm
+// dialog).
 namespace ClesReglages
 {
 
@@ -36,6 +50,18 @@ inline QString Palette(int position)
 // A position outside 0..13 gives black.
 QColor PaletteParDefaut(int position);
 
+// Alarm thresholds of one logger, tenths.
+struct SeuilsAlarmes {
+    int Actives = 0; // 1 TempMax, 2 TempMin, 4 HumiMax, 8 HumiMin
+    int TempMax = 0;
+    int TempMin = 0;
+    int HumiMax = 0;
+    int HumiMin = 0;
+};
+
+// Group of one logger's thresholds: "Alarmes/" followed by the encoded identifier.
+QString CleAlarmes(const QString& identifiant);
+
 // Readers with their defaults, and writers.
 int LireLangue();
 void EcrireLangue(int langue);
@@ -43,5 +69,9 @@ QString LireCheminDatas();
 void EcrireCheminDatas(const QString& chemin);
 QColor LirePalette(int position);
 void EcrirePalette(int position, const QColor& couleur);
+// False when nothing is stored for this identifier; a stored group fills *seuils,
+// each missing value keeping what *seuils held.
+bool LireAlarmes(const QString& identifiant, SeuilsAlarmes* seuils);
+void EcrireAlarmes(const QString& identifiant, const SeuilsAlarmes& seuils);
 
 } // namespace ClesReglages

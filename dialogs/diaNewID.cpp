@@ -12,15 +12,30 @@ namespace
 // The logger's identifier: 1 to 20 of A-Z, 0-9 and _ (no blank: it is one
 // field of the command line).
 constexpr int LongueurMax = 20;
+
+// Turns lower-case letters into capitals as they are typed, then lets only the
+// identifier's characters through.
+class ValidateurMajuscules : public QRegularExpressionValidator
+{
+public:
+    using QRegularExpressionValidator::QRegularExpressionValidator;
+
+    State validate(QString& texte, int& pos) const override
+    {
+        texte = texte.toUpper();
+        return QRegularExpressionValidator::validate(texte, pos);
+    }
+};
 } // namespace
 
 diaNewID::diaNewID(QWidget* parent, CPortSerie* port, const QString& id, bool lcd)
     : QDialog(parent), ui(new Ui::diaNewID), m_Port(port),
-      m_Validateur(new QRegularExpressionValidator(
-          QRegularExpression(QStringLiteral("[_A-Z0-9]{0,}")), this))
+      m_Validateur(
+          new ValidateurMajuscules(QRegularExpression(QStringLiteral("[_A-Z0-9]{0,}")), this))
 {
     ui->setupUi(this);
     ui->gbxLCD->setVisible(lcd);
+    ui->linNewID->setMaxLength(LongueurMax);
     ui->linNewID->setValidator(m_Validateur);
     ui->linNewID->setText(id);
 }

@@ -8,16 +8,34 @@
 
 namespace
 {
-// Threshold in tenths, truncated toward zero. The spin boxes hold one decimal
-// from -40.0 to 100.0, and every such value times 10 is a whole double.
+// What the sensors measure: -40.0 to 100.0 °C, 0.0 to 100.0 % RH.
+constexpr double TemperatureMin = -40.0;
+constexpr double TemperatureMax = 100.0;
+constexpr double HumiditeMin = 0.0;
+constexpr double HumiditeMax = 100.0;
+
+// Threshold in tenths, truncated toward zero. The spin boxes hold one decimal,
+// and every such value times 10 is a whole double.
 qint16 Dixiemes(double valeur)
 {
     return qint16(valeur * 10.0);
 }
+
+// The spin boxes of the form take -999.9 to 999.9, so that Qt never drops the
+// keystroke that would leave the sensor's range (a typed 105 % would read 10.0 %);
+// a value beyond that range turns at once into its nearest limit.
+void Borner(QDoubleSpinBox* champ, double min, double max)
+{
+    QObject::connect(champ, QOverload<double>::of(&QDoubleSpinBox::valueChanged), champ,
+                     [champ, min, max](double valeur) {
+                         if (valeur < min || valeur > max)
+                             champ->setValue(qBound(min, valeur, max));
+                     });
+}
 } // namespace
 
-diaAlarmes::diaAlarmes(QWidget* parent, CPortSerie* port, bool humidite)
-    : QDialog(parent), ui(new Ui::diaAlarmes), m_Port(port)
+diaAlarmes::diaAlarmes(QWidget* parent, CPortSerie* port, bool humidite, const QString& id)
+    : QDialog(parent), ui(new Ui::diaAlarmes), m_Port(port), m_Humidite(humidite), m_ID(id)
 {
     ui->setupUi(this);
     // The dials own their needles.
@@ -25,7 +43,16 @@ diaAlarmes::diaAlarmes(QWidget* parent, CPortSerie* port, bool humidite)
         new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, QColor(0, 121, 190), Qt::darkGray));
     ui->diaHumiMax->setNeedle(
         new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, QColor(224, 30, 46), Qt::darkGray));
+    Borner(ui->spiTempMax, TemperatureMin, TemperatureMax);
+    Borner(ui->spiTempMin, TemperatureMin, TemperatureMax);
+    Borner(ui->spiHumiMax, HumiditeMin, HumiditeMax);
+    Borner(ui->spiHumiMin, HumiditeMin, HumiditeMax);
+    m_Defauts = Formulaire();
+
     MontrerHumidite(humidite);
+    ClesReglages::SeuilsAlarmes seuils = m_Defauts;
+    ClesReglages::LireAlarmes(id, &seuils);
+    Afficher(seuils);
 }
 
 diaAlarmes::~diaAlarmes()
@@ -33,10 +60,17 @@ diaAlarmes::~diaAlarmes()
     delete ui;
 }
 
-void diaAlarmes::Preparer(CPortSerie* port, bool humidite)
+void diaAlarmes::Preparer(CPortSerie* port, bool humidite, const QString& id)
 {
     m_Port = port;
+    m_Humidite = humidite;
     MontrerHumidite(humidite);
+    if (id != m_ID) {
+        m_ID = id;
+        ClesReglages::SeuilsAlarmes seuils = m_Defauts;
+        ClesReglages::LireAlarmes(id, &seuils);
+        Afficher(seuils);
+    }
 }
 
 void diaAlarmes::MontrerHumidite(bool humidite)
@@ -46,31 +80,58 @@ void diaAlarmes::MontrerHumidite(bool humidite)
     ui->gbxHumiMax->setVisible(humidite);
 }
 
+ClesReglages::SeuilsAlarmes diaAlarmes::Formulaire() const
+{
+    ClesReglages::SeuilsAlarmes s;
+    s.Actives = (ui->gbxTempMax->isChecked() ? 1 : 0) | (ui->gbxTempMin->isChecked() ? 2 : 0) |
+                (ui->gbxHumiMax->isChecked() ? 4 : 0) | (ui->gbxHumiMin->isChecked() ? 8 : 0);
+    s.TempMax = Dixiemes(ui->spiTempMax->value());
+    s.TempMin = Dixiemes(ui->spiTempMin->value());
+    s.HumiMax = Dixiemes(ui->spiHumiMax->value());
+    s.HumiMin = Dixiemes(ui->spiHumiMin->value());
+    return s;
+}
+
+void diaAlarmes::Afficher(const ClesReglages::SeuilsAlarmes& seuils)
+{
+    ui->gbxTempMax->setChecked(seuils.Actives & 1);
+    ui->gbxTempMin->setChecked(seuils.Actives & 2);
+    ui->gbxHumiMax->setChecked(seuils.Actives & 4);
+    ui->gbxHumiMin->setChecked(seuils.Actives & 8);
+    ui->spiTempMax->setValue(seuils.TempMax / 10.0);
+    ui->spiTempMin->setValue(seuils.TempMin / 10.0);
+    ui->spiHumiMax->setValue(seuils.HumiMax / 10.0);
+    ui->spiHumiMin->setValue(seuils.HumiMin / 10.0);
+}
+
 DAC::TS_ALARMES diaAlarmes::Alarmes() const
 {
+    const ClesReglages::SeuilsAlarmes s = Formulaire();
     DAC::TS_ALARMES a;
-    if (ui->gbxTempMax->isChecked()) {
-        a.Actives += 1;
-        a.TempMax = Dixiemes(ui->spiTempMax->value());
-    }
-    if (ui->gbxTempMin->isChecked()) {
-        a.Actives += 2;
-        a.TempMin = Dixiemes(ui->spiTempMin->value());
-    }
-    if (ui->gbxHumiMax->isChecked()) {
-        a.Actives += 4;
-        a.HumiMax = Dixiemes(ui->spiHumiMax->value());
-    }
-    if (ui->gbxHumiMin->isChecked()) {
-        a.Actives += 8;
-        a.HumiMin = Dixiemes(ui->spiHumiMin->value());
-    }
+    a.Actives = quint8(s.Actives & (m_Humidite ? 15 : 3));
+    a.TempMax = qint16(a.Actives & 1 ? s.TempMax : 0);
+    a.TempMin = qint16(a.Actives & 2 ? s.TempMin : 0);
+    a.HumiMax = qint16(a.Actives & 4 ? s.HumiMax : 0);
+    a.HumiMin = qint16(a.Actives & 8 ? s.HumiMin : 0);
     return a;
 }
 
 void diaAlarmes::on_btnProgrammer_clicked()
 {
+    // The button takes no focus: a value still being typed is read here, as the
+    // field then shows it.
+    for (QAbstractSpinBox* champ : findChildren<QAbstractSpinBox*>())
+        champ->interpretText();
     const DAC::TS_ALARMES alarmes = Alarmes();
+
+    const bool tempInversee = (alarmes.Actives & 3) == 3 && alarmes.TempMin >= alarmes.TempMax;
+    const bool humiInversee = (alarmes.Actives & 12) == 12 && alarmes.HumiMin >= alarmes.HumiMax;
+    if (tempInversee || humiInversee) {
+        QMessageBox::warning(this, tr("ALARMES"),
+                             tr("Le seuil minimum doit être inférieur au seuil maximum."),
+                             QMessageBox::Ok);
+        return;
+    }
 
     if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
         QMessageBox::warning(this, tr("ALARMES"),
@@ -81,6 +142,10 @@ void diaAlarmes::on_btnProgrammer_clicked()
     }
 
     if (m_Port->SetAlarmes(alarmes)) {
+        // Remembered once the logger has taken them, with the mask it was sent.
+        ClesReglages::SeuilsAlarmes seuils = Formulaire();
+        seuils.Actives = alarmes.Actives;
+        ClesReglages::EcrireAlarmes(m_ID, seuils);
         QMessageBox::information(this, tr("ALARMES"), tr("Programmation effectuee"),
                                  QMessageBox::Ok);
         accept();

@@ -5,7 +5,8 @@
 #include <QTemporaryDir>
 
 // Every test keeps to its own folder: test-mode standard paths and a temporary
-// HOME, set before the application object exists.
+// HOME, set before the application object exists; the default QSettings then
+// live below that HOME.
 struct EnvironnementTest {
     QTemporaryDir Dossier;
 
@@ -22,6 +23,8 @@ struct EnvironnementTest {
     {                                                                                              \
         EnvironnementTest environnement;                                                           \
         QApplication app(argc, argv);                                                              \
+        QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));                           \
+        QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));                     \
         initRessources();                                                                          \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         Classe test;                                                                               \

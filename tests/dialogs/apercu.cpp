@@ -60,13 +60,13 @@ int main(int argc, char* argv[])
     Enfant<QAbstractButton>(&param, "radModeProgram")->click();
     Photo(&param, base + QStringLiteral("diaParam_programmable.png"));
 
-    diaAlarmes alarmes(nullptr, nullptr, true);
+    diaAlarmes alarmes(nullptr, nullptr, true, QStringLiteral("VORSEN_01"));
     Photo(&alarmes, base + QStringLiteral("diaAlarmes.png"));
     // Ticked boxes: the gauges take their colours.
     Enfant<QGroupBox>(&alarmes, "gbxTempMax")->setChecked(true);
     Enfant<QGroupBox>(&alarmes, "gbxHumiMin")->setChecked(true);
     Photo(&alarmes, base + QStringLiteral("diaAlarmes_coches.png"));
-    alarmes.Preparer(nullptr, false);
+    alarmes.Preparer(nullptr, false, QStringLiteral("VORSEN_01"));
     Photo(&alarmes, base + QStringLiteral("diaAlarmes_71246.png"));
 
     diaNewID id(nullptr, nullptr, QStringLiteral("VORSEN_01"), true);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QSettings>
 #include <QtTest>
 #include <qwt_dial.h>
 #include <qwt_thermo.h>
@@ -14,19 +15,22 @@
 #include "ressources.h"
 
 // The alarm thresholds dialog: ticked boxes and typed values become one "A"
-// line at the logger simulator.
+// line at the logger simulator; each logger gets back the thresholds last
+// programmed into it.
 class tst_diaAlarmes : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void init();
     void jauges_data();
     void jauges();
     void humidite();
     void programmation_data();
     void programmation();
-    void humiditeCacheeEnvoyee();
+    void humiditeCachee();
+    void memoire();
     void debranche();
 };
 
@@ -37,6 +41,7 @@ const QString Reussite = QStringLiteral("Programmation effectuee");
 const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
 const QString NonConnecte = QStringLiteral(
     "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
+const QString Inverses = QStringLiteral("Le seuil minimum doit être inférieur au seuil maximum.");
 
 template <typename T> T* Enfant(QWidget* w, const QString& nom)
 {
@@ -62,11 +67,40 @@ void Taper(QAbstractSpinBox* s, const QString& texte)
     s->selectAll();
     QTest::keyClicks(s, texte);
 }
+
+void Programmer(QWidget* dia)
+{
+    QTest::mouseClick(Enfant<QAbstractButton>(dia, "btnProgrammer"), Qt::LeftButton);
+}
+
+// The form in one line: the ticks as a mask, then TempMax TempMin HumiMax HumiMin.
+QString Formulaire(QWidget* dia)
+{
+    int coches = 0;
+    QStringList valeurs;
+    int bit = 1;
+    for (const char* nom : {"TempMax", "TempMin", "HumiMax", "HumiMin"}) {
+        if (Enfant<QGroupBox>(dia, QStringLiteral("gbx") + nom)->isChecked())
+            coches |= bit;
+        bit <<= 1;
+        valeurs << QString::number(
+            Enfant<QDoubleSpinBox>(dia, QStringLiteral("spi") + nom)->value());
+    }
+    return QString::number(coches) + ' ' + valeurs.join(' ');
+}
+
+// The form as designed.
+const QString Defauts = QStringLiteral("0 50 0 80 20");
 } // namespace
 
 void tst_diaAlarmes::initTestCase()
 {
     QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme()));
+}
+
+void tst_diaAlarmes::init()
+{
+    QSettings().clear();
 }
 
 void tst_diaAlarmes::jauges_data()
@@ -97,7 +131,7 @@ void tst_diaAlarmes::jauges()
     QFETCH(QString, texte);
     QFETCH(double, valeur);
 
-    diaAlarmes dia(nullptr, nullptr, true);
+    diaAlarmes dia(nullptr, nullptr, true, QString());
     dia.show();
     // Typing works on an enabled field: tick its box first.
     Cocher(&dia, QStringLiteral("gbx") + champ.mid(3));
@@ -114,13 +148,13 @@ void tst_diaAlarmes::jauges()
 
 void tst_diaAlarmes::humidite()
 {
-    diaAlarmes dia(nullptr, nullptr, false);
+    diaAlarmes dia(nullptr, nullptr, false, QStringLiteral("CAVE"));
     dia.show();
     for (const char* nom : {"gbxHumiTitre", "gbxHumiMax", "gbxHumiMin"})
         QVERIFY2(!Enfant<QWidget>(&dia, nom)->isVisible(), nom);
     QVERIFY(Enfant<QWidget>(&dia, "gbxTempTitre")->isVisible());
 
-    dia.Preparer(nullptr, true);
+    dia.Preparer(nullptr, true, QStringLiteral("SALLE_1"));
     for (const char* nom : {"gbxHumiTitre", "gbxHumiMax", "gbxHumiMin"})
         QVERIFY2(Enfant<QWidget>(&dia, nom)->isVisible(), nom);
 }
@@ -130,31 +164,59 @@ void tst_diaAlarmes::programmation_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QStringList>("coches");  // group boxes ticked
     QTest::addColumn<QStringList>("valeurs"); // "spin box=typed text"
-    QTest::addColumn<QString>("ligne");
-    QTest::addColumn<bool>("reussi");
+    QTest::addColumn<QStringList>("lignes");  // received by the logger
+    QTest::addColumn<QString>("message");
 
     const QStringList aucune;
-    QTest::newRow("rien de coché") << aucune << aucune << aucune << "A 0 0 0 0 0" << true;
-    QTest::newRow("température maximale 50.0")
-        << aucune << QStringList{"gbxTempMax"} << aucune << "A 1 500 0 0 0" << true;
+    QTest::newRow("rien de coché")
+        << aucune << aucune << aucune << QStringList{"A 0 0 0 0 0"} << Reussite;
+    QTest::newRow("température maximale 50.0") << aucune << QStringList{"gbxTempMax"} << aucune
+                                               << QStringList{"A 1 500 0 0 0"} << Reussite;
     QTest::newRow("température minimale -40.0")
-        << aucune << QStringList{"gbxTempMin"} << QStringList{"spiTempMin=-40"} << "A 2 0 -400 0 0"
-        << true;
+        << aucune << QStringList{"gbxTempMin"} << QStringList{"spiTempMin=-40"}
+        << QStringList{"A 2 0 -400 0 0"} << Reussite;
     QTest::newRow("humidité maximale 80.5")
-        << aucune << QStringList{"gbxHumiMax"} << QStringList{"spiHumiMax=80.5"} << "A 4 0 0 805 0"
-        << true;
-    QTest::newRow("humidité minimale par défaut")
-        << aucune << QStringList{"gbxHumiMin"} << aucune << "A 8 0 0 0 200" << true;
+        << aucune << QStringList{"gbxHumiMax"} << QStringList{"spiHumiMax=80.5"}
+        << QStringList{"A 4 0 0 805 0"} << Reussite;
+    QTest::newRow("humidité minimale par défaut") << aucune << QStringList{"gbxHumiMin"} << aucune
+                                                  << QStringList{"A 8 0 0 0 200"} << Reussite;
     // Every threshold at once, each with its own decimal.
     QTest::newRow("les quatre, décimales")
         << aucune << QStringList{"gbxTempMax", "gbxTempMin", "gbxHumiMax", "gbxHumiMin"}
         << QStringList{"spiTempMax=50.3", "spiTempMin=-12.7", "spiHumiMax=70.1", "spiHumiMin=0.3"}
-        << "A 15 503 -127 701 3" << true;
+        << QStringList{"A 15 503 -127 701 3"} << Reussite;
     QTest::newRow("valeur sans case cochée")
         << aucune << QStringList{"gbxTempMax"} << QStringList{"spiTempMax=60", "spiHumiMax=90"}
-        << "A 1 600 0 0 0" << true;
+        << QStringList{"A 1 600 0 0 0"} << Reussite;
     QTest::newRow("refusé") << QStringList{"--fail-first", "A:1"} << QStringList{"gbxTempMax"}
-                            << aucune << "A 1 500 0 0 0" << false;
+                            << aucune << QStringList{"A 1 500 0 0 0"} << Echec;
+    // Typed past a sensor's range: its limit, not the digits Qt would keep.
+    QTest::newRow("température maximale 105 -> 100.0")
+        << aucune << QStringList{"gbxTempMax"} << QStringList{"spiTempMax=105"}
+        << QStringList{"A 1 1000 0 0 0"} << Reussite;
+    QTest::newRow("température minimale -45 -> -40.0")
+        << aucune << QStringList{"gbxTempMin"} << QStringList{"spiTempMin=-45"}
+        << QStringList{"A 2 0 -400 0 0"} << Reussite;
+    QTest::newRow("humidité maximale 105 -> 100.0")
+        << aucune << QStringList{"gbxHumiMax"} << QStringList{"spiHumiMax=105"}
+        << QStringList{"A 4 0 0 1000 0"} << Reussite;
+    QTest::newRow("humidité minimale -5 -> 0.0")
+        << aucune << QStringList{"gbxHumiMin"} << QStringList{"spiHumiMin=-5"}
+        << QStringList{"A 8 0 0 0 0"} << Reussite;
+    // A minimum must stay below its maximum when both are on.
+    QTest::newRow("température minimum = maximum")
+        << aucune << QStringList{"gbxTempMax", "gbxTempMin"}
+        << QStringList{"spiTempMax=20", "spiTempMin=20"} << QStringList() << Inverses;
+    QTest::newRow("humidité minimum > maximum")
+        << aucune << QStringList{"gbxHumiMax", "gbxHumiMin"}
+        << QStringList{"spiHumiMax=30", "spiHumiMin=40"} << QStringList() << Inverses;
+    QTest::newRow("minimum juste sous le maximum")
+        << aucune << QStringList{"gbxTempMax", "gbxTempMin"}
+        << QStringList{"spiTempMax=20", "spiTempMin=19.9"} << QStringList{"A 3 200 199 0 0"}
+        << Reussite;
+    QTest::newRow("minimum > maximum non coché")
+        << aucune << QStringList{"gbxTempMin"} << QStringList{"spiTempMin=60"}
+        << QStringList{"A 2 0 600 0 0"} << Reussite;
 }
 
 void tst_diaAlarmes::programmation()
@@ -162,14 +224,13 @@ void tst_diaAlarmes::programmation()
     QFETCH(QStringList, options);
     QFETCH(QStringList, coches);
     QFETCH(QStringList, valeurs);
-    QFETCH(QString, ligne);
-    QFETCH(bool, reussi);
+    QFETCH(QString, message);
 
     Simulateur sim;
     QVERIFY2(sim.Demarrer(options), qPrintable(sim.Erreur()));
     CPortSerie port(sim.Lien());
 
-    diaAlarmes dia(nullptr, &port, true);
+    diaAlarmes dia(nullptr, &port, true, QStringLiteral("SALLE_1"));
     dia.show();
     for (const QString& nom : coches)
         Cocher(&dia, nom);
@@ -181,43 +242,99 @@ void tst_diaAlarmes::programmation()
             Taper(spi, c[1]);
         else
             spi->setValue(c[1].toDouble());
-        QCOMPARE(spi->value(), c[1].toDouble());
     }
 
+    // "Programmer" at once: the button takes no focus from the last field.
     Repondeur repondeur;
-    QTest::mouseClick(Enfant<QAbstractButton>(&dia, "btnProgrammer"), Qt::LeftButton);
+    Programmer(&dia);
 
     // Sent once, whatever the outcome.
-    QCOMPARE(sim.LignesRecues(), QStringList{ligne});
+    QTEST(sim.LignesRecues(), "lignes");
     QCOMPARE(repondeur.Vus.size(), 1);
     QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, reussi ? Reussite : Echec);
+    QCOMPARE(repondeur.Vus[0].Texte, message);
+    const bool reussi = message == Reussite;
     QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
 }
 
-void tst_diaAlarmes::humiditeCacheeEnvoyee()
+void tst_diaAlarmes::humiditeCachee()
 {
     Simulateur sim;
     QVERIFY2(sim.Demarrer({"--model", "71246", "--sensors", "1"}), qPrintable(sim.Erreur()));
     CPortSerie port(sim.Lien());
 
-    // Ticked during an earlier use with a logger that has humidity...
-    diaAlarmes dia(nullptr, nullptr, true);
+    // Ticked, and inverted, while the humidity half was shown...
+    diaAlarmes dia(nullptr, nullptr, true, QStringLiteral("CAVE"));
     dia.show();
     Cocher(&dia, "gbxHumiMax");
+    Cocher(&dia, "gbxHumiMin");
+    Taper(Enfant<QDoubleSpinBox>(&dia, "spiHumiMin"), QStringLiteral("90"));
     Cocher(&dia, "gbxTempMin");
     dia.reject();
 
-    // ... still sent for a 71246, whose humidity half is hidden.
-    dia.Preparer(&port, false);
+    // ... neither sent nor in the way for a logger without the sensor.
+    dia.Preparer(&port, false, QStringLiteral("CAVE"));
     dia.show();
     QVERIFY(!Enfant<QWidget>(&dia, "gbxHumiMax")->isVisible());
     Repondeur repondeur;
-    QTest::mouseClick(Enfant<QAbstractButton>(&dia, "btnProgrammer"), Qt::LeftButton);
-    QCOMPARE(sim.LignesRecues(), QStringList{"A 6 0 0 800 0"});
+    Programmer(&dia);
+    QCOMPARE(sim.LignesRecues(), QStringList{"A 2 0 0 0 0"});
     QCOMPARE(dia.result(), int(QDialog::Accepted));
+
+    // Remembered as the logger took them.
+    diaAlarmes relu(nullptr, nullptr, false, QStringLiteral("CAVE"));
+    QCOMPARE(Formulaire(&relu), QStringLiteral("2 50 0 80 90"));
+}
+
+void tst_diaAlarmes::memoire()
+{
+    Simulateur sim;
+    QVERIFY2(sim.Demarrer({"--fail-first", "A:1"}), qPrintable(sim.Erreur()));
+    CPortSerie port(sim.Lien());
+    Repondeur repondeur;
+
+    // Refused by the logger: not remembered.
+    diaAlarmes dia(nullptr, &port, true, QStringLiteral("SALLE_2"));
+    dia.show();
+    QCOMPARE(Formulaire(&dia), Defauts);
+    Cocher(&dia, "gbxTempMin");
+    Programmer(&dia);
+    QCOMPARE(repondeur.Vus.value(0).Texte, Echec);
+
+    // Another logger, never programmed here: the form as designed.
+    dia.Preparer(&port, true, QStringLiteral("CAVE/1"));
+    QCOMPARE(Formulaire(&dia), Defauts);
+    Cocher(&dia, "gbxTempMax");
+    Taper(Enfant<QDoubleSpinBox>(&dia, "spiTempMax"), QStringLiteral("30.5"));
+    Cocher(&dia, "gbxHumiMin");
+    Taper(Enfant<QDoubleSpinBox>(&dia, "spiHumiMin"), QStringLiteral("40"));
+    Programmer(&dia);
+    QCOMPARE(sim.LignesRecues().last(), QStringLiteral("A 9 305 0 0 400"));
+    QCOMPARE(dia.result(), int(QDialog::Accepted));
+    const QString cave = QStringLiteral("9 30.5 0 80 40");
+
+    // The refused logger again: its entries were not kept.
+    dia.Preparer(&port, true, QStringLiteral("SALLE_2"));
+    dia.show();
+    QCOMPARE(Formulaire(&dia), Defauts);
+    Cocher(&dia, "gbxHumiMax");
+    dia.reject();
+    // Reopened for the same logger: as the user left it.
+    dia.Preparer(&port, true, QStringLiteral("SALLE_2"));
+    QCOMPARE(Formulaire(&dia), QStringLiteral("4 50 0 80 20"));
+
+    dia.Preparer(&port, true, QStringLiteral("CAVE/1"));
+    QCOMPARE(Formulaire(&dia), cave);
+    // Identifiers that the settings would read as the same key.
+    for (const char* id : {"CAVE/1/", "/CAVE/1", "CAVE\\1", "CAVE//1"}) {
+        dia.Preparer(&port, true, QLatin1String(id));
+        QVERIFY2(Formulaire(&dia) == Defauts, id);
+    }
+    // The program restarted.
+    diaAlarmes autre(nullptr, &port, true, QStringLiteral("CAVE/1"));
+    QCOMPARE(Formulaire(&autre), cave);
 }
 
 void tst_diaAlarmes::debranche()
@@ -227,10 +344,10 @@ void tst_diaAlarmes::debranche()
     CPortSerie port(sim.Lien());
     QVERIFY(sim.Arreter());
 
-    diaAlarmes dia(nullptr, &port, true);
+    diaAlarmes dia(nullptr, &port, true, QStringLiteral("SALLE_1"));
     dia.show();
     Repondeur repondeur;
-    QTest::mouseClick(Enfant<QAbstractButton>(&dia, "btnProgrammer"), Qt::LeftButton);
+    Programmer(&dia);
 
     QCOMPARE(repondeur.Vus.size(), 1);
     QCOMPARE(repondeur.Vus[0].Titre, Titre);

@@ -16,8 +16,10 @@ int Secondes(const QTime& t)
 }
 } // namespace
 
-diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params)
-    : QDialog(parent), ui(new Ui::diaParam), PeriodeMax(25199), m_Port(port), m_Params(params)
+diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params,
+                   bool humidite)
+    : QDialog(parent), ui(new Ui::diaParam), PeriodeMax(25199), m_Port(port), m_Params(params),
+      m_Humidite(humidite)
 {
     // The mode radios and the panel's three boxes sit in the same group box;
     // left to auto-exclusivity alone they would exclude one another (it looks at
@@ -25,8 +27,10 @@ diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& 
     ui->setupUi(this);
     ui->fraProgramme->hide();
 
-    ui->chkCapteurTemp->setChecked(params.Capteurs & 1);
-    ui->chkCapteurHumi->setChecked(params.Capteurs & 2);
+    ui->chkCapteurHumi->setEnabled(humidite);
+    ui->chkCapteurHumi->setChecked(humidite && (params.Capteurs & 2));
+    // One sensor always stays selected.
+    ui->chkCapteurTemp->setChecked((params.Capteurs & 1) || !ui->chkCapteurHumi->isChecked());
     if (params.Unite == QLatin1String("I"))
         ui->radUniteImperial->setChecked(true);
     else
@@ -48,6 +52,11 @@ void diaParam::SetParams(CPortSerie* port, const DAC::TS_PARAMETRES& params)
 {
     m_Port = port;
     m_Params = params;
+}
+
+void diaParam::setConfirmation(std::function<bool()> confirmer)
+{
+    m_Confirmation = std::move(confirmer);
 }
 
 void diaParam::Recalculer()
@@ -85,11 +94,14 @@ void diaParam::Recalculer()
 
 void diaParam::on_chkCapteurTemp_clicked(bool checked)
 {
-    // One sensor always stays selected.
+    // One sensor always stays selected: the other one, or this one on a logger
+    // without humidity.
     if (checked || ui->chkCapteurHumi->isChecked())
         Recalculer();
-    else
+    else if (m_Humidite)
         ui->chkCapteurHumi->setChecked(true);
+    else
+        ui->chkCapteurTemp->setChecked(true);
 }
 
 void diaParam::on_chkCapteurHumi_clicked(bool checked)
@@ -148,7 +160,7 @@ void diaParam::LireFormulaire()
     quint8 capteurs = 0;
     if (ui->chkCapteurTemp->isChecked())
         capteurs |= 1;
-    if (ui->chkCapteurHumi->isChecked())
+    if (ui->chkCapteurHumi->isChecked() && m_Humidite)
         capteurs |= 2;
     if (capteurs == 0) {
         capteurs = 1;
@@ -178,8 +190,25 @@ void diaParam::LireFormulaire()
     }
 }
 
+bool diaParam::DebutPasse()
+{
+    if (!ui->radModeProgram->isChecked())
+        return false;
+    // Compared in the logger's seconds, as the start is sent; the logger's clock
+    // is set from the PC's just before.
+    const qint64 debut = SecondesDepuis2010(ui->datProgDebut->dateTime());
+    if (debut > SecondesDepuis2010(QDateTime::currentDateTime()))
+        return false;
+    QMessageBox::warning(this, tr("PARAMETRAGE"), tr("Le début programmé est déjà passé."),
+                         QMessageBox::Ok);
+    return true;
+}
+
 void diaParam::on_btnProgrammer_clicked()
 {
+    if (DebutPasse())
+        return;
+
     if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
         QMessageBox::warning(this, tr("PARAMETRAGE"),
                              tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
@@ -187,6 +216,11 @@ void diaParam::on_btnProgrammer_clicked()
                              QMessageBox::Ok);
         return;
     }
+
+    // While the question was open, time went by and the window may have closed
+    // this dialog, its logger gone.
+    if (m_Confirmation && (!m_Confirmation() || !isVisible() || !m_Port || DebutPasse()))
+        return;
 
     LireFormulaire();
 

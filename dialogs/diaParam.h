@@ -2,7 +2,9 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QPointer>
 #include <QTime>
+#include <functional>
 
 #include "DAC.h"
 
@@ -14,19 +16,25 @@ class diaParam;
 }
 
 // Programs a logger's recording: unit, sensors, mode, period, count and, in
-// programmable mode, the start. Created once by the measurement window, which
-// keeps it and reopens it with exec(); the port is borrowed from the window.
+// programmable mode, the start. Created by the measurement window, which keeps
+// it and reopens it with exec(); the port is borrowed from the window.
 class diaParam : public QDialog
 {
     Q_OBJECT
 
 public:
-    diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params);
+    // humidite: false for a logger without a humidity sensor (71246); its sensor
+    // box is then unticked and disabled, and the humidity bit is never sent.
+    diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params, bool humidite);
     ~diaParam() override;
 
-    // Before a reopening: takes the port and the record, leaves the widgets as
-    // the user last left them.
+    // Before a reopening for the same logger: takes the port and the record,
+    // leaves the widgets as the user last left them.
     void SetParams(CPortSerie* port, const DAC::TS_PARAMETRES& params);
+
+    // Asked once the form is valid and the logger reached, just before anything
+    // is sent; false sends nothing and leaves the dialog open as it is.
+    void setConfirmation(std::function<bool()> confirmer);
 
     // Mode of the last programming: 1 immediate, 2 real time, 3 manual,
     // 4 programmable, 5 continuous. Read by the window after an accepted exec().
@@ -50,11 +58,16 @@ private:
     void Recalculer();
     // Fills m_Params from the form and sets ModeCode.
     void LireFormulaire();
+    // In programmable mode, a start that is not after the present second: warns
+    // and returns true.
+    bool DebutPasse();
 
     Ui::diaParam* ui;
     int PeriodeMax; // longest period, s (6:59:59)
-    CPortSerie* m_Port;
+    QPointer<CPortSerie> m_Port;
     DAC::TS_PARAMETRES m_Params;
+    bool m_Humidite;
+    std::function<bool()> m_Confirmation;
 
     // Set while Recalculer changes widgets whose signals call it again.
     static bool s_Recalcul;

@@ -55,10 +55,12 @@ int main(int argc, char* argv[])
     p.Frequence = 60;
     p.Unite = QStringLiteral("M");
     p.Capteurs = 3;
-    diaParam param(nullptr, nullptr, p);
+    diaParam param(nullptr, nullptr, p, true);
     Photo(&param, base + QStringLiteral("diaParam.png"));
     Enfant<QAbstractButton>(&param, "radModeProgram")->click();
     Photo(&param, base + QStringLiteral("diaParam_programmable.png"));
+    diaParam param71246(nullptr, nullptr, p, false);
+    Photo(&param71246, base + QStringLiteral("diaParam_71246.png"));
 
     diaAlarmes alarmes(nullptr, nullptr, true, QStringLiteral("VORSEN_01"));
     Photo(&alarmes, base + QStringLiteral("diaAlarmes.png"));

@@ -35,6 +35,7 @@ private slots:
     void recalculParLesChamps();
     void programmation_data();
     void programmation();
+    void programmable_data();
     void programmable();
     void periodeTropLongue();
     void debranche();
@@ -48,6 +49,14 @@ const QString Reussite = QStringLiteral("Programmation effectuee");
 const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
 const QString NonConnecte = QStringLiteral(
     "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
+const QString DebutPasse = QStringLiteral("Le début programmé est déjà passé.");
+
+// 15 June 2030 08:00 CEST: 7470 days and 7 hours after 1 January 2010 00:00 CET.
+const QDateTime Juin2030(QDate(2030, 6, 15), QTime(8, 0));
+const QString SecondesJuin2030 = QStringLiteral("645433200");
+
+// How the confirmation hook answers.
+enum Confirmation { SansQuestion, Oui, Non, OuiDebutPasse, OuiFerme };
 
 DAC::TS_PARAMETRES Params(quint8 capteurs = 3, const QString& unite = QStringLiteral("M"),
                           quint16 frequence = 60)
@@ -122,7 +131,7 @@ void tst_diaParam::ouverture()
     QFETCH(QString, unite);
     QFETCH(int, frequence);
 
-    diaParam dia(nullptr, nullptr, Params(quint8(capteurs), unite, quint16(frequence)));
+    diaParam dia(nullptr, nullptr, Params(quint8(capteurs), unite, quint16(frequence)), true);
     dia.show();
     QTEST(Enfant<QCheckBox>(&dia, "chkCapteurTemp")->isChecked(), "temp");
     QTEST(Enfant<QCheckBox>(&dia, "chkCapteurHumi")->isChecked(), "humi");
@@ -137,35 +146,60 @@ void tst_diaParam::ouverture()
 
 void tst_diaParam::capteurs_data()
 {
-    QTest::addColumn<int>("capteurs");
-    QTest::addColumn<QString>("boite");
+    QTest::addColumn<int>("capteurs");  // in the logger's record
+    QTest::addColumn<bool>("humidite"); // the logger has the sensor
+    QTest::addColumn<QStringList>("clics");
     QTest::addColumn<bool>("temp");
     QTest::addColumn<bool>("humi");
+    QTest::addColumn<QString>("ligneS");
 
+    const QStringList temp{"chkCapteurTemp"};
+    const QStringList humi{"chkCapteurHumi"};
     QTest::newRow("décocher température, humidité cochée")
-        << 3 << "chkCapteurTemp" << false << true;
+        << 3 << true << temp << false << true << "S 60 M 1 32 2";
     QTest::newRow("décocher humidité, température cochée")
-        << 3 << "chkCapteurHumi" << true << false;
-    QTest::newRow("décocher la seule température") << 1 << "chkCapteurTemp" << false << true;
-    QTest::newRow("décocher la seule humidité") << 2 << "chkCapteurHumi" << true << false;
-    QTest::newRow("cocher humidité") << 1 << "chkCapteurHumi" << true << true;
+        << 3 << true << humi << true << false << "S 60 M 1 32 1";
+    QTest::newRow("décocher la seule température")
+        << 1 << true << temp << false << true << "S 60 M 1 32 2";
+    QTest::newRow("décocher la seule humidité")
+        << 2 << true << humi << true << false << "S 60 M 1 32 1";
+    QTest::newRow("cocher humidité") << 1 << true << humi << true << true << "S 60 M 1 32 3";
+    // A 71246: the humidity box is unticked and greyed, the temperature stays.
+    QTest::newRow("sans humidité, relevé à deux capteurs")
+        << 3 << false << QStringList() << true << false << "S 60 M 1 32 1";
+    QTest::newRow("sans humidité, relevé d'humidité seule")
+        << 2 << false << QStringList() << true << false << "S 60 M 1 32 1";
+    QTest::newRow("sans humidité, décocher la température")
+        << 3 << false << temp << true << false << "S 60 M 1 32 1";
+    QTest::newRow("sans humidité, cliquer l'humidité")
+        << 1 << false << humi << true << false << "S 60 M 1 32 1";
 }
 
 void tst_diaParam::capteurs()
 {
     QFETCH(int, capteurs);
-    QFETCH(QString, boite);
+    QFETCH(bool, humidite);
+    QFETCH(QStringList, clics);
 
-    diaParam dia(nullptr, nullptr, Params(quint8(capteurs)));
+    Simulateur sim;
+    QVERIFY2(sim.Demarrer(), qPrintable(sim.Erreur()));
+    CPortSerie port(sim.Lien());
+    diaParam dia(nullptr, &port, Params(quint8(capteurs)), humidite);
     dia.show();
-    Cliquer(&dia, boite);
+    for (const QString& boite : clics)
+        Cliquer(&dia, boite);
     QTEST(Enfant<QCheckBox>(&dia, "chkCapteurTemp")->isChecked(), "temp");
     QTEST(Enfant<QCheckBox>(&dia, "chkCapteurHumi")->isChecked(), "humi");
+    QCOMPARE(Enfant<QCheckBox>(&dia, "chkCapteurHumi")->isEnabled(), humidite);
+
+    Repondeur repondeur;
+    Cliquer(&dia, "btnProgrammer");
+    QTEST(sim.LignesRecues().value(1), "ligneS");
 }
 
 void tst_diaParam::panneauProgrammable()
 {
-    diaParam dia(nullptr, nullptr, Params());
+    diaParam dia(nullptr, nullptr, Params(), true);
     dia.show();
     const QStringList simples{"timPeriode", "lblPeriode", "spiPoints", "lblPoints"};
 
@@ -198,7 +232,7 @@ void tst_diaParam::ajustable()
     QFETCH(QString, boite);
     QFETCH(QString, bloque);
 
-    diaParam dia(nullptr, nullptr, Params());
+    diaParam dia(nullptr, nullptr, Params(), true);
     dia.show();
     Cliquer(&dia, "radModeProgram");
     // Start from another box, so that the click below really changes the tick.
@@ -250,7 +284,7 @@ void tst_diaParam::recalculParLesChamps()
     QFETCH(QTime, periode);
     QFETCH(int, fin);
 
-    diaParam dia(nullptr, nullptr, Params(quint8(capteurs)));
+    diaParam dia(nullptr, nullptr, Params(quint8(capteurs)), true);
     dia.show();
     Cliquer(&dia, "radModeProgram");
     Cliquer(&dia, boite);
@@ -342,7 +376,7 @@ void tst_diaParam::programmation()
     QVERIFY2(sim.Demarrer(options), qPrintable(sim.Erreur()));
     CPortSerie port(sim.Lien());
 
-    diaParam dia(nullptr, &port, Params(quint8(capteurs)));
+    diaParam dia(nullptr, &port, Params(quint8(capteurs)), true);
     dia.show();
     Cliquer(&dia, mode);
     Enfant<QTimeEdit>(&dia, "timPeriode")->setTime(periode);
@@ -378,19 +412,61 @@ void tst_diaParam::programmation()
     QTEST(dia.ModeCode, "modeCode");
 }
 
+void tst_diaParam::programmable_data()
+{
+    QTest::addColumn<QDateTime>("debut"); // invalid: as the dialog opened
+    QTest::addColumn<int>("confirmation");
+    QTest::addColumn<int>("questions");   // times the hook was asked
+    QTest::addColumn<QString>("ligneS");  // empty: nothing sent
+    QTest::addColumn<QString>("message"); // empty: no message box
+
+    const QString ligne = "S 60 M " + SecondesJuin2030 + " 16 3";
+    QTest::newRow("15 juin 2030") << Juin2030 << int(SansQuestion) << 0 << ligne << Reussite;
+    QTest::newRow("confirmé") << Juin2030 << int(Oui) << 1 << ligne << Reussite;
+    QTest::newRow("confirmation refusée") << Juin2030 << int(Non) << 1 << QString() << QString();
+    QTest::newRow("début hier") << QDateTime::currentDateTime().addDays(-1) << int(Oui) << 0
+                                << QString() << DebutPasse;
+    QTest::newRow("début laissé à l'ouverture")
+        << QDateTime() << int(Oui) << 0 << QString() << DebutPasse;
+    // The question stayed open: the start went by, or the window closed the
+    // dialog (logger gone).
+    QTest::newRow("début passé pendant la question")
+        << Juin2030 << int(OuiDebutPasse) << 1 << QString() << DebutPasse;
+    QTest::newRow("dialogue fermé pendant la question")
+        << Juin2030 << int(OuiFerme) << 1 << QString() << QString();
+}
+
 void tst_diaParam::programmable()
 {
+    QFETCH(QDateTime, debut);
+    QFETCH(int, confirmation);
+    QFETCH(QString, ligneS);
+    QFETCH(QString, message);
+
     Simulateur sim;
     QVERIFY2(sim.Demarrer(), qPrintable(sim.Erreur()));
     CPortSerie port(sim.Lien());
 
-    diaParam dia(nullptr, &port, Params());
+    diaParam dia(nullptr, &port, Params(), true);
+    auto* datDebut = Enfant<QDateTimeEdit>(&dia, "datProgDebut");
+    int questions = 0;
+    if (confirmation != SansQuestion) {
+        dia.setConfirmation([&]() {
+            ++questions;
+            // Before anything reaches the logger, the clock included.
+            [&] { QVERIFY(sim.LignesRecues().isEmpty()); }();
+            if (confirmation == OuiDebutPasse)
+                datDebut->setDateTime(QDateTime::currentDateTime().addSecs(-60));
+            else if (confirmation == OuiFerme)
+                dia.reject();
+            return confirmation != Non;
+        });
+    }
     dia.show();
     Cliquer(&dia, "radModeProgram");
     Cliquer(&dia, "chkProgFin");
-    // 15 June 2030 08:00 CEST: 7470 days and 7 hours after 1 January 2010 00:00 CET.
-    Enfant<QDateTimeEdit>(&dia, "datProgDebut")
-        ->setDateTime(QDateTime(QDate(2030, 6, 15), QTime(8, 0)));
+    if (debut.isValid())
+        datDebut->setDateTime(debut);
     Taper(Enfant<QSpinBox>(&dia, "spiProgPoints"), QStringLiteral("16"));
     Enfant<QTimeEdit>(&dia, "timProgPeriode")->setTime(QTime(0, 1));
     // The plain period and count are not what is sent.
@@ -398,11 +474,26 @@ void tst_diaParam::programmable()
 
     Repondeur repondeur;
     Cliquer(&dia, "btnProgrammer");
-    QCOMPARE(sim.LignesRecues().value(1), QStringLiteral("S 60 M 645433200 16 3"));
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Texte, Reussite);
-    QCOMPARE(dia.result(), int(QDialog::Accepted));
-    QCOMPARE(dia.ModeCode, 4);
+    QTEST(questions, "questions");
+    if (ligneS.isEmpty())
+        QVERIFY(sim.LignesRecues().isEmpty());
+    else
+        QCOMPARE(sim.LignesRecues().value(1), ligneS);
+
+    const bool reussi = message == Reussite;
+    if (message.isEmpty()) {
+        QVERIFY(repondeur.Vus.isEmpty());
+    } else {
+        QCOMPARE(repondeur.Vus.size(), 1);
+        QCOMPARE(repondeur.Vus[0].Titre, Titre);
+        QCOMPARE(repondeur.Vus[0].Texte, message);
+        QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
+    }
+    // Refused: the dialog stays open as it was, mode included.
+    QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
+    QCOMPARE(dia.isVisible(), !reussi && confirmation != OuiFerme);
+    QVERIFY(Enfant<QRadioButton>(&dia, "radModeProgram")->isChecked());
+    QCOMPARE(dia.ModeCode, reussi ? 4 : 1);
 }
 
 void tst_diaParam::periodeTropLongue()
@@ -415,7 +506,7 @@ void tst_diaParam::periodeTropLongue()
     QVERIFY(port.LireParametres(&lus));
     QCOMPARE(lus.Frequence, quint16(30000));
 
-    diaParam dia(nullptr, &port, lus);
+    diaParam dia(nullptr, &port, lus, true);
     dia.show();
     QCOMPARE(Enfant<QTimeEdit>(&dia, "timPeriode")->time(), QTime(6, 59, 59));
 
@@ -432,11 +523,17 @@ void tst_diaParam::debranche()
     CPortSerie port(sim.Lien());
     QVERIFY(sim.Arreter()); // unplugged: the link is gone
 
-    diaParam dia(nullptr, &port, Params());
+    diaParam dia(nullptr, &port, Params(), true);
+    int questions = 0;
+    dia.setConfirmation([&questions] {
+        ++questions;
+        return true;
+    });
     dia.show();
     Repondeur repondeur;
     Cliquer(&dia, "btnProgrammer");
 
+    QCOMPARE(questions, 0);
     QCOMPARE(repondeur.Vus.size(), 1);
     QCOMPARE(repondeur.Vus[0].Titre, Titre);
     QCOMPARE(repondeur.Vus[0].Texte, NonConnecte);
@@ -450,7 +547,13 @@ void tst_diaParam::reouverture()
     Simulateur premier;
     QVERIFY2(premier.Demarrer(), qPrintable(premier.Erreur()));
     CPortSerie ancien(premier.Lien());
-    diaParam dia(nullptr, &ancien, Params(3));
+    diaParam dia(nullptr, &ancien, Params(3), true);
+    // Set once by the window: asked in any mode, after any reopening.
+    int questions = 0;
+    dia.setConfirmation([&questions] {
+        ++questions;
+        return true;
+    });
     dia.show();
     Cliquer(&dia, "radModeContinu");
     Cliquer(&dia, "radUniteImperial");
@@ -471,6 +574,7 @@ void tst_diaParam::reouverture()
     QVERIFY(premier.LignesRecues().isEmpty());
     QCOMPARE(second.LignesRecues().last(), QStringLiteral("S 60 I 5 32 3"));
     QCOMPARE(dia.ModeCode, 5);
+    QCOMPARE(questions, 1);
 }
 
 VORSEN_TEST_MAIN(tst_diaParam)

@@ -10,9 +10,55 @@ bool diaParam::s_Recalcul = false;
 
 namespace
 {
+// What the logger takes besides the period: 1000 to 32000 readings, a start
+// from 2010 to 2099.
+constexpr int MilliersMin = 1;
+constexpr int MilliersMax = 32;
+
+QDateTime DateMin()
+{
+    return QDateTime(QDate(2010, 1, 1), QTime(0, 0));
+}
+
+QDateTime DateMax()
+{
+    return QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59));
+}
+
 int Secondes(const QTime& t)
 {
     return QTime(0, 0).secsTo(t);
+}
+
+// The fields take more than the logger does, so that Qt never drops or moves a
+// keystroke that would leave their range (with 32 as maximum a typed 45 reads 4;
+// with 6:59:59, a typed 12 h reads 01:02:00). A value past a limit turns at once
+// into that limit; true when the field was changed so.
+bool Borner(QSpinBox* champ, int min, int max)
+{
+    const int v = champ->value();
+    if (v >= min && v <= max)
+        return false;
+    champ->setValue(qBound(min, v, max));
+    return true;
+}
+
+bool Borner(QTimeEdit* champ, const QTime& min, const QTime& max)
+{
+    const QTime t = champ->time();
+    if (t >= min && t <= max)
+        return false;
+    champ->setTime(t < min ? min : max);
+    return true;
+}
+
+bool Borner(QDateTimeEdit* champ, const QDateTime& min, const QDateTime& max)
+{
+    const QDateTime t = champ->dateTime();
+    if (t >= min && t <= max)
+        return false;
+    champ->setDateTime(t < min ? min : max);
+    return true;
 }
 } // namespace
 
@@ -35,7 +81,7 @@ diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& 
         ui->radUniteImperial->setChecked(true);
     else
         ui->radUniteMetric->setChecked(true);
-    // The time edit holds a longer period at its maximum, 6:59:59.
+    // A longer period shows 6:59:59, a null one 1 s (see on_timPeriode_timeChanged).
     ui->timPeriode->setTime(QTime(0, 0).addSecs(params.Frequence));
 
     const QDateTime maintenant = QDateTime::currentDateTime();
@@ -112,29 +158,44 @@ void diaParam::on_chkCapteurHumi_clicked(bool checked)
         ui->chkCapteurTemp->setChecked(true);
 }
 
+void diaParam::on_spiPoints_valueChanged(int)
+{
+    Borner(ui->spiPoints, MilliersMin, MilliersMax);
+}
+
+void diaParam::on_timPeriode_timeChanged(const QTime&)
+{
+    Borner(ui->timPeriode, QTime(0, 0, 1), QTime(0, 0).addSecs(PeriodeMax));
+}
+
 void diaParam::on_radModeProgram_clicked(bool)
 {
     Recalculer();
 }
 
+// A field set back to its limit comes here again, and recalculates then.
 void diaParam::on_datProgDebut_dateTimeChanged(const QDateTime&)
 {
-    Recalculer();
+    if (!Borner(ui->datProgDebut, DateMin(), DateMax()))
+        Recalculer();
 }
 
 void diaParam::on_datProgFin_dateTimeChanged(const QDateTime&)
 {
-    Recalculer();
+    if (!Borner(ui->datProgFin, DateMin(), DateMax()))
+        Recalculer();
 }
 
 void diaParam::on_timProgPeriode_timeChanged(const QTime&)
 {
-    Recalculer();
+    if (!Borner(ui->timProgPeriode, QTime(0, 0, 1), QTime(0, 0).addSecs(PeriodeMax)))
+        Recalculer();
 }
 
 void diaParam::on_spiProgPoints_valueChanged(int)
 {
-    Recalculer();
+    if (!Borner(ui->spiProgPoints, MilliersMin, MilliersMax))
+        Recalculer();
 }
 
 void diaParam::on_chkProgFin_clicked(bool checked)
@@ -206,6 +267,10 @@ bool diaParam::DebutPasse()
 
 void diaParam::on_btnProgrammer_clicked()
 {
+    // The button takes no focus: a value still being typed is read here, as the
+    // field then shows it.
+    for (QAbstractSpinBox* champ : findChildren<QAbstractSpinBox*>())
+        champ->interpretText();
     if (DebutPasse())
         return;
 

@@ -44,6 +44,8 @@ private slots:
     void on_btnProgrammer_clicked();
     void on_chkCapteurTemp_clicked(bool checked);
     void on_chkCapteurHumi_clicked(bool checked);
+    void on_spiPoints_valueChanged(int);
+    void on_timPeriode_timeChanged(const QTime&);
     void on_radModeProgram_clicked(bool);
     void on_datProgDebut_dateTimeChanged(const QDateTime&);
     void on_datProgFin_dateTimeChanged(const QDateTime&);

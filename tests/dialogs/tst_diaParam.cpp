@@ -28,6 +28,8 @@ private slots:
     void ouverture();
     void capteurs_data();
     void capteurs();
+    void saisie_data();
+    void saisie();
     void panneauProgrammable();
     void ajustable_data();
     void ajustable();
@@ -85,11 +87,16 @@ void Cliquer(QWidget* w, const QString& nom)
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(12, b->width() / 2), b->height() / 2));
 }
 
-// Types text into a spin box or time edit, replacing its editable part.
-void Taper(QAbstractSpinBox* s, const QString& texte)
+// Types text into a spin box or time edit, replacing its editable part, or
+// only one section of a time edit.
+void Taper(QAbstractSpinBox* s, const QString& texte,
+           QDateTimeEdit::Section section = QDateTimeEdit::NoSection)
 {
     s->setFocus();
-    s->selectAll();
+    if (section == QDateTimeEdit::NoSection)
+        s->selectAll();
+    else
+        qobject_cast<QDateTimeEdit*>(s)->setSelectedSection(section);
     QTest::keyClicks(s, texte);
 }
 
@@ -194,6 +201,95 @@ void tst_diaParam::capteurs()
 
     Repondeur repondeur;
     Cliquer(&dia, "btnProgrammer");
+    QTEST(sim.LignesRecues().value(1), "ligneS");
+}
+
+void tst_diaParam::saisie_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("champ");
+    QTest::addColumn<int>("section"); // of a time field, typed over alone
+    QTest::addColumn<QString>("frappe");
+    QTest::addColumn<QString>("affiche"); // the field once programmed
+    QTest::addColumn<QString>("ligneS");
+
+    const int tout = QDateTimeEdit::NoSection;
+    const int heures = QDateTimeEdit::HourSection;
+    const int minutes = QDateTimeEdit::MinuteSection;
+    // The plain fields, from 1 min and 32000 readings.
+    QTest::newRow("points 45 -> 32000") << "radModeImmediat"
+                                        << "spiPoints" << tout << "45"
+                                        << "32000"
+                                        << "S 60 M 1 32 3";
+    QTest::newRow("points 100 -> 32000") << "radModeImmediat"
+                                         << "spiPoints" << tout << "100"
+                                         << "32000"
+                                         << "S 60 M 1 32 3";
+    QTest::newRow("points 0 -> 1000") << "radModeImmediat"
+                                      << "spiPoints" << tout << "0"
+                                      << "1000"
+                                      << "S 60 M 1 1 3";
+    QTest::newRow("période 12 h -> 6:59:59") << "radModeContinu"
+                                             << "timPeriode" << heures << "12"
+                                             << "06:59:59"
+                                             << "S 25199 M 5 32 3";
+    QTest::newRow("période 7 h -> 6:59:59") << "radModeContinu"
+                                            << "timPeriode" << heures << "7"
+                                            << "06:59:59"
+                                            << "S 25199 M 5 32 3";
+    QTest::newRow("période 0 -> 1 s") << "radModeContinu"
+                                      << "timPeriode" << minutes << "00"
+                                      << "00:00:01"
+                                      << "S 1 M 5 32 3";
+    // "1" alone is not yet an hour for the field: it is read as the user left it.
+    QTest::newRow("période 1 h, heure inachevée") << "radModeContinu"
+                                                  << "timPeriode" << heures << "1"
+                                                  << "01:01:00"
+                                                  << "S 3660 M 5 32 3";
+    // The programmable panel, from 15 June 2030, 1 s and 1000 readings, the end
+    // adjusted.
+    QTest::newRow("programmable, points 45 -> 32000") << "radModeProgram"
+                                                      << "spiProgPoints" << tout << "45"
+                                                      << "32000"
+                                                      << "S 1 M " + SecondesJuin2030 + " 32 3";
+    QTest::newRow("programmable, période 7 h -> 6:59:59")
+        << "radModeProgram"
+        << "timProgPeriode" << heures << "7"
+        << "06:59:59"
+        << "S 25199 M " + SecondesJuin2030 + " 1 3";
+    const QDateTime dernier(QDate(2099, 12, 31), QTime(23, 59, 59));
+    QTest::newRow("programmable, début en 2100 -> fin 2099")
+        << "radModeProgram"
+        << "datProgDebut" << int(QDateTimeEdit::YearSection) << "2100"
+        << QLocale().toString(dernier, QStringLiteral("d MMM yyyy HH:mm:ss"))
+        << "S 1 M " + QString::number(SecondesLogger(dernier)) + " 1 3";
+}
+
+// Typed past a field's limits, then "Programmer" at once (the button takes no
+// focus): the field shows its limit and the logger gets what the field shows.
+void tst_diaParam::saisie()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, champ);
+    QFETCH(int, section);
+    QFETCH(QString, frappe);
+
+    Simulateur sim;
+    QVERIFY2(sim.Demarrer(), qPrintable(sim.Erreur()));
+    CPortSerie port(sim.Lien());
+    diaParam dia(nullptr, &port, Params(), true);
+    dia.show();
+    Cliquer(&dia, mode);
+    if (mode == "radModeProgram") {
+        Cliquer(&dia, "chkProgFin");
+        Enfant<QDateTimeEdit>(&dia, "datProgDebut")->setDateTime(Juin2030);
+    }
+    auto* saisie = Enfant<QAbstractSpinBox>(&dia, champ);
+    Taper(saisie, frappe, QDateTimeEdit::Section(section));
+
+    Repondeur repondeur;
+    Cliquer(&dia, "btnProgrammer");
+    QTEST(saisie->text(), "affiche");
     QTEST(sim.LignesRecues().value(1), "ligneS");
 }
 

@@ -105,6 +105,7 @@ frmMesure::frmMesure(QWidget* parent, QString* cheminDatas)
     m_Defilement.setInterval(DelaiDefilement);
     connect(&m_Defilement, &QTimer::timeout, this, &frmMesure::DefilerTableau);
     connect(ui->tbxActions, &QToolBox::currentChanged, this, &frmMesure::DefilerTableau);
+    AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
 }
 
 void frmMesure::DefilerTableau()
@@ -163,7 +164,10 @@ bool frmMesure::Sonder(const QString& port)
 
     DAC::TS_IDENTIFIANTS ids;
     DAC::TS_PARAMETRES params;
-    if (!sonde->LireIdentifiants(&ids) || !sonde->LireParametres(&params)) {
+    const bool repondu = sonde->LireIdentifiants(&ids) && sonde->LireParametres(&params);
+    if (m_Surveillance.NoterSonde(port, repondu))
+        AfficherRefus();
+    if (!repondu) {
         sonde->Fermer();
         return false;
     }
@@ -186,6 +190,7 @@ bool frmMesure::Sonder(const QString& port)
     ui->layAppareil->removeItem(ui->spcAppareil);
     ui->layAppareil->addWidget(bouton);
     ui->layAppareil->addItem(ui->spcAppareil);
+    ui->lblAucunAppareil->hide();
 
     sonde->Fermer();
     return true;
@@ -196,32 +201,22 @@ void frmMesure::Rechercher()
     m_Timer.stop();
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    ui->btnSave->setEnabled(false);
-    ui->btnStop->hide();
-    ui->btnTelecharger->setEnabled(false);
     LibererPort();
-    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgProg), false);
+    m_SerieCourante = nullptr;
+    AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
 
     setEnabled(false);
-    m_SerieCourante = nullptr;
     while (!m_lstBoutons.isEmpty())
         SupprimerBouton(m_lstBoutons.first()->Identifiant());
     qDeleteAll(m_lstSeries);
     m_lstSeries.clear();
-    ui->lblType->clear();
-    ViderEntete();
     for (const QString& port : CPortSerie::ListePorts())
         Sonder(port);
     QApplication::restoreOverrideCursor();
     setEnabled(true);
 
     if (m_lstSeries.size() == 1) {
-        m_SerieCourante = m_lstSeries.first();
-        m_Port = new CPortSerie(m_SerieCourante->Port);
         m_lstBoutons.first()->setChecked(true);
-        ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgProg), true);
-        ui->tbxActions->setCurrentWidget(ui->pgAcquisition);
-        AfficherAppareil();
     } else {
         // None, or several: the user chooses.
         ui->tbxActions->setCurrentWidget(ui->pgAppareil);
@@ -230,11 +225,11 @@ void frmMesure::Rechercher()
     m_Timer.start(PeriodeSurveillance);
 }
 
-void frmMesure::AfficherAppareil()
+bool frmMesure::AfficherAppareil()
 {
     clsSerie* serie = m_SerieCourante;
     if (!serie)
-        return;
+        return false;
     const TS_INFOS& infos = serie->Infos;
     ui->lblID->setText(infos.ID);
     ui->lblPoint->setText(QString::number(serie->NbrePoints));
@@ -250,7 +245,7 @@ void frmMesure::AfficherAppareil()
     m_Params.Frequence = quint16(infos.Frequence);
 
     if (!m_Port || !m_Port->Ouvrir())
-        return;
+        return true;
     {
         // A logger left in real-time mode stops sending.
         Occupation occupation(m_Occupe);
@@ -258,8 +253,7 @@ void frmMesure::AfficherAppareil()
         port->QuitOnLine();
     }
     // The wait above processes events: the user may have chosen another logger.
-    if (m_SerieCourante == serie)
-        ui->btnTelecharger->setEnabled(serie->NbrePoints > 0);
+    return m_SerieCourante == serie;
 }
 
 clsSerie* frmMesure::SerieDuPort(const QString& port, Qt::CaseSensitivity casse) const
@@ -269,6 +263,14 @@ clsSerie* frmMesure::SerieDuPort(const QString& port, Qt::CaseSensitivity casse)
             return serie;
     }
     return nullptr;
+}
+
+QStringList frmMesure::PortsConnus() const
+{
+    QStringList ports;
+    for (const clsSerie* serie : m_lstSeries)
+        ports << serie->Port;
+    return ports;
 }
 
 void frmMesure::Selectionner(bool checked, QString port)
@@ -282,29 +284,24 @@ void frmMesure::Selectionner(bool checked, QString port)
     if (m_SerieCourante && m_SerieCourante->Port == port)
         return;
     clsSerie* serie = SerieDuPort(port, Qt::CaseSensitive);
-    if (!serie) {
-        m_SerieCourante = nullptr;
+    if (!serie)
         return;
-    }
-    // A download of the previous logger ends here, with its progress bar.
-    if (m_Telechargement) {
-        m_Telechargement = false;
-        emit SIGNAL_StopPbar();
-    }
+    // A download or a real-time stream of the previous logger ends here; what it
+    // received stays in its recording and its backup.
+    ArreterAcquisition();
     LibererPort();
     m_Port = new CPortSerie(port);
     m_SerieCourante = serie;
-    ui->btnTelecharger->show();
-    AfficherAppareil();
     Effacer();
-    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgProg), true);
+    AfficherPoints(serie);
+    AppliquerEtat(EtatAuRepos());
     ui->tbxActions->setCurrentWidget(ui->pgAcquisition);
+    if (AfficherAppareil())
+        AppliquerEtat(EtatAuRepos());
 }
 
 void frmMesure::Effacer()
 {
-    ui->btnSave->setEnabled(false);
-    ui->btnStop->hide();
     Donnees(m_CourbeTemp)->clear();
     Donnees(m_CourbeHumi)->clear();
     ui->m_qPlot->replot();
@@ -314,10 +311,46 @@ void frmMesure::Effacer()
 
 void frmMesure::ViderEntete()
 {
-    ui->lblID->clear();
+    ui->lblType->clear();
+    ui->lblID->setText(tr("Aucun enregistreur sélectionné"));
     ui->lblPoint->clear();
     ui->lblCapteur->clear();
     ui->lblPeriode->clear();
+}
+
+enm_ETAT_MESURE frmMesure::EtatAuRepos() const
+{
+    if (!m_SerieCourante)
+        return enm_ETAT_MESURE::AucunAppareil;
+    return m_SerieCourante->NbrePointsPresents() > 0 ? enm_ETAT_MESURE::Donnees
+                                                     : enm_ETAT_MESURE::Selectionne;
+}
+
+void frmMesure::AppliquerEtat(enm_ETAT_MESURE etat)
+{
+    const clsSerie* serie = m_SerieCourante;
+    if (!serie)
+        etat = enm_ETAT_MESURE::AucunAppareil;
+    m_Etat = etat;
+    const bool choisi = etat != enm_ETAT_MESURE::AucunAppareil;
+    const bool telechargement = etat == enm_ETAT_MESURE::Telechargement;
+    const bool tempsReel = etat == enm_ETAT_MESURE::TempsReel;
+    const bool auRepos = etat == enm_ETAT_MESURE::Selectionne || etat == enm_ETAT_MESURE::Donnees;
+    const bool portOuvert = m_Port && m_Port->isOpen();
+
+    // No programming while the logger sends its memory.
+    ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgProg), choisi && !telechargement);
+    ui->btnTelecharger->setVisible(!tempsReel);
+    ui->btnTelecharger->setEnabled(auRepos && portOuvert && serie->NbrePoints > 0);
+    ui->btnStop->setVisible(tempsReel);
+    ui->btnSave->setEnabled(etat == enm_ETAT_MESURE::Donnees);
+
+    // The header says nothing of a logger that is not there.
+    ui->lblPointsSuffixe->setVisible(choisi);
+    ui->lblPeriodePrefixe->setVisible(choisi);
+    ui->lblPeriodeSuffixe->setVisible(choisi);
+    if (!choisi)
+        ViderEntete();
 }
 
 void frmMesure::SupprimerBouton(const QString& port)
@@ -328,9 +361,10 @@ void frmMesure::SupprimerBouton(const QString& port)
             ui->layAppareil->removeWidget(bouton);
             m_lstBoutons.removeAt(i);
             delete bouton;
-            return;
+            break;
         }
     }
+    ui->lblAucunAppareil->setVisible(m_lstBoutons.isEmpty());
 }
 
 void frmMesure::RetirerSerie(clsSerie* serie)
@@ -350,69 +384,68 @@ void frmMesure::SLOT_TimeOut()
     Occupation occupation(m_Occupe);
 
     const QStringList ports = CPortSerie::ListePorts();
+    const QString selectionne = m_Port && m_SerieCourante ? m_SerieCourante->Port : QString();
+    const TS_SURVEILLANCE veille = clsSurveillance::Comparer(
+        ports, PortsConnus(), selectionne, !selectionne.isEmpty() && m_Port->PortOccupe());
 
-    // Loss of the selected logger.
-    if (m_Port && !m_Port->PortOccupe()) {
-        clsSerie* serie = m_SerieCourante;
-        emit SIGNAL_PerteConnexion();
-        if (serie && serie->Infos.Mode == ModeTempsReel)
-            on_btnStop_clicked();
-        if (m_Telechargement) {
-            m_Telechargement = false;
-            emit SIGNAL_StopPbar();
-        }
-        LibererPort();
-        const QString titre = serie ? serie->Infos.ID : QString();
-        if (serie && serie->NbrePointsSauves != serie->NbrePoints && ui->btnSave->isEnabled()) {
-            const QString texte = tr("Perte de connexion avec l'appareil") + QLatin1Char('\n') +
-                                  tr("Voulez-vous sauvegarder vos donnees ?");
-            if (QMessageBox::question(this, titre, texte, QMessageBox::Yes | QMessageBox::No) ==
-                QMessageBox::Yes)
-                on_btnSave_clicked();
-            Effacer();
-        } else {
-            QMessageBox::warning(this, titre, tr("Perte de connexion avec l'appareil"));
-        }
-        if (serie) {
-            SupprimerBouton(serie->Port);
-            RetirerSerie(serie);
-        }
-        m_SerieCourante = nullptr;
-        ui->btnSave->setEnabled(false);
-        ui->btnStop->hide();
-        ui->btnTelecharger->setEnabled(false);
-        ui->btnTelecharger->show();
-        ui->tbxActions->setItemEnabled(ui->tbxActions->indexOf(ui->pgProg), false);
-        ui->tbxActions->setCurrentWidget(ui->pgAppareil);
-        ViderEntete();
+    if (veille.Perte)
+        PerdreAppareil();
+    for (const QString& port : veille.Departs) {
+        SupprimerBouton(port);
+        RetirerSerie(SerieDuPort(port, Qt::CaseSensitive));
     }
-
-    // Departures.
-    for (int i = m_lstSeries.size() - 1; i >= 0; --i) {
-        clsSerie* serie = m_lstSeries.at(i);
-        if (serie == m_SerieCourante)
-            continue;
-        if (!ports.contains(serie->Port, Qt::CaseInsensitive)) {
-            SupprimerBouton(serie->Port);
-            RetirerSerie(serie);
-        }
-    }
-    if (m_Refus.Oublier(ports))
+    const bool oublies = m_Refus.Oublier(ports);
+    if (m_Surveillance.Oublier(ports) || oublies)
         AfficherRefus();
+    // A logger that does not answer is probed again at the next tick.
+    for (const QString& port : veille.Arrivees)
+        Sonder(port);
 
-    // Arrivals; a logger that does not answer is probed again at the next tick.
-    for (const QString& port : ports) {
-        if (!SerieDuPort(port, Qt::CaseInsensitive))
-            Sonder(port);
-    }
-
-    if (!m_Port && m_lstBoutons.size() == 1) {
+    const QString seul =
+        clsSurveillance::SelectionAuto(PortsConnus(), m_Port ? selectionne : QString());
+    if (!seul.isEmpty()) {
         prmBoutonAppareil* bouton = m_lstBoutons.first();
         if (bouton->isChecked())
             Selectionner(true, bouton->Identifiant());
         else
             bouton->setChecked(true);
     }
+}
+
+void frmMesure::PerdreAppareil()
+{
+    clsSerie* serie = m_SerieCourante;
+    emit SIGNAL_PerteConnexion();
+    // The points received before the loss are written before the recording goes.
+    const TS_DECISION fin = ArreterAcquisition();
+    LibererPort();
+    if (!serie)
+        return;
+
+    QString texte = tr("Perte de connexion avec l'appareil");
+    if (fin.Sauvegarde && !serie->NomAuto.isEmpty()) {
+        const QString fichier =
+            serie->CheminAuto + QLatin1Char('/') + serie->NomAuto + QStringLiteral(".ail");
+        texte += QLatin1Char('\n') + tr("Les %1 mesures reçues sont conservées dans %2.")
+                                         .arg(serie->NbrePoints)
+                                         .arg(QDir::toNativeSeparators(fichier));
+    }
+    // Points that the user has not saved, downloaded or streamed before the loss:
+    // they can be saved at once.
+    if (m_Etat == enm_ETAT_MESURE::Donnees && serie->NbrePointsSauves != serie->NbrePoints) {
+        texte += QLatin1Char('\n') + tr("Voulez-vous sauvegarder vos donnees ?");
+        if (QMessageBox::question(this, serie->Infos.ID, texte,
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            on_btnSave_clicked();
+        Effacer();
+    } else {
+        QMessageBox::warning(this, serie->Infos.ID, texte);
+    }
+    SupprimerBouton(serie->Port);
+    RetirerSerie(serie);
+    m_SerieCourante = nullptr;
+    AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
+    ui->tbxActions->setCurrentWidget(ui->pgAppareil);
 }
 
 void frmMesure::NoterRefus(const QString& port, QSerialPort::SerialPortError erreur)
@@ -435,6 +468,8 @@ void frmMesure::AfficherRefus()
             lignes << tr("Le port %1 est utilise par un autre programme.").arg(entree.Port);
         }
     }
+    for (const QString& port : m_Surveillance.Muets())
+        lignes << tr("Aucune réponse de l'appareil sur le port %1.").arg(port);
     ui->lblAccesPort->setText(lignes.join(QStringLiteral("\n\n")));
     ui->lblAccesPort->setVisible(!lignes.isEmpty());
 }
@@ -445,6 +480,8 @@ void frmMesure::AfficherRefus()
 void frmMesure::Retraduire()
 {
     ui->retranslateUi(this);
+    if (m_Etat == enm_ETAT_MESURE::AucunAppareil)
+        ViderEntete();
     AfficherRefus();
 }
 
@@ -631,23 +668,28 @@ void frmMesure::DefinirEchelleTemps(double min, double max)
 // ---------------------------------------------------------------------------
 // Download and real time
 
-void frmMesure::PreparerAcquisition()
+void frmMesure::PreparerAcquisition(enm_ACQUISITION type)
 {
     clsSerie* s = m_SerieCourante;
     if (!s || !m_Port)
         return;
     s->EffacerVoies();
     s->NbrePoints = 0;
-    // A new recording: nothing of it has been saved yet.
+    // A new recording: nothing of it has been saved yet, and it gets a backup of
+    // its own (the previous acquisition's backup stays as it is).
     s->NbrePointsSauves = 0;
-    m_TempsCourant = s->Infos.DateDebut;
+    s->NomAuto.clear();
     s->Temps.Minimum = int(s->Infos.DateDebut);
     s->Temps.Maximum = int(s->Infos.DateDebut);
     s->Temperature.Minimum = 1000;
     s->Temperature.Maximum = -400;
     s->Humidite.Minimum = 1000;
     s->Humidite.Maximum = 0;
+    m_Acquisition.Demarrer(type, s->Infos.DateDebut, s->Infos.Frequence, s->Infos.Capteurs);
     Effacer();
+    MontrerVoies(s->Infos.Capteurs);
+    AppliquerEtat(type == enm_ACQUISITION::TempsReel ? enm_ETAT_MESURE::TempsReel
+                                                     : enm_ETAT_MESURE::Telechargement);
     connect(m_Port, qOverload<word>(&CPortSerie::DAC_Datas), this,
             qOverload<word>(&frmMesure::SLOT_Data), Qt::UniqueConnection);
     connect(m_Port, qOverload<word, word>(&CPortSerie::DAC_Datas), this,
@@ -658,11 +700,9 @@ void frmMesure::on_btnTelecharger_clicked()
 {
     if (!m_Port || !m_SerieCourante)
         return;
-    ui->btnTelecharger->setEnabled(false);
     connect(m_Port, &CPortSerie::DAC_DownLoad, this, &frmMesure::SLOT_DownLoad,
             Qt::UniqueConnection);
-    PreparerAcquisition();
-    m_Telechargement = true;
+    PreparerAcquisition(enm_ACQUISITION::Telechargement);
     m_Port->DownLoad();
 }
 
@@ -673,102 +713,98 @@ void frmMesure::SLOT_DownLoad(DAC::TS_PARAMETRES Params)
     clsSerie* s = m_SerieCourante;
     if (!s)
         return;
+    const TS_DECISION d = m_Acquisition.Entete(Params);
+    if (!d.Demarrage)
+        return;
     s->Infos.Capteurs = Params.Capteurs;
     s->Infos.Unite = Params.Unite;
-    const int n = PointsParCapteur(Params);
-    m_NbreAttendus = n;
-    ui->lblPoint->setText(QString::number(n));
     s->Infos.DateDebut = Params.DateDebut;
     s->Infos.Frequence = Params.Frequence;
-    m_TempsCourant = s->Infos.DateDebut;
     // A downloaded recording is never a real-time one.
     if (s->Infos.Mode == ModeTempsReel)
         s->Infos.Mode = 1;
+    const int n = m_Acquisition.Etat().NbreAttendus;
+    ui->lblPoint->setText(QString::number(n));
+    ui->lblCapteur->setText(QStringLiteral("(") + TexteCapteur(s->Infos.Capteurs) +
+                            QStringLiteral(")"));
+    MontrerVoies(s->Infos.Capteurs);
     emit SIGNAL_StartPbar(tr("Telechargement en cours"), 0, n);
-    if (n <= 0) {
-        // An empty memory sends no data line: the download is over already.
-        m_Telechargement = false;
-        emit SIGNAL_StopPbar();
-        ui->btnTelecharger->setEnabled(true);
-    }
+    Appliquer(d);
 }
 
 void frmMesure::SLOT_Data(word Valeur)
 {
-    if (!m_SerieCourante)
-        return;
-    switch (m_SerieCourante->Infos.Capteurs) {
-    case 1:
-        SLOT_Data(Valeur, 0);
-        break;
-    case 2:
-        SLOT_Data(0, Valeur);
-        break;
-    default:
-        break; // one value cannot belong to both sensors
-    }
+    if (m_SerieCourante)
+        Appliquer(m_Acquisition.Lecture(Valeur, quint32(QDateTime::currentSecsSinceEpoch())));
 }
 
 void frmMesure::SLOT_Data(word ValTemp, word ValHumi)
 {
+    if (m_SerieCourante)
+        Appliquer(
+            m_Acquisition.Lecture(ValTemp, ValHumi, quint32(QDateTime::currentSecsSinceEpoch())));
+}
+
+void frmMesure::Appliquer(const TS_DECISION& d)
+{
     clsSerie* s = m_SerieCourante;
     if (!s)
         return;
-    const bool tempsReel = s->Infos.Mode == ModeTempsReel;
-    if (tempsReel)
-        m_TempsCourant = quint32(QDateTime::currentSecsSinceEpoch());
-
-    s->AjouterPoint(m_TempsCourant, ValTemp, ValHumi);
-    const int n = s->NbrePoints;
-    AjouterLigne(ValTemp, ValHumi);
-
-    // Only the new segment is painted.
-    Donnees(m_CourbeTemp)->append(QPointF(m_TempsCourant, ValTemp));
-    Donnees(m_CourbeHumi)->append(QPointF(m_TempsCourant, ValHumi));
-    DessinerSegment(m_CourbeTemp, n);
-    DessinerSegment(m_CourbeHumi, n);
-
     QwtPlot* graphe = ui->m_qPlot;
-    const double debut = s->Infos.DateDebut;
-    const double frequence = s->Infos.Frequence;
     // A rescale moves several axes and the wheels: one replot at the end.
     graphe->setAutoReplot(false);
     bool retracer = false;
 
-    if (tempsReel) {
-        ui->lblPoint->setText(QString::number(n));
+    if (d.Stocker) {
+        s->AjouterPoint(d.Temps, d.Temp, d.Humi);
+        AjouterLigne(d.Numero, d.Temps, d.Temp, d.Humi);
+        // Only the new segment is painted.
+        Donnees(m_CourbeTemp)->append(QPointF(d.Temps, d.Temp));
+        Donnees(m_CourbeHumi)->append(QPointF(d.Temps, d.Humi));
+        if (m_CourbeTemp->isVisible())
+            DessinerSegment(m_CourbeTemp, d.Numero);
+        if (m_CourbeHumi->isVisible())
+            DessinerSegment(m_CourbeHumi, d.Numero);
+        if (m_Etat == enm_ETAT_MESURE::TempsReel)
+            ui->lblPoint->setText(QString::number(d.Numero));
+    }
+    if (d.Progression)
+        emit SIGNAL_SetPbarValue(d.Numero);
+    if (d.Echelles) {
         MajEchelles();
         retracer = true;
-        if (n % PasTempsReel == 1) {
-            DefinirEchelleTemps(debut, double(m_TempsCourant) + PasTempsReel * frequence);
-            s->SauvegardeAuto();
-        }
-    } else {
-        emit SIGNAL_SetPbarValue(n);
-        if (n % PasTelechargement == 1) {
-            MajEchelles();
-            DefinirEchelleTemps(debut, debut + (n + PasTelechargement) * frequence);
-            retracer = true;
-        }
-        if (n >= m_NbreAttendus) {
-            MajEchelles();
-            DefinirEchelleTemps(debut, m_TempsCourant);
-            graphe->setAutoReplot(true);
-            graphe->replot();
-            retracer = false;
-            m_Zoomer->setZoomBase(false);
-            m_Telechargement = false;
-            emit SIGNAL_StopPbar();
-            s->SauvegardeAuto();
-            ui->btnTelecharger->setEnabled(true);
-            ui->btnSave->setEnabled(n > 0);
-        }
-        m_TempsCourant += quint32(s->Infos.Frequence);
     }
-
+    if (d.AxeTemps) {
+        DefinirEchelleTemps(d.TempsMin, d.TempsMax);
+        retracer = true;
+    }
     graphe->setAutoReplot(true);
-    if (retracer)
+    if (retracer || d.Terminee)
         graphe->replot();
+
+    if (d.Terminee) {
+        if (m_Etat == enm_ETAT_MESURE::Telechargement) {
+            m_Zoomer->setZoomBase(false);
+            emit SIGNAL_StopPbar();
+        } else {
+            m_Zoomer->setZoomBase(true);
+        }
+    }
+    if (d.Sauvegarde)
+        s->SauvegardeAuto();
+    if (d.Terminee)
+        AppliquerEtat(EtatAuRepos());
+}
+
+TS_DECISION frmMesure::ArreterAcquisition()
+{
+    const TS_DECISION d = m_Acquisition.Arret();
+    if (!d.Terminee)
+        return d;
+    if (m_Port)
+        disconnect(m_Port, nullptr, this, nullptr);
+    Appliquer(d);
+    return d;
 }
 
 void frmMesure::MajEchelles()
@@ -803,13 +839,12 @@ void frmMesure::RemplirStatistiques()
     }
 }
 
-void frmMesure::AjouterLigne(word ValTemp, word ValHumi)
+void frmMesure::AjouterLigne(int n, quint32 temps, word ValTemp, word ValHumi)
 {
-    const int n = m_SerieCourante->NbrePoints;
     const int ligne = n - 1;
     prmTableWidget* table = ui->tabData;
     table->SetEntier(ligne, 0, n);
-    table->SetDateHeure(ligne, 1, m_TempsCourant);
+    table->SetDateHeure(ligne, 1, temps);
     table->SetMesure(ligne, 3, ValTemp, QString(), UniteTemp());
     table->SetMesure(ligne, 4, ValHumi, QString(), UniteHumi());
     // Once, on the first row: fitting every row's width would grow with the table.
@@ -821,6 +856,69 @@ void frmMesure::AjouterLigne(word ValTemp, word ValHumi)
         m_Defilement.start();
 }
 
+void frmMesure::AfficherPoints(const clsSerie* serie)
+{
+    const int n = serie->NbrePointsPresents();
+    MontrerVoies(serie->Infos.Capteurs);
+    if (n == 0)
+        return;
+    CurveData* temp = Donnees(m_CourbeTemp);
+    CurveData* humi = Donnees(m_CourbeHumi);
+    prmTableWidget* table = ui->tabData;
+    table->setUpdatesEnabled(false);
+    table->setRowCount(n);
+    for (int i = 0; i < n; ++i) {
+        const quint32 t = quint32(serie->Temps.Valeurs.at(i));
+        const int vt = serie->Temperature.Valeurs.at(i);
+        const int vh = serie->Humidite.Valeurs.at(i);
+        temp->append(QPointF(t, vt));
+        humi->append(QPointF(t, vh));
+        table->SetEntier(i, 0, i + 1);
+        table->SetDateHeure(i, 1, t);
+        table->SetMesure(i, 3, vt, QString(), UniteTemp());
+        table->SetMesure(i, 4, vh, QString(), UniteHumi());
+    }
+    table->resizeColumnsToContents();
+    table->setUpdatesEnabled(true);
+    if (!m_Defilement.isActive())
+        m_Defilement.start();
+
+    QwtPlot* graphe = ui->m_qPlot;
+    graphe->setAutoReplot(false);
+    MajEchelles();
+    DefinirEchelleTemps(serie->Temps.Valeurs.first(), serie->Temps.Valeurs.at(n - 1));
+    graphe->setAutoReplot(true);
+    graphe->replot();
+    m_Zoomer->setZoomBase(false);
+}
+
+void frmMesure::MontrerVoies(int capteurs)
+{
+    // A mask the program does not know shows both channels, as before masks were read.
+    const bool connu = capteurs == 1 || capteurs == 2 || capteurs == 3;
+    const bool temp = !connu || (capteurs & 1);
+    const bool humi = !connu || (capteurs & 2);
+    QwtPlot* graphe = ui->m_qPlot;
+    const bool replot = graphe->autoReplot();
+    graphe->setAutoReplot(false);
+    m_CourbeTemp->setVisible(temp);
+    m_CourbeTemp->setItemAttribute(QwtPlotItem::Legend, temp);
+    m_CourbeHumi->setVisible(humi);
+    m_CourbeHumi->setItemAttribute(QwtPlotItem::Legend, humi);
+    graphe->enableAxis(QwtPlot::yLeft, temp);
+    graphe->enableAxis(QwtPlot::yRight, humi);
+    ui->sliTemp->setVisible(temp);
+    ui->sliHumi->setVisible(humi);
+    ui->tabData->setColumnHidden(3, !temp);
+    ui->tabData->setColumnHidden(4, !humi);
+    ui->tabStat->setColumnHidden(0, !temp);
+    ui->tabStat->setColumnHidden(1, !humi);
+    graphe->updateLegend();
+    graphe->setAutoReplot(replot);
+    if (replot)
+        graphe->replot();
+}
+
 void frmMesure::on_btnStop_clicked()
 {
     if (m_Port) {
@@ -830,17 +928,14 @@ void frmMesure::on_btnStop_clicked()
             port->QuitOnLine();
         }
         // The wait above may have let the user choose another logger.
-        if (port && m_Port == port)
-            disconnect(port, nullptr, this, nullptr);
+        if (!port || m_Port != port)
+            return;
     }
-    m_Zoomer->setZoomBase(true);
-    ui->btnTelecharger->show();
-    ui->btnStop->hide();
-    clsSerie* s = m_SerieCourante;
-    const bool points = s && s->NbrePoints > 0;
-    ui->btnSave->setEnabled(points);
-    if (points)
-        s->SauvegardeAuto();
+    const TS_DECISION d = ArreterAcquisition();
+    if (!d.Terminee) {
+        m_Zoomer->setZoomBase(true);
+        AppliquerEtat(EtatAuRepos());
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -864,21 +959,50 @@ bool frmMesure::Relire(const clsSerie* serie, const QPointer<CPortSerie>& port,
     return false;
 }
 
+bool frmMesure::ConfirmerEffacement(const clsSerie* serie, QWidget* parent)
+{
+    // The logger reports readings held or still to come; those downloaded in this
+    // run are in their backup.
+    const int n = serie->NbrePoints;
+    if (n <= 0 || serie->NbrePointsPresents() >= n)
+        return true;
+    return QMessageBox::question(parent, serie->Infos.ID,
+                                 tr("L'enregistreur peut contenir %1 mesures qui n'ont pas été "
+                                    "téléchargées. La programmation va les effacer. Continuer ?")
+                                     .arg(n),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void frmMesure::on_btnProgParam_clicked()
 {
     clsSerie* serie = m_SerieCourante;
     if (!serie || !m_Port || !m_Port->isOpen())
         return;
+    // The dialog keeps the user's last entries for the same logger only; another
+    // logger gets a dialog filled from its own record.
+    const QString pour = serie->Port + QLatin1Char('\n') + serie->Infos.ID;
+    if (m_diaParam && m_ParamPour != pour) {
+        delete m_diaParam;
+        m_diaParam = nullptr;
+    }
+    // The 71246 measures temperature only.
+    const bool humidite = serie->Infos.Appareil != 3;
     if (m_diaParam) {
         m_diaParam->SetParams(m_Port, m_Params);
     } else {
-        m_diaParam = new diaParam(this, m_Port, m_Params);
+        m_diaParam = new diaParam(this, m_Port, m_Params, humidite);
+        m_ParamPour = pour;
         connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaParam, &QDialog::reject);
     }
+    m_diaParam->setConfirmation([this, serie] { return ConfirmerEffacement(serie, m_diaParam); });
     const QPointer<CPortSerie> port(m_Port);
     if (m_diaParam->exec() != QDialog::Accepted)
         return;
 
+    // The logger has a new recording: a stream or download of the old one is over.
+    if (serie == m_SerieCourante)
+        ArreterAcquisition();
     // A failed read-back changes nothing, silently.
     DAC::TS_PARAMETRES lus;
     if (!Relire(serie, port, [&lus](CPortSerie* p) { return p->LireParametres(&lus); }))
@@ -890,20 +1014,22 @@ void frmMesure::on_btnProgParam_clicked()
                             QStringLiteral(")"));
     ui->lblPeriode->setText(QString::number(m_Params.Frequence));
 
+    // The old points are in their backup; the recording now stands for the new one.
+    serie->EffacerVoies();
     serie->NbrePoints = n;
     serie->Infos.Frequence = m_Params.Frequence;
     serie->Infos.Unite = m_Params.Unite;
     serie->Infos.Capteurs = m_Params.Capteurs;
     serie->Infos.DateDebut = m_Params.DateDebut;
     serie->Infos.Mode = m_diaParam->ModeCode;
+    Effacer();
+    MontrerVoies(serie->Infos.Capteurs);
 
-    const bool tempsReel = serie->Infos.Mode == ModeTempsReel;
-    ui->btnTelecharger->setVisible(!tempsReel);
-    ui->btnTelecharger->setEnabled(true);
-    if (tempsReel) {
+    if (serie->Infos.Mode == ModeTempsReel) {
         // Every reading the logger now sends is a point, until Stop.
-        PreparerAcquisition();
-        ui->btnStop->show();
+        PreparerAcquisition(enm_ACQUISITION::TempsReel);
+    } else {
+        AppliquerEtat(enm_ETAT_MESURE::Selectionne);
     }
 }
 
@@ -915,9 +1041,9 @@ void frmMesure::on_btnProgAlarme_clicked()
     // The 71246 measures temperature only.
     const bool humidite = serie->Infos.Appareil != 3;
     if (m_diaAlarmes) {
-        m_diaAlarmes->Preparer(m_Port, humidite);
+        m_diaAlarmes->Preparer(m_Port, humidite, serie->Infos.ID);
     } else {
-        m_diaAlarmes = new diaAlarmes(this, m_Port, humidite);
+        m_diaAlarmes = new diaAlarmes(this, m_Port, humidite, serie->Infos.ID);
         connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaAlarmes, &QDialog::reject);
     }
     // Alarms are never read back.

@@ -2,8 +2,11 @@
 #define FRMMESURE_H
 
 #include "DAC.h"
+#include "EtatMesure.h"
 #include "ISelectionAppareil.h"
+#include "clsAcquisition.h"
 #include "clsRefusPorts.h"
+#include "clsSurveillance.h"
 
 #include <QList>
 #include <QPointer>
@@ -53,6 +56,13 @@ public:
     // A device button was checked or unchecked; port is its identifier.
     void Selectionner(bool checked, QString port) override;
 
+    // What the window holds, for the main window, benchmarks and tests.
+    enm_ETAT_MESURE Etat() const { return m_Etat; }
+    const QList<clsSerie*>& Series() const { return m_lstSeries; }
+    clsSerie* SerieCourante() const { return m_SerieCourante; }
+    CPortSerie* Port() const { return m_Port; }
+    const clsAcquisition& Acquisition() const { return m_Acquisition; }
+
 signals:
     void SIGNAL_PerteConnexion();
     void SIGNAL_StartPbar(QString message, int min, int max);
@@ -82,27 +92,42 @@ protected:
     bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
-    friend class tst_frmMesure;
-    friend class tst_ProgSauvegarde;
-    friend class BancTelechargement;
-
     bool Sonder(const QString& port);
-    void AfficherAppareil();
+    // Shows the selected logger's header, opens its port and stops a stream it
+    // may have left running; false when another logger was chosen meanwhile.
+    bool AfficherAppareil();
     void Effacer();
     void LibererPort();
     void SupprimerBouton(const QString& port);
     void RetirerSerie(clsSerie* serie);
     clsSerie* SerieDuPort(const QString& port, Qt::CaseSensitivity casse) const;
+    QStringList PortsConnus() const;
     void ViderEntete();
     void NoterRefus(const QString& port, QSerialPort::SerialPortError erreur);
     void AfficherRefus();
+    // Buttons, pages and header for a state of the window.
+    void AppliquerEtat(enm_ETAT_MESURE etat);
+    // The state of a selected logger that is not acquiring.
+    enm_ETAT_MESURE EtatAuRepos() const;
+    void PerdreAppareil();
 
     void ConstruireGraphe();
     void MajTitresGraphe();
-    void PreparerAcquisition();
+    // Shows only the channels of a sensor mask: curves, axes, wheels, columns.
+    void MontrerVoies(int capteurs);
+    // Draws a recording already in memory: curves, table, statistics, axes.
+    void AfficherPoints(const clsSerie* serie);
+    void PreparerAcquisition(enm_ACQUISITION type);
+    // Carries out what the acquisition decided for one event.
+    void Appliquer(const TS_DECISION& d);
+    // Ends a running acquisition (stop, other logger, loss); returns what was decided.
+    TS_DECISION ArreterAcquisition();
+    // Whether programming may erase the logger's memory: asks when it may hold
+    // readings that were never downloaded.
+    bool ConfirmerEffacement(const clsSerie* serie, QWidget* parent);
     void MajEchelles();
     void RemplirStatistiques();
-    void AjouterLigne(word ValTemp, word ValHumi);
+    void AjouterLigne(int n, quint32 temps, word ValTemp, word ValHumi);
     // Sets an axis only when its interval changes (each change replots).
     void DefinirEchelle(int axe, double min, double max);
     void DefinirEchelleTemps(double min, double max);
@@ -126,8 +151,6 @@ private:
     QwtPlotCurve* m_CourbeHumi = nullptr;
     Zoomer* m_Zoomer = nullptr;
     int m_Langue = 0;
-    quint32 m_TempsCourant = 0; // s since 1970 UTC of the point being received
-    int m_NbreAttendus = 0;     // points the running download expects
     // Programming dialogs, created on first use and kept (children of this window).
     diaParam* m_diaParam = nullptr;
     diaAlarmes* m_diaAlarmes = nullptr;
@@ -140,8 +163,11 @@ private:
     QTimer m_Timer;
     QList<prmBoutonAppareil*> m_lstBoutons;
 
-    bool m_Telechargement = false; // from "D" to the last expected point
-    int m_Occupe = 0;              // probes and commands waiting; a watch tick then skips
+    enm_ETAT_MESURE m_Etat = enm_ETAT_MESURE::AucunAppareil;
+    clsAcquisition m_Acquisition; // the download or real-time stream of the selected logger
+    clsSurveillance m_Surveillance;
+    QString m_ParamPour; // port and identifier the parameters dialog was filled for
+    int m_Occupe = 0;    // probes and commands waiting; a watch tick then skips
     clsRefusPorts m_Refus;
     QTimer m_Defilement; // coalesces the data table's scrolling
 };

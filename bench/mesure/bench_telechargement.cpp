@@ -113,12 +113,6 @@ double MesurerTrace(QwtPlot* graphe)
 
 } // namespace
 
-class BancTelechargement
-{
-public:
-    static const clsSerie* Serie(const frmMesure* f) { return f->m_SerieCourante; }
-};
-
 int main(int argc, char** argv)
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -230,7 +224,7 @@ int main(int argc, char** argv)
     const double msTrace = MesurerTrace(graphe);
 
     // Bytes on the wire: the header and one "d T H" line per point, each ending in CR.
-    const clsSerie* s = BancTelechargement::Serie(hote.m_Fenetre);
+    const clsSerie* s = hote.m_Fenetre->SerieCourante();
     qint64 octets = 0;
     for (int i = 0; i < s->NbrePoints; ++i) {
         octets += QStringLiteral("d %1 %2\r")

@@ -9,15 +9,16 @@
 #include "diaNewID.h"
 #include "diaParam.h"
 
-#include <QTranslator>
 #include "diaSaveCourbe.h"
 #include "frmMesure.h"
 #include "prmBoutonAppareil.h"
 #include "prmTableWidget.h"
 #include "ressources.h"
+#include <QTranslator>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -87,6 +89,9 @@ private:
         QAbstractButton* bouton = boite->button(m_Reponse);
         if (!bouton)
             bouton = boite->button(QMessageBox::Ok);
+        // A question the test did not expect gets its default answer, not a hang.
+        if (!bouton)
+            bouton = boite->defaultButton();
         if (bouton)
             bouton->click();
     }
@@ -144,6 +149,11 @@ void Programmer(QDialog* dialogue, const char* mode, int milliers, int periode)
     if (qstrcmp(mode, "radModeProgram") != 0) {
         Enfant<QSpinBox>(dialogue, "spiPoints")->setValue(milliers);
         Enfant<QTimeEdit>(dialogue, "timPeriode")->setTime(QTime(0, 0).addSecs(periode));
+    } else {
+        // Start and end together, an hour from now: a start in the past is refused.
+        const QDateTime debut = QDateTime::currentDateTime().addSecs(3600);
+        Enfant<QDateTimeEdit>(dialogue, "datProgDebut")->setDateTime(debut);
+        Enfant<QDateTimeEdit>(dialogue, "datProgFin")->setDateTime(debut);
     }
     Enfant<QToolButton>(dialogue, "btnProgrammer")->click();
 }
@@ -224,7 +234,7 @@ private:
         m_Hote->layout()->addWidget(m_Fenetre);
         m_Hote->show();
         m_Fenetre->Rechercher();
-        if (!m_Fenetre->m_SerieCourante)
+        if (!m_Fenetre->SerieCourante())
             return false;
         // "Q" answered: the port is free for the buttons.
         return QTest::qWaitFor([sim] { return sim->LignesRecues().contains("Q"); }, Attente);
@@ -273,8 +283,7 @@ private slots:
     }
 
     // After an accepted parameters dialog the logger is read back, three times
-    // at most. The window's logger answered its probe with the first "M", so the
-    // programming goes to a second simulator whose first "M" replies fail.
+    // at most: the logger answers its probe's "M", then fails the next ones.
     void relecture_data()
     {
         QTest::addColumn<int>("echecs");
@@ -286,23 +295,19 @@ private slots:
     {
         QFETCH(int, echecs);
         QFETCH(bool, relu);
-        Simulateur* a = Brancher({"--id", "RB", "--points", "200", "--period", "60"});
-        Simulateur* b =
-            Brancher({"--id", "RB", "--fail-first", QStringLiteral("M:%1").arg(echecs)}, false);
-        QVERIFY(a && b);
-        QVERIFY(Ouvrir(a));
-        clsSerie* s = m_Fenetre->m_SerieCourante;
-        m_Fenetre->LibererPort();
-        m_Fenetre->m_Port = new CPortSerie(b->Lien());
-        QVERIFY(m_Fenetre->m_Port->Ouvrir());
+        Simulateur* sim = Brancher({"--id", "RB", "--points", "0", "--period", "60", "--fail-after",
+                                    "M:1", "--fail-first", QStringLiteral("M:%1").arg(echecs)});
+        QVERIFY(sim);
+        QVERIFY(Ouvrir(sim));
+        clsSerie* s = m_Fenetre->SerieCourante();
 
         Guichet guichet;
         guichet.Action = [](QDialog* d) { Programmer(d, "radModeImmediat", 8, 10); };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
         QCOMPARE(guichet.Dialogues, QStringList{"diaParam"});
         QCOMPARE(guichet.Vus, QStringList{"PARAMETRAGE|Programmation effectuee"});
-        QVERIFY(b->LignesRecues().contains("S 10 M 1 8 3"));
-        QCOMPARE(Compter(b, "M"), 3);
+        QVERIFY(sim->LignesRecues().contains("S 10 M 1 8 3"));
+        QCOMPARE(Compter(sim, "M"), 4);
 
         if (relu) {
             // 8000 readings of two sensors every 10 s.
@@ -310,16 +315,101 @@ private slots:
             QCOMPARE(Texte("lblPeriode"), QStringLiteral("10"));
             QCOMPARE(s->NbrePoints, 4000);
             QCOMPARE(s->Infos.Frequence, 10);
-            QCOMPARE(m_Fenetre->m_Params.NbrePoints, quint16(8000));
+            QCOMPARE(s->Infos.Mode, 1);
         } else {
-            QCOMPARE(Texte("lblPoint"), QStringLiteral("100"));
+            QCOMPARE(Texte("lblPoint"), QStringLiteral("0"));
             QCOMPARE(Texte("lblPeriode"), QStringLiteral("60"));
-            QCOMPARE(s->NbrePoints, 100);
+            QCOMPARE(s->NbrePoints, 0);
             QCOMPARE(s->Infos.Frequence, 60);
-            QCOMPARE(m_Fenetre->m_Params.Frequence, quint16(60));
         }
         QCOMPARE(Texte("lblCapteur"), QStringLiteral("(Temperature et humidite)"));
-        QCOMPARE(s->Infos.Mode, 1);
+    }
+
+    // Programming erases the logger's memory: readings it holds that were never
+    // downloaded are asked about first, and No sends nothing.
+    void programmerAvecMesures_data()
+    {
+        QTest::addColumn<bool>("telecharger");
+        QTest::addColumn<int>("reponse"); // QMessageBox::StandardButton
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<bool>("envoye");
+        QTest::newRow("not downloaded, No") << false << int(QMessageBox::No) << true << false;
+        QTest::newRow("not downloaded, Yes") << false << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("downloaded first") << true << int(QMessageBox::No) << false << true;
+    }
+    void programmerAvecMesures()
+    {
+        QFETCH(bool, telecharger);
+        QFETCH(int, reponse);
+        QFETCH(bool, question);
+        QFETCH(bool, envoye);
+        Simulateur* sim = Brancher({"--id", "PLEIN", "--points", "120"});
+        QVERIFY(sim);
+        QVERIFY(Ouvrir(sim));
+        if (telecharger)
+            QVERIFY(Telecharger());
+
+        Guichet guichet{QMessageBox::StandardButton(reponse)};
+        guichet.Action = [](QDialog* d) {
+            Programmer(d, "radModeImmediat", 2, 30);
+            if (d->isVisible())
+                d->reject();
+        };
+        QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
+        QStringList vus;
+        if (question)
+            vus << QStringLiteral("PLEIN|L'enregistreur peut contenir 60 mesures qui n'ont pas "
+                                  "été téléchargées. La programmation va les effacer. Continuer ?");
+        if (envoye)
+            vus << QStringLiteral("PARAMETRAGE|Programmation effectuee");
+        QCOMPARE(guichet.Vus, vus);
+        QCOMPARE(sim->LignesRecues().contains("S 30 M 1 2 3"), envoye);
+        // The old download is off the screen once the logger has a new recording.
+        QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->rowCount(),
+                 telecharger && !envoye ? 60 : 0);
+    }
+
+    // The kept parameters dialog shows each logger its own record: a
+    // temperature-only 71246 at 30 s, then a two-sensor logger at 60 s.
+    void dialogueParAppareil()
+    {
+        Simulateur* a = Brancher({"--id", "FROID", "--model", "71246", "--sensors", "1", "--period",
+                                  "30", "--points", "0"});
+        Simulateur* b =
+            Brancher({"--id", "DEUX", "--sensors", "3", "--period", "60", "--points", "0"});
+        QVERIFY(a && b);
+        m_Hote.reset(new Hote(FRANCAIS));
+        m_Fenetre = new frmMesure(m_Hote.get(), &m_CheminDatas);
+        m_Hote->layout()->addWidget(m_Fenetre);
+        m_Hote->show();
+        m_Fenetre->Rechercher();
+        const QList<prmBoutonAppareil*> boutons = m_Fenetre->findChildren<prmBoutonAppareil*>();
+        QCOMPARE(boutons.size(), 2);
+
+        struct Vu {
+            bool humi, humiPermis;
+            int periode;
+        };
+        QList<Vu> vus;
+        Guichet guichet;
+        guichet.Action = [&vus](QDialog* d) {
+            auto* humi = Enfant<QCheckBox>(d, "chkCapteurHumi");
+            vus << Vu{humi->isChecked(), humi->isEnabled(),
+                      QTime(0, 0).secsTo(Enfant<QTimeEdit>(d, "timPeriode")->time())};
+            d->reject();
+        };
+        const Simulateur* sims[2] = {a, b};
+        int arrets[2] = {0, 0};
+        for (int i : {0, 1, 0}) {
+            QTest::mouseClick(boutons.at(i), Qt::LeftButton);
+            const int arretsAttendus = ++arrets[i];
+            QTRY_COMPARE_WITH_TIMEOUT(Compter(sims[i], "Q"), arretsAttendus, Attente);
+            QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
+        }
+        QCOMPARE(vus.size(), 3);
+        QVERIFY(!vus.at(0).humi && !vus.at(0).humiPermis && vus.at(0).periode == 30);
+        QVERIFY(vus.at(1).humi && vus.at(1).humiPermis && vus.at(1).periode == 60);
+        QVERIFY(!vus.at(2).humi && !vus.at(2).humiPermis && vus.at(2).periode == 30);
     }
 
     // Any mode but real time: "Télécharger" shown and enabled, even for a logger
@@ -331,7 +421,7 @@ private slots:
         QTest::addColumn<int>("points");
         QTest::newRow("immediate") << "radModeImmediat" << 1 << 2000;
         QTest::newRow("manual start") << "radModeManuel" << 3 << 2000;
-        // Start and end both now: the dialog's count goes to its least, 1000.
+        // Start and end together: the dialog's count goes to its least, 1000.
         QTest::newRow("programmable") << "radModeProgram" << 4 << 1000;
         QTest::newRow("continuous") << "radModeContinu" << 5 << 2000;
     }
@@ -345,12 +435,12 @@ private slots:
         QVERIFY(Ouvrir(sim));
         QVERIFY(!Bouton("btnTelecharger")->isEnabled());
 
-        Guichet guichet;
+        Guichet guichet(QMessageBox::Yes);
         const QByteArray nom = mode.toLatin1();
         guichet.Action = [&nom](QDialog* d) { Programmer(d, nom.constData(), 2, 30); };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
         QCOMPARE(guichet.Vus, QStringList{"PARAMETRAGE|Programmation effectuee"});
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        clsSerie* s = m_Fenetre->SerieCourante();
         QCOMPARE(s->Infos.Mode, code);
         QVERIFY(!Bouton("btnTelecharger")->isHidden());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
@@ -362,10 +452,10 @@ private slots:
         QCOMPARE(Texte("lblCapteur"), QStringLiteral("(Temperature)"));
 
         // The dialog is kept and opened again for the next programming.
-        QPointer<diaParam> premier = m_Fenetre->m_diaParam;
+        QPointer<diaParam> premier = m_Fenetre->findChild<diaParam*>();
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
         QCOMPARE(guichet.Dialogues.size(), 2);
-        QCOMPARE(m_Fenetre->m_diaParam, premier.data());
+        QCOMPARE(m_Fenetre->findChild<diaParam*>(), premier.data());
         QCOMPARE(m_Fenetre->findChildren<diaParam*>().size(), 1);
     }
 
@@ -403,7 +493,7 @@ private slots:
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        clsSerie* s = m_Fenetre->SerieCourante();
         QCOMPARE(s->NbrePoints, 20);
 
         Guichet guichet;
@@ -423,9 +513,14 @@ private slots:
         QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->item(0, 0)->text(),
                  QStringLiteral("1"));
         QVERIFY(uint(s->Temps.Valeurs.first()) >= avant);
+        // Stop: the logger gets "Q", the points are backed up, the stream is cut.
         QTest::mouseClick(Bouton("btnStop"), Qt::LeftButton);
+        QCOMPARE(sim->LignesRecues().last(), QStringLiteral("Q"));
         QVERIFY(Bouton("btnSave")->isEnabled());
         QVERIFY(!Bouton("btnTelecharger")->isHidden());
+        QVERIFY(Bouton("btnStop")->isHidden());
+        const int n = s->NbrePoints;
+        QCOMPARE(LignesFichier(QDir::homePath() + "/Vorsen_Logger/" + s->NomAuto + ".txt"), n);
     }
 
     // The model decides what the alarm and identifier dialogs show; both are
@@ -488,8 +583,9 @@ private slots:
         QCOMPARE(guichet.Vus, QStringList{"CHANGEMENTS DE BASE|Programmation effectuee"});
         QCOMPARE(sim->LignesRecues().mid(3), (QStringList{"J CAVE_2 0", "I"}));
         QCOMPARE(Texte("lblID"), QStringLiteral("CAVE_2"));
-        QCOMPARE(m_Fenetre->m_SerieCourante->Infos.ID, QStringLiteral("CAVE_2"));
-        QCOMPARE(m_Fenetre->m_lstBoutons.first()->text(), QStringLiteral("CAVE_2"));
+        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("CAVE_2"));
+        QCOMPARE(m_Fenetre->findChildren<prmBoutonAppareil*>().first()->text(),
+                 QStringLiteral("CAVE_2"));
     }
 
     // A programming dialog open when its logger is unplugged is rejected: the
@@ -518,9 +614,9 @@ private slots:
         QVERIFY(!dialogue->isVisible());
         QCOMPARE(dialogue->result(), int(QDialog::Rejected));
         QCOMPARE(guichet.Vus, QStringList{"PARTI|Perte de connexion avec l'appareil"});
-        QVERIFY(!m_Fenetre->m_SerieCourante);
-        QVERIFY(m_Fenetre->m_lstBoutons.isEmpty());
-        QVERIFY(Texte("lblID").isEmpty());
+        QVERIFY(!m_Fenetre->SerieCourante());
+        QVERIFY(m_Fenetre->findChildren<prmBoutonAppareil*>().isEmpty());
+        QCOMPARE(Texte("lblID"), QStringLiteral("Aucun enregistreur sélectionné"));
     }
 
     // A save writes the two files where the user chose and deletes the backup;
@@ -531,7 +627,7 @@ private slots:
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        clsSerie* s = m_Fenetre->SerieCourante();
         QCOMPARE(Sauvegardes().size(), 2);
         const QString donnees = m_CheminDatas;
         QVERIFY(QDir().mkpath(Chemin("a")) && QDir().mkpath(Chemin("b")));
@@ -607,7 +703,7 @@ private slots:
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        clsSerie* s = m_Fenetre->SerieCourante();
         // A folder in the workbook's place: even root cannot write it.
         if (bloque)
             QVERIFY(QDir().mkpath(Chemin("donnees/essai.xlsx")));
@@ -668,7 +764,7 @@ private slots:
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        clsSerie* s = m_Fenetre->SerieCourante();
         // A regular file where the folder should be: even root cannot write there.
         QFile bouchon(Chemin("fichier"));
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
@@ -704,9 +800,9 @@ private slots:
         Guichet guichet(QMessageBox::Yes);
         guichet.Action = [](QDialog* d) { Enregistrer(d, QStringLiteral("perdu"), false, false); };
         guichet.Fichier = Chemin("donnees/sauve.ail");
-        m_Fenetre->m_Port->QuitOnLine(); // the 15th reply
+        m_Fenetre->Port()->QuitOnLine(); // the 15th reply
 
-        QTRY_VERIFY_WITH_TIMEOUT(m_Fenetre->m_lstBoutons.isEmpty(), Attente);
+        QTRY_VERIFY_WITH_TIMEOUT(m_Fenetre->findChildren<prmBoutonAppareil*>().isEmpty(), Attente);
         QCOMPARE(guichet.Vus, QStringList{"OUI|Perte de connexion avec l'appareil\n"
                                           "Voulez-vous sauvegarder vos donnees ?"});
         QCOMPARE(guichet.Dialogues, QStringList{"diaSaveCourbe"});
@@ -714,7 +810,7 @@ private slots:
         QSettings entete(Chemin("donnees/sauve.ail"), QSettings::IniFormat);
         QCOMPARE(entete.value("Temperature/Commentaire").toString(), QStringLiteral("perdu"));
         QVERIFY(Sauvegardes().isEmpty());
-        QVERIFY(!m_Fenetre->m_SerieCourante);
+        QVERIFY(!m_Fenetre->SerieCourante());
         QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->rowCount(), 0);
         QVERIFY(!Bouton("btnSave")->isEnabled());
     }

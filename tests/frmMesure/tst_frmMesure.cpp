@@ -4,6 +4,7 @@
 #include "CPortSerie.h"
 #include "ClesReglages.h"
 #include "CurveData.h"
+#include "EtatMesure.h"
 #include "Hote.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
@@ -141,7 +142,15 @@ private:
         m_Fenetre->Rechercher();
     }
 
-    QList<prmBoutonAppareil*> Boutons() const { return m_Fenetre->m_lstBoutons; }
+    QList<prmBoutonAppareil*> Boutons() const
+    {
+        return m_Fenetre->findChildren<prmBoutonAppareil*>();
+    }
+    // The temperature (0) and humidity (1) curves.
+    QwtPlotCurve* Courbe(int i) const
+    {
+        return static_cast<QwtPlotCurve*>(Graphe()->itemList(QwtPlotItem::Rtti_PlotCurve).at(i));
+    }
 
     int Compter(const Simulateur* sim, const QString& ligne) const
     {
@@ -161,30 +170,6 @@ private:
         QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
         QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
         return fin.wait(Attente) || fin.count() > 0;
-    }
-
-    // What the programming flow does for real time: the logger takes mode 2, the
-    // window reads its parameters back and prepares the recording.
-    bool ProgrammerTempsReel(quint16 frequence)
-    {
-        CPortSerie* port = m_Fenetre->m_Port;
-        DAC::TS_PARAMETRES params;
-        params.NbrePoints = 2000;
-        params.Frequence = frequence;
-        params.Unite = QStringLiteral("M");
-        params.DateDebut = 2; // start code: real time
-        params.Capteurs = 3;
-        if (!port->SetParametres(params) || !port->LireParametres(&m_Fenetre->m_Params))
-            return false;
-        clsSerie* s = m_Fenetre->m_SerieCourante;
-        s->Infos.Frequence = m_Fenetre->m_Params.Frequence;
-        s->Infos.Capteurs = m_Fenetre->m_Params.Capteurs;
-        s->Infos.DateDebut = m_Fenetre->m_Params.DateDebut;
-        s->Infos.Mode = 2;
-        Bouton("btnTelecharger")->hide();
-        m_Fenetre->PreparerAcquisition();
-        Bouton("btnStop")->show();
-        return true;
     }
 
 private slots:
@@ -221,7 +206,7 @@ private slots:
         QCOMPARE(Boutons().size(), 1);
         QVERIFY(Boutons().first()->isChecked());
         QCOMPARE(Boutons().first()->text(), QStringLiteral("LOG1"));
-        QVERIFY(m_Fenetre->m_Port && m_Fenetre->m_Port->isOpen());
+        QVERIFY(m_Fenetre->Port() && m_Fenetre->Port()->isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(sim->LignesRecues(), (QStringList{"I", "M", "Q"}), Attente);
         QCOMPARE(Pages()->currentWidget(), Page("pgAcquisition"));
         QVERIFY(PageActive("pgProg"));
@@ -243,8 +228,8 @@ private slots:
         Ouvrir();
         QCOMPARE(Boutons().size(), 2);
         QVERIFY(!Boutons().at(0)->isChecked() && !Boutons().at(1)->isChecked());
-        QVERIFY(!m_Fenetre->m_SerieCourante);
-        QVERIFY(!m_Fenetre->m_Port);
+        QVERIFY(!m_Fenetre->SerieCourante());
+        QVERIFY(!m_Fenetre->Port());
         QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
         QVERIFY(!PageActive("pgProg"));
 
@@ -258,10 +243,10 @@ private slots:
         QCOMPARE(Compter(a, "Q"), 0);
 
         // Clicking the selected logger again keeps its port as it is.
-        CPortSerie* port = m_Fenetre->m_Port;
+        CPortSerie* port = m_Fenetre->Port();
         QTest::mouseClick(boutonB, Qt::LeftButton);
         QVERIFY(boutonB->isChecked());
-        QCOMPARE(m_Fenetre->m_Port, port);
+        QCOMPARE(m_Fenetre->Port(), port);
         QVERIFY(port->isOpen());
 
         // The other logger: the first port is released, the display cleared.
@@ -297,8 +282,8 @@ private slots:
                       debut.toString(Qt::ISODate)});
         QVERIFY(sim);
         Ouvrir(FRANCAIS);
-        QVERIFY(m_Fenetre->m_SerieCourante);
-        clsSerie* s = m_Fenetre->m_SerieCourante;
+        QVERIFY(m_Fenetre->SerieCourante());
+        clsSerie* s = m_Fenetre->SerieCourante();
         s->Infos.Mode = modeAvant;
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
 
@@ -314,7 +299,7 @@ private slots:
         QCOMPARE(depart.first().at(2).toInt(), points);
         QCOMPARE(valeurs.count(), points);
         QCOMPARE(valeurs.last().at(0).toInt(), points);
-        QCOMPARE(m_Fenetre->m_NbreAttendus, points);
+        QCOMPARE(m_Fenetre->Acquisition().Etat().NbreAttendus, points);
         QCOMPARE(Etiquette("lblPoint")->text(), QString::number(points));
 
         // The recording: stamps from the start, one period apart.
@@ -350,9 +335,19 @@ private slots:
         QCOMPARE(Table("tabStat")->item(5, 1)->text(),
                  QString::number((s->Humidite.Maximum - s->Humidite.Minimum) / 10.0, 'f', 1) +
                      " %");
-        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), points);
-        QCOMPARE(int(m_Fenetre->m_CourbeHumi->dataSize()), points);
-        QCOMPARE(m_Fenetre->m_CourbeTemp->sample(points - 1),
+        QCOMPARE(int(Courbe(0)->dataSize()), points);
+        QCOMPARE(int(Courbe(1)->dataSize()), points);
+        // Only the channels the logger measures are shown.
+        const bool temp = capteurs & 1;
+        const bool humi = capteurs & 2;
+        QCOMPARE(Courbe(0)->isVisible(), temp);
+        QCOMPARE(Courbe(1)->isVisible(), humi);
+        QCOMPARE(Graphe()->axisEnabled(QwtPlot::yLeft), temp);
+        QCOMPARE(Graphe()->axisEnabled(QwtPlot::yRight), humi);
+        QCOMPARE(tab->isColumnHidden(3), !temp);
+        QCOMPARE(tab->isColumnHidden(4), !humi);
+        QCOMPARE(Table("tabStat")->isColumnHidden(1), !humi);
+        QCOMPARE(Courbe(0)->sample(points - 1),
                  QPointF(t0 + (points - 1) * frequence, s->Temperature.Valeurs.last()));
 
         // The time axis ends on the last point; the value axes hold every reading.
@@ -369,7 +364,7 @@ private slots:
         // End of the download: backup written, saving possible, download again.
         QVERIFY(Bouton("btnSave")->isEnabled());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
-        QVERIFY(!m_Fenetre->m_Telechargement);
+        QVERIFY((m_Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
         const QStringList sauvegardes = Sauvegardes(".ail");
         QCOMPARE(sauvegardes.size(), 1);
         QVERIFY(sauvegardes.first().startsWith(QStringLiteral("DL1_")));
@@ -386,16 +381,20 @@ private slots:
         Ouvrir();
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
         QVERIFY(Telecharger());
+        const QString premiere = m_Fenetre->SerieCourante()->NomAuto;
         QVERIFY(Telecharger());
-        // A second download replaces the first: no point twice, one backup file.
-        QCOMPARE(m_Fenetre->m_SerieCourante->NbrePoints, 30);
+        // A second download replaces the first on screen, not in its backup.
+        QCOMPARE(m_Fenetre->SerieCourante()->NbrePoints, 30);
         QCOMPARE(Table("tabData")->rowCount(), 30);
-        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), 30);
-        QCOMPARE(Sauvegardes(".ail").size(), 1);
+        QCOMPARE(int(Courbe(0)->dataSize()), 30);
+        QCOMPARE(Sauvegardes(".ail").size(), 2);
+        QVERIFY(m_Fenetre->SerieCourante()->NomAuto != premiere);
+        QCOMPARE(LignesFichier(Dossier("/") + premiere + ".txt"), 30);
     }
 
     // Choosing another logger during a download ends it: its progress bar goes,
-    // the display is cleared, the new logger can be downloaded.
+    // what it received is backed up, the display shows the new logger. Coming
+    // back shows each logger's points again.
     void autreAppareilPendantUnTelechargement()
     {
         Simulateur* a = Brancher({"--id", "AAA", "--points", "4000", "--paced"});
@@ -413,184 +412,50 @@ private slots:
 
         QTest::mouseClick(Boutons().at(1), Qt::LeftButton);
         QCOMPARE(fin.count(), 1);
-        QVERIFY(!m_Fenetre->m_Telechargement);
+        QVERIFY((m_Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
         QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("BBB"));
         QCOMPARE(Table("tabData")->rowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
         QVERIFY(Telecharger());
-        QCOMPARE(m_Fenetre->m_SerieCourante->NbrePoints, 20);
+        QCOMPARE(m_Fenetre->SerieCourante()->NbrePoints, 20);
         QCOMPARE(Table("tabData")->rowCount(), 20);
-    }
 
-    void uneValeurParLigne_data()
-    {
-        QTest::addColumn<int>("capteurs");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<int>("humidite");
-        QTest::newRow("temperature") << 1 << 1 << 235 << 0;
-        QTest::newRow("humidity") << 2 << 1 << 0 << 235;
-        QTest::newRow("both: ignored") << 3 << 0 << -1 << -1;
-        QTest::newRow("no sensor: ignored") << 0 << 0 << -1 << -1;
-    }
-    void uneValeurParLigne()
-    {
-        QFETCH(int, capteurs);
-        QFETCH(int, points);
-        QFETCH(int, temperature);
-        QFETCH(int, humidite);
-        QVERIFY(Brancher({"--id", "UN"}));
-        Ouvrir();
-        clsSerie* s = m_Fenetre->m_SerieCourante;
-        QVERIFY(s);
-        m_Fenetre->PreparerAcquisition();
-        m_Fenetre->m_NbreAttendus = 100;
-        s->Infos.Capteurs = capteurs;
-        m_Fenetre->SLOT_Data(word(235));
-        QCOMPARE(s->NbrePoints, points);
-        QCOMPARE(Table("tabData")->rowCount(), points);
-        if (points) {
-            QCOMPARE(s->Temperature.Valeurs, QList<int>{temperature});
-            QCOMPARE(s->Humidite.Valeurs, QList<int>{humidite});
+        const clsSerie* serieA = m_Fenetre->Series().at(0);
+        const int recus = serieA->NbrePoints;
+        QVERIFY(recus >= 10 && recus < 2000);
+        QVERIFY(!serieA->NomAuto.isEmpty());
+        QCOMPARE(LignesFichier(Dossier("/") + serieA->NomAuto + ".txt"), recus);
+        for (int i : {0, 1}) {
+            QTest::mouseClick(Boutons().at(i), Qt::LeftButton);
+            const int n = i == 0 ? recus : 20;
+            QCOMPARE(Table("tabData")->rowCount(), n);
+            QCOMPARE(int(Courbe(0)->dataSize()), n);
+            QCOMPARE(Table("tabStat")->item(0, 0)->text(), QString::number(n));
+            QCOMPARE(Table("tabData")->item(n - 1, 0)->text(), QString::number(n));
+            QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+            QVERIFY(Bouton("btnSave")->isEnabled());
+            QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
         }
     }
 
-    // Every 50 points of a download, and at its end, the value axes follow the
-    // readings with an eighth of their range on each side; the span wheels
-    // cannot go below 1.0, so a flat recording gets a 1.0-wide axis.
-    void axesDeValeurs_data()
+    // The selected logger unplugged. Points the user has not saved are offered for
+    // saving (No clears them); a download cut short is backed up first and the
+    // user told where; a saved recording only gets the warning and stays shown.
+    void perte_data()
     {
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<double>("bas");
-        QTest::addColumn<double>("haut");
-        QTest::addColumn<double>("roue");
-        QTest::newRow("18.0 to 26.0") << 180 << 260 << 170.0 << 270.0 << 100.0;
-        QTest::newRow("flat 20.0: wheel minimum") << 200 << 200 << 195.0 << 205.0 << 10.0;
-        QTest::newRow("below -40.0 kept at the floor") << -420 << -380 << -400.0 << -350.0 << 50.0;
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("complete download, not saved") << "complet";
+        QTest::newRow("saved recording") << "sauve";
+        QTest::newRow("download cut short") << "interrompu";
     }
-    void axesDeValeurs()
+    void perte()
     {
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(double, bas);
-        QFETCH(double, haut);
-        QFETCH(double, roue);
-        QVERIFY(Brancher({"--id", "AX"}));
-        Ouvrir();
-        clsSerie* s = m_Fenetre->m_SerieCourante;
-        s->Temperature.Minimum = minimum;
-        s->Temperature.Maximum = maximum;
-        s->Humidite.Minimum = 400;
-        s->Humidite.Maximum = 560;
-        m_Fenetre->MajEchelles();
-        const QwtInterval gauche = Graphe()->axisInterval(QwtPlot::yLeft);
-        QCOMPARE(gauche.minValue(), bas);
-        QCOMPARE(gauche.maxValue(), haut);
-        QCOMPARE(Objet<QwtWheel>("sliTemp")->value(), roue);
-        const QwtInterval droite = Graphe()->axisInterval(QwtPlot::yRight);
-        QCOMPARE(droite.minValue(), 380.0);
-        QCOMPARE(droite.maxValue(), 580.0);
-        QCOMPARE(Objet<QwtWheel>("sliHumi")->value(), 200.0);
-    }
-
-    void tempsReel()
-    {
-        // One reading every 10 s of logger time, 0.1 s of wall time.
-        Simulateur* sim = Brancher({"--id", "RT1", "--points", "0", "--time-scale", "0.01"});
-        QVERIFY(sim);
-        Ouvrir();
-        QTRY_COMPARE_WITH_TIMEOUT(Compter(sim, "Q"), 1, Attente);
-        QSignalSpy pbar(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
-        QVERIFY(ProgrammerTempsReel(10));
-        clsSerie* s = m_Fenetre->m_SerieCourante;
-        const uint avant = uint(QDateTime::currentSecsSinceEpoch());
-        QVERIFY(Bouton("btnTelecharger")->isHidden());
-        QVERIFY(!Bouton("btnStop")->isHidden());
-
-        QTRY_VERIFY_WITH_TIMEOUT(s->NbrePoints >= 22, Attente);
-        const uint apres = uint(QDateTime::currentSecsSinceEpoch());
-        // Each point carries its arrival time.
-        const QList<int> temps = s->Temps.Valeurs;
-        for (int i = 0; i < temps.size(); ++i) {
-            QVERIFY(uint(temps.at(i)) >= avant && uint(temps.at(i)) <= apres);
-            if (i > 0)
-                QVERIFY(temps.at(i) >= temps.at(i - 1));
-        }
-        QCOMPARE(Etiquette("lblPoint")->text().toInt(), s->NbrePoints);
-        // The time axis and the backup move with points 1, 21, 41...
-        const double fin = Graphe()->axisInterval(QwtPlot::xBottom).maxValue();
-        const int dernierPas = ((s->NbrePoints - 1) / 20) * 20; // index of point 21, 41...
-        QCOMPARE(fin, double(uint(temps.at(dernierPas)) + 20 * 10));
-        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom).minValue(), double(s->Infos.DateDebut));
-        QVERIFY(!s->NomAuto.isEmpty());
-        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt") % 20, 1);
-        // No progress bar in real time.
-        QVERIFY(!Bouton("btnSave")->isEnabled());
-
-        // Stop: the logger gets "Q", the window shows "Télécharger" again and backs up.
-        QTest::mouseClick(Bouton("btnStop"), Qt::LeftButton);
-        QCOMPARE(sim->LignesRecues().last(), QStringLiteral("Q"));
-        QVERIFY(!Bouton("btnTelecharger")->isHidden());
-        QVERIFY(Bouton("btnStop")->isHidden());
-        QVERIFY(Bouton("btnSave")->isEnabled());
-        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), s->NbrePoints);
-        QCOMPARE(pbar.count(), 0);
-        // The stream is no longer connected.
-        QVERIFY(!QObject::disconnect(m_Fenetre->m_Port,
-                                     qOverload<word, word>(&CPortSerie::DAC_Datas), m_Fenetre,
-                                     qOverload<word, word>(&frmMesure::SLOT_Data)));
-    }
-
-    // The selected logger unplugged after a complete download: its points are
-    // not saved, so the user is asked; No clears them.
-    void perteAvecPointsNonSauves()
-    {
-        // I, M, Q, then the header and 50 lines; one more reply and it is gone.
-        Simulateur* sim = Brancher({"--id", "LOST", "--points", "100", "--unplug-after", "55"});
-        QVERIFY(sim);
-        Ouvrir();
-        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
-        QVERIFY(Telecharger());
-        QVERIFY(Bouton("btnSave")->isEnabled());
-        QSignalSpy perte(m_Fenetre, &frmMesure::SIGNAL_PerteConnexion);
-        Repondeur repondeur(QMessageBox::No);
-        m_Fenetre->m_Port->QuitOnLine(); // the 55th line
-
-        QTRY_COMPARE_WITH_TIMEOUT(perte.count(), 1, Attente);
-        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
-        QCOMPARE(repondeur.Vus.first(), QStringLiteral("LOST|Perte de connexion avec l'appareil\n"
-                                                       "Voulez-vous sauvegarder vos donnees ?"));
-        QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
-        QVERIFY(!m_Fenetre->m_SerieCourante);
-        QVERIFY(!m_Fenetre->m_Port);
-        QVERIFY(m_Fenetre->m_lstSeries.isEmpty());
-        QCOMPARE(Table("tabData")->rowCount(), 0);
-        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), 0);
-        QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
-        QVERIFY(!Bouton("btnSave")->isEnabled());
-        QVERIFY(!Bouton("btnTelecharger")->isEnabled());
-        QVERIFY(!PageActive("pgProg"));
-        QVERIFY(Etiquette("lblID")->text().isEmpty());
-        QVERIFY(Etiquette("lblPoint")->text().isEmpty());
-        // The automatic backup keeps the points.
-        QCOMPARE(Sauvegardes(".txt").size(), 1);
-    }
-
-    // Without unsaved points the user is only warned, and the points stay.
-    void perteSansQuestion_data()
-    {
-        QTest::addColumn<bool>("interrompu");
-        QTest::newRow("saved recording") << false;
-        QTest::newRow("download cut short") << true;
-    }
-    void perteSansQuestion()
-    {
-        QFETCH(bool, interrompu);
-        // Cut after 30 data lines, paced so that the first ones are shown before the
-        // loss; or after the download and one more reply.
-        QStringList options{"--id", "WARN",           "--points",
-                            "100",  "--unplug-after", interrompu ? "34" : "55"};
+        QFETCH(QString, cas);
+        const bool interrompu = cas == QLatin1String("interrompu");
+        // I, M, Q, the header and 100 data lines, then one more reply: gone. Cut
+        // short: after 30 data lines, paced so that the first ones arrive first.
+        QStringList options{"--id", "LOST",           "--points",
+                            "200",  "--unplug-after", interrompu ? "34" : "105"};
         if (interrompu)
             options << "--paced";
         Simulateur* sim = Brancher(options);
@@ -599,32 +464,66 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
         QSignalSpy perte(m_Fenetre, &frmMesure::SIGNAL_PerteConnexion);
         QSignalSpy finPbar(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
-        Repondeur repondeur(QMessageBox::Yes);
+        Repondeur repondeur(QMessageBox::No);
         if (interrompu) {
             QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
         } else {
             QVERIFY(Telecharger());
-            // As the save would: every point saved.
-            m_Fenetre->m_SerieCourante->NbrePointsSauves = m_Fenetre->m_SerieCourante->NbrePoints;
+            QVERIFY(Bouton("btnSave")->isEnabled());
+            if (cas == QLatin1String("sauve")) // as the save would: every point saved
+                m_Fenetre->SerieCourante()->NbrePointsSauves =
+                    m_Fenetre->SerieCourante()->NbrePoints;
             finPbar.clear();
-            m_Fenetre->m_Port->QuitOnLine();
+            m_Fenetre->Port()->QuitOnLine(); // the last line before the unplug
         }
+        const QString nomAuto = m_Fenetre->SerieCourante()->NomAuto;
+
         QTRY_COMPARE_WITH_TIMEOUT(perte.count(), 1, Attente);
         QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
-        QCOMPARE(repondeur.Vus.first(), QStringLiteral("WARN|Perte de connexion avec l'appareil"));
         QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
-        QVERIFY(!m_Fenetre->m_SerieCourante);
         const int lignes = Table("tabData")->rowCount();
-        QVERIFY(lignes > 0);
-        QCOMPARE(int(m_Fenetre->m_CourbeTemp->dataSize()), lignes);
-        if (interrompu) {
-            QVERIFY(lignes < 50);
-            QCOMPARE(finPbar.count(), 1); // the progress bar goes with the logger
-        } else {
-            QCOMPARE(lignes, 50);
+        QStringList sauvegardes = Sauvegardes(".txt");
+        QCOMPARE(sauvegardes.size(), 1);
+        const QString sauvegarde = Dossier("/") + sauvegardes.first();
+        if (cas == QLatin1String("complet")) {
+            QCOMPARE(repondeur.Vus.first(),
+                     QStringLiteral("LOST|Perte de connexion avec l'appareil\n"
+                                    "Voulez-vous sauvegarder vos donnees ?"));
+            QCOMPARE(lignes, 0);
+            QCOMPARE(LignesFichier(sauvegarde), 100);
+        } else if (cas == QLatin1String("sauve")) {
+            QCOMPARE(repondeur.Vus.first(),
+                     QStringLiteral("LOST|Perte de connexion avec l'appareil"));
+            QCOMPARE(lignes, 100);
             QCOMPARE(finPbar.count(), 0);
+        } else {
+            // Every point read before the loss is in the backup, and the user is told.
+            QVERIFY(nomAuto.isEmpty());
+            const QStringList message = repondeur.Vus.first().split(QLatin1Char('\n'));
+            QCOMPARE(message.size(), 3);
+            QCOMPARE(message.at(0), QStringLiteral("LOST|Perte de connexion avec l'appareil"));
+            const int recus = LignesFichier(sauvegarde);
+            QVERIFY(recus > 0 && recus <= 30);
+            QCOMPARE(message.at(1), QStringLiteral("Les %1 mesures reçues sont conservées dans %2.")
+                                        .arg(recus)
+                                        .arg(Dossier("/") + Sauvegardes(".ail").first()));
+            QCOMPARE(lignes, 0);
+            QCOMPARE(finPbar.count(), 1); // the progress bar goes with the logger
         }
+        QCOMPARE(int(Courbe(0)->dataSize()), lignes);
+        QVERIFY(!m_Fenetre->SerieCourante());
+        QVERIFY(!m_Fenetre->Port());
+        QVERIFY(m_Fenetre->Series().isEmpty());
+        QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::AucunAppareil);
         QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
+        QVERIFY(!Bouton("btnSave")->isEnabled());
+        QVERIFY(!Bouton("btnTelecharger")->isEnabled());
+        QVERIFY(!PageActive("pgProg"));
+        // The header and the device page say that no logger is there.
+        QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("Aucun enregistreur sélectionné"));
+        QVERIFY(Etiquette("lblPoint")->text().isEmpty());
+        QVERIFY(Etiquette("lblPeriodeSuffixe")->isHidden());
+        QVERIFY(!Etiquette("lblAucunAppareil")->isHidden());
     }
 
     void departsEtArrivees()
@@ -643,7 +542,7 @@ private slots:
         QCOMPARE(Boutons().first()->text(), QStringLiteral("AAA"));
         QTRY_VERIFY_WITH_TIMEOUT(Boutons().first()->isChecked(), Attente);
         QTRY_COMPARE_WITH_TIMEOUT(Compter(a, "Q"), 1, Attente);
-        QCOMPARE(m_Fenetre->m_SerieCourante->Infos.ID, QStringLiteral("AAA"));
+        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
 
         // One plugged in gets its button; the selection stays.
         Simulateur* c = Brancher({"--id", "CCC", "--model", "71246"});
@@ -651,8 +550,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 2, Attente);
         QCOMPARE(Boutons().at(1)->text(), QStringLiteral("CCC"));
         QVERIFY(!Boutons().at(1)->isChecked());
-        QCOMPARE(m_Fenetre->m_SerieCourante->Infos.ID, QStringLiteral("AAA"));
-        QCOMPARE(m_Fenetre->m_lstSeries.last()->Infos.Appareil, 3);
+        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
+        QCOMPARE(m_Fenetre->Series().last()->Infos.Appareil, 3);
         // The spacer stays below the buttons.
         auto* lay = Objet<QVBoxLayout>("layAppareil");
         QVERIFY(lay->itemAt(lay->count() - 1)->spacerItem());
@@ -677,21 +576,27 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 3, Attente);
     }
 
-    // A port another program holds: the user is told once, until the port is
-    // free (the logger then gets its button) or gone.
-    void portOccupe_data()
+    // A port another program holds, or whose device never answers: the user is
+    // told once, until the port is free or answers (the logger then gets its
+    // button) or goes.
+    void portSansAppareil_data()
     {
+        QTest::addColumn<bool>("muet");
         QTest::addColumn<bool>("libere");
-        QTest::newRow("released") << true;
-        QTest::newRow("unplugged") << false;
+        QTest::newRow("held, then released") << false << true;
+        QTest::newRow("held, then unplugged") << false << false;
+        QTest::newRow("silent, then unplugged") << true << false;
     }
-    void portOccupe()
+    void portSansAppareil()
     {
+        QFETCH(bool, muet);
         QFETCH(bool, libere);
-        Simulateur* sim = Brancher({"--id", "BUSY"});
+        Simulateur* sim = Brancher(muet ? QStringList{"--id", "MUET", "--no-reply", "I"}
+                                        : QStringList{"--id", "BUSY"});
         QVERIFY(sim);
         QSerialPort autre(sim->Lien());
-        QVERIFY(autre.open(QIODevice::ReadWrite));
+        if (!muet)
+            QVERIFY(autre.open(QIODevice::ReadWrite));
         // Closed at once when the simulator goes (Qt would report the loss in a busy loop).
         connect(&autre, &QSerialPort::errorOccurred, &autre,
                 [&autre](QSerialPort::SerialPortError e) {
@@ -700,12 +605,17 @@ private slots:
                 });
         Ouvrir();
         QVERIFY(Boutons().isEmpty());
+        QVERIFY(!Etiquette("lblAucunAppareil")->isHidden());
+        const QString texte =
+            muet
+                ? QStringLiteral("Aucune réponse de l'appareil sur le port %1.").arg(sim->Lien())
+                : QStringLiteral("Le port %1 est utilise par un autre programme.").arg(sim->Lien());
+        QTRY_COMPARE_WITH_TIMEOUT(Etiquette("lblAccesPort")->text(), texte, Attente);
         QVERIFY(!Etiquette("lblAccesPort")->isHidden());
-        QCOMPARE(Etiquette("lblAccesPort")->text(),
-                 QStringLiteral("Le port %1 est utilise par un autre programme.").arg(sim->Lien()));
         if (libere) {
             autre.close();
             QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 1, Attente);
+            QVERIFY(Etiquette("lblAucunAppareil")->isHidden());
         } else {
             QVERIFY(sim->Arreter());
         }
@@ -751,7 +661,7 @@ private slots:
         // Rows written from now on follow the new language.
         QVERIFY(Telecharger());
         const QDateTime premier =
-            QDateTime::fromSecsSinceEpoch(m_Fenetre->m_SerieCourante->Temps.Valeurs.first());
+            QDateTime::fromSecsSinceEpoch(m_Fenetre->SerieCourante()->Temps.Valeurs.first());
         QCOMPARE(Table("tabData")->item(0, 1)->text(), premier.toString("MM/dd/yyyy"));
     }
 

@@ -121,8 +121,8 @@
         <translation>Program</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
         <translation>The logger does not seem to be connected.
 Please check that it is plugged in properly.</translation>
     </message>
@@ -131,8 +131,12 @@ Please check that it is plugged in properly.</translation>
         <translation>Programming done</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
         <translation>Programming failed. Please try again.</translation>
+    </message>
+    <message>
+        <source>Le seuil minimum doit être inférieur au seuil maximum.</source>
+        <translation>The minimum threshold must be below the maximum threshold.</translation>
     </message>
 </context>
 <context>
@@ -161,7 +165,7 @@ Please check that it is plugged in properly.</translation>
         <translation>BASIC SETTINGS</translation>
     </message>
     <message>
-        <source>Changement d'ID</source>
+        <source>Changement d&apos;ID</source>
         <translation>ID change</translation>
     </message>
     <message>
@@ -195,8 +199,8 @@ Allowed characters: A to Z, 0 to 9, _</translation>
         <translation>The new ID must contain 1 to 20 letters and/or digits.</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
         <translation>The logger does not seem to be connected.
 Please check that it is plugged in properly.</translation>
     </message>
@@ -205,7 +209,7 @@ Please check that it is plugged in properly.</translation>
         <translation>Programming done</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
         <translation>Programming failed. Please try again.</translation>
     </message>
 </context>
@@ -268,7 +272,7 @@ Please check that it is plugged in properly.</translation>
         <translation>Number of points</translation>
     </message>
     <message>
-        <source>Période d'échantillonnage</source>
+        <source>Période d&apos;échantillonnage</source>
         <translation>Sampling period</translation>
     </message>
     <message>
@@ -296,8 +300,8 @@ Please check that it is plugged in properly.</translation>
         <translation>Program</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
         <translation>The logger does not seem to be connected.
 Please check that it is plugged in properly.</translation>
     </message>
@@ -306,8 +310,12 @@ Please check that it is plugged in properly.</translation>
         <translation>Programming done</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
         <translation>Programming failed. Please try again.</translation>
+    </message>
+    <message>
+        <source>Le début programmé est déjà passé.</source>
+        <translation>The programmed start has already passed.</translation>
     </message>
 </context>
 <context>
@@ -325,7 +333,7 @@ Please check that it is plugged in properly.</translation>
         <translation>Export the data to an Excel workbook</translation>
     </message>
     <message>
-        <source>Ouvrir le classeur Excel à la fin de l'export</source>
+        <source>Ouvrir le classeur Excel à la fin de l&apos;export</source>
         <translation>Open the Excel workbook when the export is done</translation>
     </message>
     <message>
@@ -467,7 +475,7 @@ shown</translation>
         <translation>Range selection</translation>
     </message>
     <message>
-        <source>Sélectionnez, à l'aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</source>
+        <source>Sélectionnez, à l&apos;aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</source>
         <translation>Select with the mouse the range over which you want statistics</translation>
     </message>
     <message>
@@ -531,18 +539,18 @@ shown</translation>
         <translation>Document generated at </translation>
     </message>
     <message>
-        <source>Impossible d'ecrire le rapport %1.</source>
+        <source>Impossible d&apos;ecrire le rapport %1.</source>
         <translation>The report %1 could not be written.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
-        <source>Manuel d'utilisation</source>
+        <source>Manuel d&apos;utilisation</source>
         <translation>User manual</translation>
     </message>
     <message>
-        <source>Recherche d'une mise à jour</source>
+        <source>Recherche d&apos;une mise à jour</source>
         <translation>Check for updates</translation>
     </message>
     <message>
@@ -562,7 +570,7 @@ shown</translation>
         <translation>An update is available</translation>
     </message>
     <message>
-        <source>Le manuel d'utilisation est introuvable :
+        <source>Le manuel d&apos;utilisation est introuvable :
 %1</source>
         <translation>The user manual cannot be found:
 %1</translation>
@@ -675,7 +683,7 @@ shown</translation>
         <translation>Humidity</translation>
     </message>
     <message>
-        <source>Perte de connexion avec l'appareil</source>
+        <source>Perte de connexion avec l&apos;appareil</source>
         <translation>Connection with the logger lost</translation>
     </message>
     <message>
@@ -699,7 +707,7 @@ shown</translation>
         <translation>Save</translation>
     </message>
     <message>
-        <source>Impossible d'ecrire l'enregistrement dans %1.</source>
+        <source>Impossible d&apos;ecrire l&apos;enregistrement dans %1.</source>
         <translation>Could not write the recording to %1.</translation>
     </message>
     <message>
@@ -707,7 +715,7 @@ shown</translation>
         <translation>Exporting to Excel</translation>
     </message>
     <message>
-        <source>L'export vers excel n'a pas fonctionne.</source>
+        <source>L&apos;export vers excel n&apos;a pas fonctionne.</source>
         <translation>The export to Excel failed.</translation>
     </message>
     <message>
@@ -715,8 +723,28 @@ shown</translation>
         <translation>Excel</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir le classeur</source>
+        <source>Impossible d&apos;ouvrir le classeur</source>
         <translation>Unable to open the workbook</translation>
+    </message>
+    <message>
+        <source>Aucun enregistreur détecté. Branchez un enregistreur : il apparaîtra ici.</source>
+        <translation>No logger detected. Plug in a logger: it will appear here.</translation>
+    </message>
+    <message>
+        <source>Aucun enregistreur sélectionné</source>
+        <translation>No logger selected</translation>
+    </message>
+    <message>
+        <source>Les %1 mesures reçues sont conservées dans %2.</source>
+        <translation>The %1 readings received are kept in %2.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse de l&apos;appareil sur le port %1.</source>
+        <translation>No answer from the device on port %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</source>
+        <translation>The logger may hold %1 readings that have not been downloaded. Programming will erase them. Continue?</translation>
     </message>
 </context>
 </TS>

@@ -121,18 +121,22 @@
         <translation>Programmer</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
-        <translation>L'enregistreur ne semble pas connecté.
-Veuillez vérifier s'il est correctement branché.</translation>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
+        <translation>L&apos;enregistreur ne semble pas connecté.
+Veuillez vérifier s&apos;il est correctement branché.</translation>
     </message>
     <message>
         <source>Programmation effectuee</source>
         <translation>Programmation effectuée</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
+    </message>
+    <message>
+        <source>Le seuil minimum doit être inférieur au seuil maximum.</source>
+        <translation>Le seuil minimum doit être inférieur au seuil maximum.</translation>
     </message>
 </context>
 <context>
@@ -161,8 +165,8 @@ Veuillez vérifier s'il est correctement branché.</translation>
         <translation>CHANGEMENTS DE BASE</translation>
     </message>
     <message>
-        <source>Changement d'ID</source>
-        <translation>Changement d'ID</translation>
+        <source>Changement d&apos;ID</source>
+        <translation>Changement d&apos;ID</translation>
     </message>
     <message>
         <source>Entrez le nouvel ID, 20 caractères maximum.
@@ -195,18 +199,18 @@ Caractères autorisés : A à Z, 0 à 9, _</translation>
         <translation>Le nouvel ID doit contenir 1 à 20 lettres et/ou chiffres.</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
-        <translation>L'enregistreur ne semble pas connecté.
-Veuillez vérifier s'il est correctement branché.</translation>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
+        <translation>L&apos;enregistreur ne semble pas connecté.
+Veuillez vérifier s&apos;il est correctement branché.</translation>
     </message>
     <message>
         <source>Programmation effectuee</source>
         <translation>Programmation effectuée</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
     </message>
 </context>
 <context>
@@ -268,8 +272,8 @@ Veuillez vérifier s'il est correctement branché.</translation>
         <translation>Nombre de points</translation>
     </message>
     <message>
-        <source>Période d'échantillonnage</source>
-        <translation>Période d'échantillonnage</translation>
+        <source>Période d&apos;échantillonnage</source>
+        <translation>Période d&apos;échantillonnage</translation>
     </message>
     <message>
         <source>Début</source>
@@ -296,18 +300,22 @@ Veuillez vérifier s'il est correctement branché.</translation>
         <translation>Programmer</translation>
     </message>
     <message>
-        <source>L'enregistreur ne semble pas connecte.
-Veuillez verifier s'il est correctement branche.</source>
-        <translation>L'enregistreur ne semble pas connecté.
-Veuillez vérifier s'il est correctement branché.</translation>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
+        <translation>L&apos;enregistreur ne semble pas connecté.
+Veuillez vérifier s&apos;il est correctement branché.</translation>
     </message>
     <message>
         <source>Programmation effectuee</source>
         <translation>Programmation effectuée</translation>
     </message>
     <message>
-        <source>La programmation n'a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n'a pas fonctionné. Veuillez recommencer.</translation>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
+    </message>
+    <message>
+        <source>Le début programmé est déjà passé.</source>
+        <translation>Le début programmé est déjà passé.</translation>
     </message>
 </context>
 <context>
@@ -325,8 +333,8 @@ Veuillez vérifier s'il est correctement branché.</translation>
         <translation>Exporter les données dans un classeur Excel</translation>
     </message>
     <message>
-        <source>Ouvrir le classeur Excel à la fin de l'export</source>
-        <translation>Ouvrir le classeur Excel à la fin de l'export</translation>
+        <source>Ouvrir le classeur Excel à la fin de l&apos;export</source>
+        <translation>Ouvrir le classeur Excel à la fin de l&apos;export</translation>
     </message>
     <message>
         <source>Enregistrer</source>
@@ -467,8 +475,8 @@ affichées</translation>
         <translation>Sélection de plage</translation>
     </message>
     <message>
-        <source>Sélectionnez, à l'aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</source>
-        <translation>Sélectionnez, à l'aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</translation>
+        <source>Sélectionnez, à l&apos;aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</source>
+        <translation>Sélectionnez, à l&apos;aide de la souris, la plage sur laquelle vous souhaitez effectuer des statistiques</translation>
     </message>
     <message>
         <source>Sélection</source>
@@ -531,19 +539,19 @@ affichées</translation>
         <translation>Document généré à </translation>
     </message>
     <message>
-        <source>Impossible d'ecrire le rapport %1.</source>
-        <translation>Impossible d'écrire le rapport %1.</translation>
+        <source>Impossible d&apos;ecrire le rapport %1.</source>
+        <translation>Impossible d&apos;écrire le rapport %1.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
-        <source>Manuel d'utilisation</source>
-        <translation>Manuel d'utilisation</translation>
+        <source>Manuel d&apos;utilisation</source>
+        <translation>Manuel d&apos;utilisation</translation>
     </message>
     <message>
-        <source>Recherche d'une mise à jour</source>
-        <translation>Recherche d'une mise à jour</translation>
+        <source>Recherche d&apos;une mise à jour</source>
+        <translation>Recherche d&apos;une mise à jour</translation>
     </message>
     <message>
         <source>Acquisition</source>
@@ -562,9 +570,9 @@ affichées</translation>
         <translation>Une mise à jour est disponible</translation>
     </message>
     <message>
-        <source>Le manuel d'utilisation est introuvable :
+        <source>Le manuel d&apos;utilisation est introuvable :
 %1</source>
-        <translation>Le manuel d'utilisation est introuvable :
+        <translation>Le manuel d&apos;utilisation est introuvable :
 %1</translation>
     </message>
 </context>
@@ -675,8 +683,8 @@ affichées</translation>
         <translation>Humidité</translation>
     </message>
     <message>
-        <source>Perte de connexion avec l'appareil</source>
-        <translation>Perte de connexion avec l'appareil</translation>
+        <source>Perte de connexion avec l&apos;appareil</source>
+        <translation>Perte de connexion avec l&apos;appareil</translation>
     </message>
     <message>
         <source>Voulez-vous sauvegarder vos donnees ?</source>
@@ -699,24 +707,44 @@ affichées</translation>
         <translation>Sauvegarde</translation>
     </message>
     <message>
-        <source>Impossible d'ecrire l'enregistrement dans %1.</source>
-        <translation>Impossible d'écrire l'enregistrement dans %1.</translation>
+        <source>Impossible d&apos;ecrire l&apos;enregistrement dans %1.</source>
+        <translation>Impossible d&apos;écrire l&apos;enregistrement dans %1.</translation>
     </message>
     <message>
         <source>Export Excel en cours</source>
         <translation>Export Excel en cours</translation>
     </message>
     <message>
-        <source>L'export vers excel n'a pas fonctionne.</source>
-        <translation>L'export vers Excel n'a pas fonctionné.</translation>
+        <source>L&apos;export vers excel n&apos;a pas fonctionne.</source>
+        <translation>L&apos;export vers Excel n&apos;a pas fonctionné.</translation>
     </message>
     <message>
         <source>Excel</source>
         <translation>Excel</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir le classeur</source>
-        <translation>Impossible d'ouvrir le classeur</translation>
+        <source>Impossible d&apos;ouvrir le classeur</source>
+        <translation>Impossible d&apos;ouvrir le classeur</translation>
+    </message>
+    <message>
+        <source>Aucun enregistreur détecté. Branchez un enregistreur : il apparaîtra ici.</source>
+        <translation>Aucun enregistreur détecté. Branchez un enregistreur : il apparaîtra ici.</translation>
+    </message>
+    <message>
+        <source>Aucun enregistreur sélectionné</source>
+        <translation>Aucun enregistreur sélectionné</translation>
+    </message>
+    <message>
+        <source>Les %1 mesures reçues sont conservées dans %2.</source>
+        <translation>Les %1 mesures reçues sont conservées dans %2.</translation>
+    </message>
+    <message>
+        <source>Aucune réponse de l&apos;appareil sur le port %1.</source>
+        <translation>Aucune réponse de l&apos;appareil sur le port %1.</translation>
+    </message>
+    <message>
+        <source>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</source>
+        <translation>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</translation>
     </message>
 </context>
 </TS>

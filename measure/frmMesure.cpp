@@ -304,9 +304,26 @@ void frmMesure::Effacer()
 {
     Donnees(m_CourbeTemp)->clear();
     Donnees(m_CourbeHumi)->clear();
+    const bool replot = ui->m_qPlot->autoReplot();
+    ui->m_qPlot->setAutoReplot(false);
+    AxesParDefaut();
+    ui->m_qPlot->setAutoReplot(replot);
     ui->m_qPlot->replot();
     ui->tabStat->Vider();
     ui->tabData->setRowCount(0);
+}
+
+void frmMesure::AxesParDefaut()
+{
+    // Until a recording arrives the time axis shows the last hour, not 1970 or
+    // another logger's recording; the value axes their whole range.
+    const double maintenant = double(QDateTime::currentSecsSinceEpoch());
+    DefinirEchelleTemps(maintenant - 3600, maintenant);
+    DefinirEchelle(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
+    DefinirEchelle(QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
+    SLOT_Zoomed();
+    if (m_Zoomer)
+        m_Zoomer->setZoomBase(false);
 }
 
 void frmMesure::ViderEntete()
@@ -423,7 +440,9 @@ void frmMesure::PerdreAppareil()
         return;
 
     QString texte = tr("Perte de connexion avec l'appareil");
-    if (fin.Sauvegarde && !serie->NomAuto.isEmpty()) {
+    // Readings the user has not saved: where their backup is.
+    if ((fin.Sauvegarde || serie->NbrePointsSauves != serie->NbrePoints) &&
+        serie->NbrePointsPresents() > 0 && !serie->NomAuto.isEmpty()) {
         const QString fichier =
             serie->CheminAuto + QLatin1Char('/') + serie->NomAuto + QStringLiteral(".ail");
         texte += QLatin1Char('\n') + tr("Les %1 mesures reçues sont conservées dans %2.")
@@ -576,15 +595,9 @@ void frmMesure::ConstruireGraphe()
     m_CourbeHumi->attach(graphe);
 
     graphe->setAxisMaxMajor(QwtPlot::xBottom, 5);
-    // Until a recording arrives the time axis shows the last hour, not 1970.
-    const double maintenant = double(QDateTime::currentSecsSinceEpoch());
-    graphe->setAxisScale(QwtPlot::xBottom, maintenant - 3600, maintenant);
     graphe->setAxisAutoScale(QwtPlot::yLeft, false);
     graphe->setAxisAutoScale(QwtPlot::yRight, false);
-    graphe->setAxisScale(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
-    graphe->setAxisScale(QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
-
-    SLOT_Zoomed();
+    AxesParDefaut();
 
     QwtPlotPanner* panoramique = new QwtPlotPanner(graphe->canvas());
     panoramique->setMouseButton(Qt::LeftButton, Qt::ControlModifier);

@@ -97,6 +97,7 @@ private:
     // may have left running; false when another logger was chosen meanwhile.
     bool AfficherAppareil();
     void Effacer();
+    void AxesParDefaut();
     void LibererPort();
     void SupprimerBouton(const QString& port);
     void RetirerSerie(clsSerie* serie);

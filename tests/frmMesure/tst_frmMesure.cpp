@@ -485,29 +485,28 @@ private slots:
         QStringList sauvegardes = Sauvegardes(".txt");
         QCOMPARE(sauvegardes.size(), 1);
         const QString sauvegarde = Dossier("/") + sauvegardes.first();
-        if (cas == QLatin1String("complet")) {
-            QCOMPARE(repondeur.Vus.first(),
-                     QStringLiteral("LOST|Perte de connexion avec l'appareil\n"
-                                    "Voulez-vous sauvegarder vos donnees ?"));
-            QCOMPARE(lignes, 0);
-            QCOMPARE(LignesFichier(sauvegarde), 100);
-        } else if (cas == QLatin1String("sauve")) {
-            QCOMPARE(repondeur.Vus.first(),
-                     QStringLiteral("LOST|Perte de connexion avec l'appareil"));
+        // Unsaved readings: the user is told where their backup is, then asked.
+        const QStringList message = repondeur.Vus.first().split(QLatin1Char('\n'));
+        QCOMPARE(message.at(0), QStringLiteral("LOST|Perte de connexion avec l'appareil"));
+        const int recus = LignesFichier(sauvegarde);
+        if (cas == QLatin1String("sauve")) {
+            QCOMPARE(message.size(), 1);
             QCOMPARE(lignes, 100);
             QCOMPARE(finPbar.count(), 0);
         } else {
-            // Every point read before the loss is in the backup, and the user is told.
-            QVERIFY(nomAuto.isEmpty());
-            const QStringList message = repondeur.Vus.first().split(QLatin1Char('\n'));
             QCOMPARE(message.size(), 3);
-            QCOMPARE(message.at(0), QStringLiteral("LOST|Perte de connexion avec l'appareil"));
-            const int recus = LignesFichier(sauvegarde);
-            QVERIFY(recus > 0 && recus <= 30);
             QCOMPARE(message.at(1), QStringLiteral("Les %1 mesures reçues sont conservées dans %2.")
                                         .arg(recus)
                                         .arg(Dossier("/") + Sauvegardes(".ail").first()));
+            QCOMPARE(message.at(2), QStringLiteral("Voulez-vous sauvegarder vos donnees ?"));
             QCOMPARE(lignes, 0);
+        }
+        if (cas == QLatin1String("complet")) {
+            QCOMPARE(recus, 100);
+        } else if (interrompu) {
+            // Every point read before the loss is in the backup, written at the loss.
+            QVERIFY(nomAuto.isEmpty());
+            QVERIFY(recus > 0 && recus <= 30);
             QCOMPARE(finPbar.count(), 1); // the progress bar goes with the logger
         }
         QCOMPARE(int(Courbe(0)->dataSize()), lignes);

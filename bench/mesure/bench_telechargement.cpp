@@ -4,7 +4,9 @@
 //     bytes take on the wire at 38400 baud 8N1 (10 bits a byte);
 //   - the longest gap between two turns of the event loop during the download
 //     (a 1 ms timer that should fire on every turn);
-//   - peak memory of the process (VmHWM), before and after.
+//   - peak memory of the process (VmHWM), before and after;
+//   - the time to choose the downloaded logger again after another one (its
+//     points drawn and listed anew).
 // For reference, measured in the same run: the same download through the serial
 // link alone, without the window (the floor set by the simulator and the link's
 // 25 ms settle before each read), and the port enumeration that every 500 ms
@@ -19,6 +21,7 @@
 #include "Simulateur.h"
 #include "clsSerie.h"
 #include "frmMesure.h"
+#include "prmBoutonAppareil.h"
 #include "ressources.h"
 
 #include <QApplication>
@@ -236,6 +239,28 @@ int main(int argc, char** argv)
     const double secondesLigne = octets * 10.0 / 38400.0;
     const double secondes = duree / 1e9;
 
+    // Another logger plugged in and chosen, then the downloaded one again: its
+    // points are drawn and listed anew (the time includes its "Q" and reply).
+    double msRetour = -1;
+    Simulateur autre;
+    if (autre.Demarrer({"--id", "AUTRE", "--points", "0"})) {
+        CPortSerie::AjouterPortsManuels({autre.Lien()});
+        QList<prmBoutonAppareil*> boutons;
+        attente.restart();
+        while (boutons.size() < 2 && attente.elapsed() < 20000) {
+            app.processEvents(QEventLoop::AllEvents, 50);
+            boutons = hote.m_Fenetre->findChildren<prmBoutonAppareil*>();
+        }
+        if (boutons.size() == 2) {
+            boutons.at(1)->click();
+            app.processEvents();
+            QElapsedTimer retour;
+            retour.start();
+            boutons.at(0)->click();
+            msRetour = retour.nsecsElapsed() / 1e6;
+        }
+    }
+
     std::printf("readings                   %d (%d points, %lld bytes)\n", lectures, s->NbrePoints,
                 octets);
     std::printf("window                     %s\n", cache ? "hidden" : "shown");
@@ -251,6 +276,8 @@ int main(int argc, char** argv)
     std::printf("full replot                %.1f ms with every point, %.1f ms empty\n", msTrace,
                 msTraceVide);
     std::printf("longest event-loop gap     %.1f ms (goal below 50 ms)\n", plusLongEcart / 1e6);
+    std::printf("back to the logger         %.1f ms (%d points shown again)\n", msRetour,
+                hote.m_Fenetre->SerieCourante() ? hote.m_Fenetre->SerieCourante()->NbrePoints : 0);
     std::printf("peak memory                %ld kB (%ld kB before the window)\n", MemoirePic(),
                 memoireAvant);
     return 0;

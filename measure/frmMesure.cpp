@@ -366,8 +366,10 @@ void frmMesure::AppliquerEtat(enm_ETAT_MESURE etat)
     ui->lblPointsSuffixe->setVisible(choisi);
     ui->lblPeriodePrefixe->setVisible(choisi);
     ui->lblPeriodeSuffixe->setVisible(choisi);
-    if (!choisi)
+    if (!choisi) {
         ViderEntete();
+        MontrerVoies(3);
+    }
 }
 
 void frmMesure::SupprimerBouton(const QString& port)

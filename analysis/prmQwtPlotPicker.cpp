@@ -20,5 +20,5 @@ QwtText prmQwtPlotPicker::trackerText(const QPoint& pos) const
     // Same lines as the zoomer's tracker, except that x = 0 shows no third line.
     return QwtText(Zoomer::TexteSuivi(graphe->invTransform(QwtPlot::yLeft, pos.y()),
                                       graphe->invTransform(QwtPlot::yRight, pos.y()),
-                                      x > 0 ? x : -1, m_ModeX));
+                                      x > 0 ? x : -1, m_ModeX, Zoomer::VoiesAffichees(graphe)));
 }

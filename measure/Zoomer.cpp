@@ -19,16 +19,23 @@ QwtText Zoomer::trackerText(const QPoint& pos) const
     const QwtPlot* graphe = plot();
     return QwtText(TexteSuivi(graphe->invTransform(QwtPlot::yLeft, pos.y()),
                               graphe->invTransform(QwtPlot::yRight, pos.y()),
-                              graphe->invTransform(QwtPlot::xBottom, pos.x()), m_ModeX));
+                              graphe->invTransform(QwtPlot::xBottom, pos.x()), m_ModeX,
+                              VoiesAffichees(graphe)));
 }
 
-QString Zoomer::TexteSuivi(double temp, double humi, double x, int modeX)
+int Zoomer::VoiesAffichees(const QwtPlot* graphe)
 {
-    QString texte = QStringLiteral("%1%2\n%3%4\n")
-                        .arg(temp / 10, 0, 'f', 1)
-                        .arg(UniteTemp())
-                        .arg(humi / 10, 0, 'f', 1)
-                        .arg(UniteHumi());
+    return (graphe->axisEnabled(QwtPlot::yLeft) ? 1 : 0) |
+           (graphe->axisEnabled(QwtPlot::yRight) ? 2 : 0);
+}
+
+QString Zoomer::TexteSuivi(double temp, double humi, double x, int modeX, int voies)
+{
+    QString texte;
+    if (voies & 1)
+        texte += QStringLiteral("%1%2\n").arg(temp / 10, 0, 'f', 1).arg(UniteTemp());
+    if (voies & 2)
+        texte += QStringLiteral("%1%2\n").arg(humi / 10, 0, 'f', 1).arg(UniteHumi());
     if (x < 0)
         return texte;
     const uint valeur = static_cast<uint>(x);

@@ -20,7 +20,10 @@ public:
     // Tracker text for the axis values temp and humi (tenths) and x: point
     // number (mode 0), seconds since midnight (1) or time stamp in s since 1970
     // (2). A negative x, or another mode, gives only the two value lines.
-    static QString TexteSuivi(double temp, double humi, double x, int modeX);
+    // voies: the value axes shown, 1 temperature, 2 humidity; a hidden one has no line.
+    static QString TexteSuivi(double temp, double humi, double x, int modeX, int voies = 3);
+    // The value axes a plot shows, as TexteSuivi takes them.
+    static int VoiesAffichees(const QwtPlot* graphe);
 
     int m_ModeX;
 };

@@ -81,6 +81,13 @@ private slots:
         QVERIFY(lignes[1].endsWith(UniteHumi()));
         QVERIFY(qAbs(lignes[1].chopped(UniteHumi().size()).toDouble() - 50.0) < 1.0);
         QCOMPARE(lignes[2], QStringLiteral("#50"));
+
+        // A recording without humidity has no humidity axis, nor a line for it.
+        graphe.enableAxis(QwtPlot::yRight, false);
+        const QStringList sans = zoomer.trackerText(pos).text().split('\n');
+        QCOMPARE(sans.size(), 2);
+        QVERIFY(sans[0].endsWith(UniteTemp()));
+        QVERIFY(sans[1].startsWith('#'));
     }
 
     void etiquettes_data()

@@ -5,6 +5,7 @@
 #include "ClesReglages.h"
 #include "CourbeMesure.h"
 #include "CurveData.h"
+#include "GraduationTemps.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "IFormatsDate.h"
@@ -38,6 +39,7 @@
 #include <qwt_plot_layout.h>
 #include <qwt_plot_panner.h>
 #include <qwt_scale_engine.h>
+#include <qwt_scale_widget.h>
 
 #include <memory>
 
@@ -54,8 +56,8 @@ constexpr int ModeTempsReel = 2;
 constexpr int EssaisRelecture = 3;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
-// Room for one label of the time axis, pixels.
-constexpr int LargeurEtiquetteTemps = 95;
+// Room between two labels of the time axis, pixels.
+constexpr int EcartEtiquettesTemps = 16;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -573,6 +575,7 @@ void frmMesure::ConstruireGraphe()
     graphe->insertLegend(legende, QwtPlot::TopLegend);
 
     graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
+    graphe->setAxisScaleEngine(QwtPlot::xBottom, new MoteurEchelleTemps(true));
     graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
     graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
     graphe->enableAxis(QwtPlot::yLeft, true);
@@ -617,12 +620,14 @@ void frmMesure::ConstruireGraphe()
 
 bool frmMesure::eventFilter(QObject* objet, QEvent* event)
 {
-    // At most 5 date-time labels, fewer when the canvas is too narrow for them
-    // (a label is two lines about 80 pixels wide).
+    // As many round steps of the time axis as its labels have room for: a
+    // label is one time of day (the date goes on a second line, where it shows).
     if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize) {
         const int largeur = static_cast<QResizeEvent*>(event)->size().width();
+        const QFontMetrics mesure(ui->m_qPlot->axisWidget(QwtPlot::xBottom)->font());
+        const int etiquette = mesure.horizontalAdvance(QStringLiteral("12:00 PM"));
         ui->m_qPlot->setAxisMaxMajor(QwtPlot::xBottom,
-                                     qBound(2, largeur / LargeurEtiquetteTemps, 5));
+                                     qMax(2, largeur / (etiquette + EcartEtiquettesTemps)));
     }
     return QWidget::eventFilter(objet, event);
 }

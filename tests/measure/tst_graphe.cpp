@@ -1,5 +1,6 @@
 #include "CurveData.h"
 #include "Environnement.h"
+#include "GraduationTemps.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "IntervalleRoue.h"
@@ -117,28 +118,83 @@ private slots:
     void etiquettesDeTemps_data()
     {
         QTest::addColumn<QString>("format");
+        QTest::addColumn<double>("pas"); // s between the axis's major ticks, 0: none
         QTest::addColumn<double>("valeur");
         QTest::addColumn<QString>("texte");
         // The main window's date-time formats, French then English.
         const QString fr = QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss");
         const QString en = QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
-        QTest::newRow("french") << fr << double(INSTANT)
+        const double t = INSTANT;
+        QTest::newRow("french") << fr << 0.0 << t
                                 << (Paris() ? " 02/07/2023\n  01:30:00"
                                             : " 01/07/2023\n  23:30:00");
-        QTest::newRow("english") << en << double(INSTANT)
+        QTest::newRow("english") << en << 0.0 << t
                                  << (Paris() ? " 07/02/2023\n 1:30:00 AM"
                                              : " 07/01/2023\n 11:30:00 PM");
-        QTest::newRow("fraction truncated") << QStringLiteral("hh:mm:ss") << double(INSTANT) + 0.99
-                                            << (Paris() ? "01:30:00" : "23:30:00");
-        QTest::newRow("epoch") << QStringLiteral("yyyy-MM-dd hh:mm") << 0.0
+        QTest::newRow("fraction truncated")
+            << QStringLiteral("hh:mm:ss") << 0.0 << t + 0.99 << (Paris() ? "01:30:00" : "23:30:00");
+        QTest::newRow("epoch") << QStringLiteral("yyyy-MM-dd hh:mm") << 0.0 << 0.0
                                << (Paris() ? "1970-01-01 01:00" : "1970-01-01 00:00");
+        // On round steps: the time alone, the date under the first label.
+        QTest::newRow("first label, hours")
+            << fr << 3600.0 << t << (Paris() ? "01:30\n02/07/2023" : "23:30\n01/07/2023");
+        QTest::newRow("next label, hours")
+            << fr << 3600.0 << t + 3600 << (Paris() ? "02:30" : "00:30\n02/07/2023");
+        QTest::newRow("english, minutes")
+            << en << 600.0 << t + 600 << (Paris() ? "1:40 AM" : "11:40 PM");
+        QTest::newRow("seconds kept below a minute")
+            << fr << 30.0 << t + 30 << (Paris() ? "01:30:30" : "23:30:30");
+        QTest::newRow("days: the date alone")
+            << en << 86400.0 << t + 86400 << (Paris() ? "07/03/2023" : "07/02/2023");
     }
     void etiquettesDeTemps()
     {
         QFETCH(QString, format);
+        QFETCH(double, pas);
         QFETCH(double, valeur);
         QFETCH(QString, texte);
-        QCOMPARE(TimeDateScaleDraw(format).label(valeur).text(), texte);
+        TimeDateScaleDraw dessin(format);
+        if (pas > 0)
+            dessin.setScaleDiv(QwtScaleDiv(INSTANT, INSTANT + 4 * pas, QList<double>(),
+                                           QList<double>(),
+                                           {double(INSTANT), INSTANT + pas, INSTANT + 2 * pas}));
+        QCOMPARE(dessin.label(valeur).text(), texte);
+    }
+
+    // Time axes step on round times, as many as the axis has room for.
+    void graduationTemps_data()
+    {
+        QTest::addColumn<double>("debut");
+        QTest::addColumn<double>("fin");
+        QTest::addColumn<int>("intervalles");
+        QTest::addColumn<int>("decalage");
+        QTest::addColumn<double>("pas");
+        QTest::addColumn<QList<double>>("majeures");
+        QTest::addColumn<int>("mineures");
+        QTest::newRow("20 hours, room for 5")
+            << 1000.0 << 73000.0 << 5 << 0 << 14400.0
+            << QList<double>{14400, 28800, 43200, 57600, 72000} << 15;
+        QTest::newRow("20 hours, room for 7")
+            << 1000.0 << 73000.0 << 7 << 0 << 10800.0
+            << QList<double>{10800, 21600, 32400, 43200, 54000, 64800} << 34;
+        QTest::newRow("local offset of a quarter hour")
+            << 0.0 << 7200.0 << 4 << 900 << 1800.0 << QList<double>{900, 2700, 4500, 6300} << 21;
+        QTest::newRow("seconds") << 0.0 << 40.0 << 5 << 0 << 10.0
+                                 << QList<double>{0, 10, 20, 30, 40} << 16;
+        QTest::newRow("no room: one step")
+            << 0.0 << 7200.0 << 0 << 0 << 7200.0 << QList<double>{0, 7200} << 3;
+        QTest::newRow("empty interval") << 5.0 << 5.0 << 5 << 0 << 0.0 << QList<double>{} << 0;
+    }
+    void graduationTemps()
+    {
+        QFETCH(double, debut);
+        QFETCH(double, fin);
+        QFETCH(int, intervalles);
+        QFETCH(int, decalage);
+        const TS_GRADUATION g = GraduationTemps(debut, fin, intervalles, decalage);
+        QTEST(g.Pas, "pas");
+        QTEST(g.Majeures, "majeures");
+        QTEST(g.Mineures.size(), "mineures");
     }
 
     void roue_data()

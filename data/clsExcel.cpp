@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QList>
 #include <QSaveFile>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -13,34 +15,52 @@
 namespace
 {
 
-const QString UniteTemperature = QStringLiteral(" %1C").arg(QChar(0x00B0));
-const QString UniteHumidite = QStringLiteral(" %");
 const QString NomTemporaire = QStringLiteral("classeur.xlsx");
+const char* const FeuilleInfos = "Infos";
 
-QString Dixiemes(int valeur)
+// Model text of a model code (see CodeModele()); "" for an unknown code.
+QString TexteModele(int appareil)
 {
-    return QString::number(valeur / 10.0, 'f', 1);
+    switch (appareil) {
+    case 1:
+        return QStringLiteral("71240");
+    case 2:
+        return QStringLiteral("71240VX");
+    case 3:
+        return QStringLiteral("71246");
+    default:
+        return QString();
+    }
+}
+
+// Channels written from the sensor mask: 1 temperature, 2 humidity, 3 both. Any
+// other mask (0 from a damaged header) says nothing certain: both are written.
+int VoiesEcrites(int capteurs)
+{
+    return capteurs >= 1 && capteurs <= 3 ? capteurs : 3;
 }
 
 } // namespace
 
-QString TexteTemperatureExcel(int valeur)
+QString FormatTemperatureExcel()
 {
-    return Dixiemes(valeur) + UniteTemperature;
+    return QStringLiteral("0.0\" \u00B0C\"");
 }
 
-QString TexteHumiditeExcel(int valeur)
+QString FormatHumiditeExcel()
 {
-    return Dixiemes(valeur) + UniteHumidite;
+    // Quoted: a bare % would multiply the value by 100.
+    return QStringLiteral("0.0\" %\"");
 }
 
-QPair<QString, QString> DateHeureExcel(const QDateTime& date, int style)
+QString FormatDateExcel(int style)
 {
-    const QString texte = TexteDate(date, style);
-    const int espace = texte.indexOf(QLatin1Char(' '));
-    if (espace < 0)
-        return qMakePair(texte, QString());
-    return qMakePair(texte.left(espace), texte.mid(espace + 1));
+    return style == 1 ? QStringLiteral("dd\\/mm\\/yyyy") : QStringLiteral("mm\\/dd\\/yyyy");
+}
+
+QString FormatHeureExcel(int style)
+{
+    return style == 1 ? QStringLiteral("hh\\:mm\\:ss") : QStringLiteral("h\\:mm\\:ss AM/PM");
 }
 
 clsExcel::clsExcel() : QObject(nullptr) {}
@@ -77,32 +97,57 @@ bool clsExcel::OuvrirClasseur()
         Abandonner();
         return false;
     }
-    // Wide enough for "03/30/2016" and "2:05:09 PM".
+    // Wide enough for "03/30/2016" and "2:05:09 PM"; a number too wide for its
+    // column shows as "###", so the readings get room for "6553.5 °C".
     worksheet_set_column(m_Feuille, 1, 2, 12, nullptr);
+    worksheet_set_column(m_Feuille, 3, 4, 11, nullptr);
     return true;
 }
 
-bool clsExcel::Exporter(const QString& path, int dateStyle, const QList<int>& times,
-                        const QList<int>& temperatures, const QList<int>& humidities)
+bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& serie)
 {
+    // The series is read before the first event is processed: it may change while
+    // the progress bar repaints. The lists are shared here, not copied.
+    const int n = serie.NbrePointsPresents();
+    const QList<int> temps = serie.Temps.Valeurs;
+    const QList<int> temperatures = serie.Temperature.Valeurs;
+    const QList<int> humidites = serie.Humidite.Valeurs;
+    const int voies = VoiesEcrites(serie.Infos.Capteurs);
     if (!OuvrirClasseur())
         return false;
+    if (!EcrireInfos(dateStyle, serie, n)) {
+        Abandonner();
+        return false;
+    }
     emit XLS_Progress(1);
     QCoreApplication::processEvents();
 
-    bool ok = EcrireTexte(1, 1, tr("Num.")) && EcrireTexte(1, 2, tr("Date")) &&
-              EcrireTexte(1, 3, tr("Heure")) && EcrireTexte(1, 4, tr("Temp.")) &&
-              EcrireTexte(1, 5, tr("Humi."));
-    // Point k on row k + 2, numbered k + 1; the time list sets the length.
-    HeureLocale heure;
-    for (int k = 0; ok && k < times.size(); ++k) {
+    const bool avecTemperature = (voies & 1) != 0;
+    const bool avecHumidite = (voies & 2) != 0;
+    lxw_format* const date = Format(FormatDateExcel(dateStyle));
+    lxw_format* const heure = Format(FormatHeureExcel(dateStyle));
+    lxw_format* const temperature = Format(FormatTemperatureExcel());
+    lxw_format* const humidite = Format(FormatHumiditeExcel());
+
+    // The humidity column follows the date and time when there is no temperature.
+    const int colonneHumidite = avecTemperature ? 5 : 4;
+    bool ok =
+        date && heure && temperature && humidite && EcrireTexte(m_Feuille, 1, 1, tr("Num.")) &&
+        EcrireTexte(m_Feuille, 1, 2, tr("Date")) && EcrireTexte(m_Feuille, 1, 3, tr("Heure")) &&
+        (!avecTemperature || EcrireTexte(m_Feuille, 1, 4, tr("Temp."))) &&
+        (!avecHumidite || EcrireTexte(m_Feuille, 1, colonneHumidite, tr("Humi.")));
+    // Point k on row k + 2, numbered k + 1. Readings are in tenths.
+    HeureLocale horloge;
+    for (int k = 0; ok && k < n; ++k) {
         const int ligne = k + 2;
-        const QPair<QString, QString> dateHeure =
-            DateHeureExcel(heure.Convertir(static_cast<uint>(times.at(k))), dateStyle);
-        ok = worksheet_write_number(m_Feuille, ligne - 1, 0, k + 1, nullptr) == LXW_NO_ERROR &&
-             EcrireTexte(ligne, 2, dateHeure.first) && EcrireTexte(ligne, 3, dateHeure.second) &&
-             EcrireTexte(ligne, 4, TexteTemperatureExcel(temperatures.value(k))) &&
-             EcrireTexte(ligne, 5, TexteHumiditeExcel(humidities.value(k)));
+        const QDateTime moment = horloge.Convertir(static_cast<uint>(temps.at(k)));
+        ok = EcrireNombre(m_Feuille, ligne, 1, k + 1) &&
+             EcrireDate(m_Feuille, ligne, 2, moment, date) &&
+             EcrireDate(m_Feuille, ligne, 3, moment, heure) &&
+             (!avecTemperature ||
+              EcrireNombre(m_Feuille, ligne, 4, temperatures.at(k) / 10.0, temperature)) &&
+             (!avecHumidite ||
+              EcrireNombre(m_Feuille, ligne, colonneHumidite, humidites.at(k) / 10.0, humidite));
         emit XLS_Progress(ligne);
         QCoreApplication::processEvents(); // the progress bar repaints
     }
@@ -111,6 +156,73 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const QList<int>& ti
         return false;
     }
     return FermerClasseur(path);
+}
+
+bool clsExcel::EcrireInfos(int dateStyle, const clsSerie& serie, int points)
+{
+    lxw_worksheet* const feuille = workbook_add_worksheet(m_Classeur, FeuilleInfos);
+    lxw_format* const debut =
+        Format(FormatDateExcel(dateStyle) + QLatin1Char(' ') + FormatHeureExcel(dateStyle));
+    if (!feuille || !debut)
+        return false;
+    worksheet_set_column(feuille, 0, 0, 18, nullptr);
+    worksheet_set_column(feuille, 1, 1, 24, nullptr);
+
+    const TS_INFOS& infos = serie.Infos;
+    const QString modele = TexteModele(infos.Appareil);
+    QString capteurs;
+    switch (VoiesEcrites(infos.Capteurs)) {
+    case 1:
+        capteurs = tr("Temperature");
+        break;
+    case 2:
+        capteurs = tr("Humidite");
+        break;
+    default:
+        capteurs = tr("Temperature et humidite");
+    }
+    QString unite = infos.Unite; // carried from the logger, not applied to the readings
+    if (unite == QLatin1String("M"))
+        unite = tr("Metrique");
+    else if (unite == QLatin1String("I"))
+        unite = tr("Imperial");
+    // The first point when there is one, as on the first sheet.
+    const uint premier =
+        points > 0 ? static_cast<uint>(serie.Temps.Valeurs.at(0)) : infos.DateDebut;
+
+    bool ok = EcrireTexte(feuille, 1, 1, tr("Identifiant")) &&
+              EcrireTexte(feuille, 1, 2, infos.ID) && EcrireTexte(feuille, 2, 1, tr("Modele")) &&
+              (modele.isEmpty() || EcrireTexte(feuille, 2, 2, modele)) &&
+              EcrireTexte(feuille, 3, 1, tr("Debut")) &&
+              EcrireDate(feuille, 3, 2, HeureLocale().Convertir(premier), debut) &&
+              EcrireTexte(feuille, 4, 1, tr("Periode (s)")) &&
+              EcrireNombre(feuille, 4, 2, infos.Frequence) &&
+              EcrireTexte(feuille, 5, 1, tr("Capteurs")) && EcrireTexte(feuille, 5, 2, capteurs) &&
+              EcrireTexte(feuille, 6, 1, tr("Unite")) && EcrireTexte(feuille, 6, 2, unite) &&
+              EcrireTexte(feuille, 7, 1, tr("Nombre de points")) &&
+              EcrireNombre(feuille, 7, 2, points) &&
+              EcrireTexte(feuille, 8, 1, tr("Commentaire")) &&
+              EcrireTexte(feuille, 8, 2, serie.Commentaire());
+    if (!ok)
+        return false;
+
+    QStringList motsCles{infos.ID, modele, QString::number(infos.Frequence) + QStringLiteral(" s")};
+    motsCles.removeAll(QString());
+    // Kept until the workbook is closed: the properties are written then.
+    const QByteArray titre = serie.Nom.toUtf8();
+    const QByteArray sujet = tr("Enregistreur %1").arg(infos.ID).toUtf8();
+    const QByteArray cles = motsCles.join(QStringLiteral(", ")).toUtf8();
+    const QByteArray commentaires = tr("Enregistreur %1, une mesure toutes les %2 s, %3 points")
+                                        .arg(infos.ID)
+                                        .arg(infos.Frequence)
+                                        .arg(points)
+                                        .toUtf8();
+    lxw_doc_properties proprietes = {};
+    proprietes.title = const_cast<char*>(titre.constData());
+    proprietes.subject = const_cast<char*>(sujet.constData());
+    proprietes.keywords = const_cast<char*>(cles.constData());
+    proprietes.comments = const_cast<char*>(commentaires.constData());
+    return workbook_set_properties(m_Classeur, &proprietes) == LXW_NO_ERROR;
 }
 
 bool clsExcel::FermerClasseur(const QString& path)
@@ -146,8 +258,34 @@ void clsExcel::Abandonner()
     m_Dossier.reset();
 }
 
-bool clsExcel::EcrireTexte(int ligne, int colonne, const QString& texte)
+lxw_format* clsExcel::Format(const QString& code)
 {
-    return worksheet_write_string(m_Feuille, ligne - 1, colonne - 1, texte.toUtf8().constData(),
+    // Owned by the workbook; the code is copied.
+    lxw_format* format = workbook_add_format(m_Classeur);
+    if (format)
+        format_set_num_format(format, code.toUtf8().constData());
+    return format;
+}
+
+bool clsExcel::EcrireTexte(lxw_worksheet* feuille, int ligne, int colonne, const QString& texte)
+{
+    return worksheet_write_string(feuille, ligne - 1, colonne - 1, texte.toUtf8().constData(),
                                   nullptr) == LXW_NO_ERROR;
+}
+
+bool clsExcel::EcrireNombre(lxw_worksheet* feuille, int ligne, int colonne, double valeur,
+                            lxw_format* format)
+{
+    return worksheet_write_number(feuille, ligne - 1, colonne - 1, valeur, format) == LXW_NO_ERROR;
+}
+
+bool clsExcel::EcrireDate(lxw_worksheet* feuille, int ligne, int colonne, const QDateTime& date,
+                          lxw_format* format)
+{
+    // The date and time fields as they read in local time.
+    const QDate jour = date.date();
+    const QTime temps = date.time();
+    lxw_datetime d = {jour.year(),  jour.month(),   jour.day(),
+                      temps.hour(), temps.minute(), double(temps.second())};
+    return worksheet_write_datetime(feuille, ligne - 1, colonne - 1, &d, format) == LXW_NO_ERROR;
 }

@@ -430,10 +430,9 @@ bool clsSerie::ExportExcel(int dateStyle)
 {
     clsExcel excel;
     connect(&excel, &clsExcel::XLS_Progress, this, &clsSerie::XLS_Progress);
-    // Only the points held: a short points file may leave NbrePoints above them.
-    const int n = NbrePointsPresents();
-    return excel.Exporter(Chemin + QLatin1Char('/') + Nom, dateStyle, Temps.Valeurs.mid(0, n),
-                          Temperature.Valeurs.mid(0, n), Humidite.Valeurs.mid(0, n));
+    // Only the points held (NbrePointsPresents()): a short points file may leave
+    // NbrePoints above them.
+    return excel.Exporter(Chemin + QLatin1Char('/') + Nom, dateStyle, *this);
 }
 
 bool clsSerie::OuvrirExcel()

@@ -82,6 +82,108 @@ QStringList ChainesPartagees(const QByteArray& partie)
     return chaines;
 }
 
+// Number format code of each cell style (the "s" attribute of a cell), in order:
+// the codes the workbook defines, "" for the general format, "builtin N" for
+// another built-in format.
+QStringList FormatsDesStyles(const QByteArray& partie)
+{
+    QMap<int, QString> codes;
+    QStringList formats;
+    bool dansCellXfs = false;
+    QXmlStreamReader xml(partie);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == QLatin1String("cellXfs"))
+            dansCellXfs = false;
+        if (!xml.isStartElement())
+            continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        if (xml.name() == QLatin1String("numFmt")) {
+            codes.insert(a.value(QLatin1String("numFmtId")).toInt(),
+                         a.value(QLatin1String("formatCode")).toString());
+        } else if (xml.name() == QLatin1String("cellXfs")) {
+            dansCellXfs = true;
+        } else if (dansCellXfs && xml.name() == QLatin1String("xf")) {
+            const int id = a.value(QLatin1String("numFmtId")).toInt();
+            formats << (id == 0 ? QString()
+                                : codes.value(id, QStringLiteral("builtin %1").arg(id)));
+        }
+    }
+    return formats;
+}
+
+// Target of each relationship by id: "rId1" -> "xl/worksheets/sheet1.xml".
+QMap<QString, QString> Relations(const QByteArray& partie, const QString& dossier)
+{
+    QMap<QString, QString> cibles;
+    QXmlStreamReader xml(partie);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement ||
+            xml.name() != QLatin1String("Relationship"))
+            continue;
+        QString cible = xml.attributes().value(QLatin1String("Target")).toString();
+        cible = cible.startsWith(QLatin1Char('/')) ? cible.mid(1) : dossier + cible;
+        cibles.insert(xml.attributes().value(QLatin1String("Id")).toString(), cible);
+    }
+    return cibles;
+}
+
+Tableau LireFeuille(const QByteArray& partie, const QStringList& partagees,
+                    const QStringList& formats, QString& erreur)
+{
+    Tableau lignes;
+    QXmlStreamReader xml(partie);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("c"))
+            continue;
+        const QString ref = xml.attributes().value(QLatin1String("r")).toString();
+        const QString type = xml.attributes().value(QLatin1String("t")).toString();
+        Cellule cellule;
+        const QStringRef style = xml.attributes().value(QLatin1String("s"));
+        if (!style.isEmpty()) {
+            if (style.toInt() >= formats.size()) {
+                erreur = QStringLiteral("no style %1 for %2").arg(style.toString(), ref);
+                return {};
+            }
+            cellule.Format = formats.at(style.toInt());
+        }
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement() && xml.name() == QLatin1String("c"))
+                break;
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("v")) {
+                const QString v = xml.readElementText();
+                if (type == QLatin1String("s"))
+                    cellule.Texte = partagees.value(v.toInt());
+                else if (type == QLatin1String("str"))
+                    cellule.Texte = v;
+                else {
+                    cellule.Texte = v;
+                    cellule.Nombre = true;
+                }
+            } else if (xml.name() == QLatin1String("is")) {
+                cellule.Texte = TexteDe(xml);
+            }
+        }
+        const int l = Ligne(ref);
+        const int col = Colonne(ref);
+        if (l < 1 || col < 1) {
+            erreur = QStringLiteral("bad cell reference ") + ref;
+            return {};
+        }
+        if (lignes.size() < l)
+            lignes.resize(l);
+        if (lignes[l - 1].size() < col)
+            lignes[l - 1].resize(col);
+        lignes[l - 1][col - 1] = cellule;
+    }
+    if (xml.hasError())
+        erreur = xml.errorString();
+    return lignes;
+}
+
 } // namespace
 
 QMap<QString, QByteArray> LireZip(const QByteArray& zip, QString& erreur)
@@ -156,59 +258,43 @@ Classeur LireClasseur(const QString& chemin)
         return c;
     c.Parties = parties.keys();
 
+    const QMap<QString, QString> relations = Relations(
+        parties.value(QStringLiteral("xl/_rels/workbook.xml.rels")), QStringLiteral("xl/"));
+    QStringList chemins;
     QXmlStreamReader classeur(parties.value(QStringLiteral("xl/workbook.xml")));
     while (!classeur.atEnd())
         if (classeur.readNext() == QXmlStreamReader::StartElement &&
-            classeur.name() == QLatin1String("sheet"))
-            c.Feuilles << classeur.attributes().value(QLatin1String("name")).toString();
-    const QString feuille = QStringLiteral("xl/worksheets/sheet1.xml");
-    if (c.Feuilles.isEmpty() || !parties.contains(feuille)) {
+            classeur.name() == QLatin1String("sheet")) {
+            const QXmlStreamAttributes a = classeur.attributes();
+            c.Feuilles << a.value(QLatin1String("name")).toString();
+            chemins << relations.value(a.value(QLatin1String("r:id")).toString());
+        }
+    if (c.Feuilles.isEmpty()) {
         c.Erreur = QStringLiteral("no sheet");
         return c;
     }
 
     const QStringList partagees =
         ChainesPartagees(parties.value(QStringLiteral("xl/sharedStrings.xml")));
-    QXmlStreamReader xml(parties.value(feuille));
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("c"))
-            continue;
-        const QString ref = xml.attributes().value(QLatin1String("r")).toString();
-        const QString type = xml.attributes().value(QLatin1String("t")).toString();
-        Cellule cellule;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (xml.isEndElement() && xml.name() == QLatin1String("c"))
-                break;
-            if (!xml.isStartElement())
-                continue;
-            if (xml.name() == QLatin1String("v")) {
-                const QString v = xml.readElementText();
-                if (type == QLatin1String("s"))
-                    cellule.Texte = partagees.value(v.toInt());
-                else if (type == QLatin1String("str"))
-                    cellule.Texte = v;
-                else {
-                    cellule.Texte = v;
-                    cellule.Nombre = true;
-                }
-            } else if (xml.name() == QLatin1String("is")) {
-                cellule.Texte = TexteDe(xml);
-            }
-        }
-        const int l = Ligne(ref);
-        const int col = Colonne(ref);
-        if (l < 1 || col < 1) {
-            c.Erreur = QStringLiteral("bad cell reference ") + ref;
+    const QStringList formats = FormatsDesStyles(parties.value(QStringLiteral("xl/styles.xml")));
+    for (int f = 0; f < chemins.size(); ++f) {
+        if (!parties.contains(chemins.at(f))) {
+            c.Erreur = QStringLiteral("no part for sheet ") + c.Feuilles.at(f);
             return c;
         }
-        if (c.Lignes.size() < l)
-            c.Lignes.resize(l);
-        if (c.Lignes[l - 1].size() < col)
-            c.Lignes[l - 1].resize(col);
-        c.Lignes[l - 1][col - 1] = cellule;
+        c.Contenus << LireFeuille(parties.value(chemins.at(f)), partagees, formats, c.Erreur);
+        if (!c.Erreur.isEmpty())
+            return c;
     }
-    if (xml.hasError())
-        c.Erreur = xml.errorString();
+    c.Lignes = c.Contenus.first();
+
+    // docProps/core.xml: one element per property, its local name as the key.
+    QXmlStreamReader proprietes(parties.value(QStringLiteral("docProps/core.xml")));
+    while (!proprietes.atEnd())
+        if (proprietes.readNext() == QXmlStreamReader::StartElement &&
+            proprietes.name() != QLatin1String("coreProperties")) {
+            const QString nom = proprietes.name().toString();
+            c.Proprietes.insert(nom, proprietes.readElementText());
+        }
     return c;
 }

@@ -1,5 +1,6 @@
-// Spreadsheet export: the workbook is read back (zip, sheet, strings) and its
-// cells compared with what a user of either language must see.
+// Spreadsheet export: the workbook is read back (zip, sheets, strings, number
+// formats) and its cells compared with what a user of either language must see
+// and what a spreadsheet must be able to compute with.
 #include "LecteurClasseur.h"
 
 #include <clsExcel.h>
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -18,7 +20,14 @@
 namespace
 {
 
-const QString Degre = QStringLiteral(" \u00B0C");
+// Number formats that show the cells as the program shows them; the separators
+// are escaped so that a spreadsheet in another locale keeps them.
+const QString FormatTemp = QStringLiteral("0.0\" \u00B0C\"");
+const QString FormatHumi = QStringLiteral("0.0\" %\"");
+const QString DateEn = QStringLiteral("mm\\/dd\\/yyyy");
+const QString HeureEn = QStringLiteral("h\\:mm\\:ss AM/PM");
+const QString DateFr = QStringLiteral("dd\\/mm\\/yyyy");
+const QString HeureFr = QStringLiteral("hh\\:mm\\:ss");
 
 // 30 March 2016 14:05:09, local time.
 uint Moment()
@@ -32,6 +41,34 @@ QStringList Textes(const QVector<Cellule>& ligne)
     for (const Cellule& c : ligne)
         textes << c.Texte;
     return textes;
+}
+
+QStringList Formats(const QVector<Cellule>& ligne)
+{
+    QStringList formats;
+    for (const Cellule& c : ligne)
+        formats << c.Format;
+    return formats;
+}
+
+// The date and time a spreadsheet date-time cell holds (days since 30 December
+// 1899, the time of day as the fraction), as a UTC date-time with those fields.
+// Invalid for a text cell.
+QDateTime DateExcel(const Cellule& c)
+{
+    bool ok = false;
+    const double jours = c.Texte.toDouble(&ok);
+    if (!c.Nombre || !ok)
+        return QDateTime();
+    return QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC)
+        .addMSecs(qRound64(jours * 86400000.0));
+}
+
+// The local date and time of a time stamp, in the same form as DateExcel().
+QDateTime Locale(uint temps)
+{
+    const QDateTime locale = QDateTime::fromSecsSinceEpoch(temps, Qt::LocalTime);
+    return QDateTime(locale.date(), locale.time(), Qt::UTC);
 }
 
 // Marks the texts of one translation context, to see which context asks.
@@ -68,6 +105,9 @@ private slots:
     void lignes_data();
     void lignes();
     void enTetesTraduits();
+    void feuilleInfos_data();
+    void feuilleInfos();
+    void lectureParPandas();
     void pointsPresentsSeulement();
     void evenementsPendantExport();
     void remplaceAncienClasseur();
@@ -93,38 +133,55 @@ void tst_export::init()
 void tst_export::cellules_data()
 {
     QTest::addColumn<int>("style");
+    QTest::addColumn<int>("capteurs");
     QTest::addColumn<int>("temperature");
     QTest::addColumn<int>("humidite");
-    QTest::addColumn<QStringList>("attendu");
+    QTest::addColumn<QStringList>("entetes");
+    QTest::addColumn<QStringList>("formats");      // of the point's cells
+    QTest::addColumn<QVector<double>>("lectures"); // cells after the date and time
 
-    QTest::newRow("English") << 0 << 235 << 512
-                             << QStringList{QStringLiteral("1"), QStringLiteral("03/30/2016"),
-                                            QStringLiteral("2:05:09 PM"), "23.5" + Degre,
-                                            QStringLiteral("51.2 %")};
-    QTest::newRow("French") << 1 << 235 << 512
-                            << QStringList{QStringLiteral("1"), QStringLiteral("30/03/2016"),
-                                           QStringLiteral("14:05:09"), "23.5" + Degre,
-                                           QStringLiteral("51.2 %")};
+    const QStringList tout{QStringLiteral("Num."), QStringLiteral("Date"), QStringLiteral("Heure"),
+                           QStringLiteral("Temp."), QStringLiteral("Humi.")};
+    const QStringList anglais{QString(), DateEn, HeureEn, FormatTemp, FormatHumi};
+    const QStringList francais{QString(), DateFr, HeureFr, FormatTemp, FormatHumi};
+
+    QTest::newRow("English") << 0 << 3 << 235 << 512 << tout << anglais
+                             << QVector<double>{23.5, 51.2};
+    QTest::newRow("French") << 1 << 3 << 235 << 512 << tout << francais
+                            << QVector<double>{23.5, 51.2};
+    // Langue.h: any value other than French dates month first, 12 hours.
+    QTest::newRow("other language value")
+        << 7 << 3 << 235 << 512 << tout << anglais << QVector<double>{23.5, 51.2};
     QTest::newRow("zero readings")
-        << 1 << 0 << 0
-        << QStringList{QStringLiteral("1"), QStringLiteral("30/03/2016"),
-                       QStringLiteral("14:05:09"), "0.0" + Degre, QStringLiteral("0.0 %")};
+        << 1 << 3 << 0 << 0 << tout << francais << QVector<double>{0.0, 0.0};
     // Raw 16-bit readings, never sign-extended.
     QTest::newRow("top of the range")
-        << 1 << 65535 << 1000
-        << QStringList{QStringLiteral("1"), QStringLiteral("30/03/2016"),
-                       QStringLiteral("14:05:09"), "6553.5" + Degre, QStringLiteral("100.0 %")};
+        << 1 << 3 << 65535 << 1000 << tout << francais << QVector<double>{6553.5, 100.0};
+    // One-sensor loggers: no column of zeros for the missing channel.
+    QTest::newRow("temperature only")
+        << 1 << 1 << 235 << 0 << QStringList{tout.at(0), tout.at(1), tout.at(2), tout.at(3)}
+        << QStringList{QString(), DateFr, HeureFr, FormatTemp} << QVector<double>{23.5};
+    QTest::newRow("humidity only")
+        << 0 << 2 << 0 << 512 << QStringList{tout.at(0), tout.at(1), tout.at(2), tout.at(4)}
+        << QStringList{QString(), DateEn, HeureEn, FormatHumi} << QVector<double>{51.2};
+    // A damaged header's mask says nothing certain: both channels.
+    QTest::newRow("mask 0") << 1 << 0 << 235 << 512 << tout << francais
+                            << QVector<double>{23.5, 51.2};
 }
 
 void tst_export::cellules()
 {
     QFETCH(int, style);
+    QFETCH(int, capteurs);
     QFETCH(int, temperature);
     QFETCH(int, humidite);
-    QFETCH(QStringList, attendu);
+    QFETCH(QStringList, entetes);
+    QFETCH(QStringList, formats);
+    QFETCH(QVector<double>, lectures);
 
     clsSerie serie;
     serie.NbrePoints = 0;
+    serie.Infos.Capteurs = capteurs;
     serie.AjouterPoint(Moment(), temperature, humidite);
     serie.Chemin = Dossier();
     serie.Nom = QStringLiteral("essai");
@@ -132,18 +189,24 @@ void tst_export::cellules()
 
     const Classeur c = LireClasseur(Dossier() + QStringLiteral("/essai.xlsx"));
     QVERIFY2(c.Erreur.isEmpty(), qPrintable(c.Erreur));
-    QCOMPARE(c.Feuilles.size(), 1);
+    QCOMPARE(c.Feuilles.size(), 2);
+    // A plain table: the header in row 1, in text cells.
     QCOMPARE(c.Lignes.size(), 2);
-    QCOMPARE(Textes(c.Lignes.at(0)),
-             QStringList({QStringLiteral("Num."), QStringLiteral("Date"), QStringLiteral("Heure"),
-                          QStringLiteral("Temp."), QStringLiteral("Humi.")}));
-    QCOMPARE(Textes(c.Lignes.at(1)), attendu);
-    // Column 1 is a number, the other columns texts.
-    QCOMPARE(c.Lignes.at(1).at(0).Nombre, true);
-    for (int col = 1; col < 5; ++col)
-        QCOMPARE(c.Lignes.at(1).at(col).Nombre, false);
+    QCOMPARE(Textes(c.Lignes.at(0)), entetes);
     for (const Cellule& entete : c.Lignes.at(0))
         QCOMPARE(entete.Nombre, false);
+
+    // Every cell of a point is a number, shown through its format.
+    const QVector<Cellule>& point = c.Lignes.at(1);
+    QCOMPARE(point.size(), entetes.size());
+    for (const Cellule& cellule : point)
+        QVERIFY2(cellule.Nombre, qPrintable(cellule.Texte));
+    QCOMPARE(Formats(point), formats);
+    QCOMPARE(point.at(0).Texte, QStringLiteral("1"));
+    QCOMPARE(DateExcel(point.at(1)), Locale(Moment()));
+    QCOMPARE(DateExcel(point.at(2)), Locale(Moment()));
+    for (int i = 0; i < lectures.size(); ++i)
+        QCOMPARE(point.at(3 + i).Texte.toDouble(), lectures.at(i));
 }
 
 void tst_export::lignes_data()
@@ -179,12 +242,13 @@ void tst_export::lignes()
         const QVector<Cellule>& ligne = c.Lignes.at(k + 1);
         QCOMPARE(ligne.size(), 5);
         QCOMPARE(ligne.at(0).Texte, QString::number(k + 1));
-        QCOMPARE(
-            ligne.at(2).Texte,
-            QDateTime::fromSecsSinceEpoch(Moment() + 5 * k).toString(QStringLiteral("hh:mm:ss")));
-        QCOMPARE(ligne.at(3).Texte, QString::number((200 + k % 100) / 10.0, 'f', 1) + Degre);
-        QCOMPARE(ligne.at(4).Texte, QString::number((400 + k % 300) / 10.0, 'f', 1) + " %");
+        QCOMPARE(DateExcel(ligne.at(1)), Locale(Moment() + 5 * k));
+        QCOMPARE(DateExcel(ligne.at(2)), Locale(Moment() + 5 * k));
+        QCOMPARE(ligne.at(3).Texte.toDouble(), (200 + k % 100) / 10.0);
+        QCOMPARE(ligne.at(4).Texte.toDouble(), (400 + k % 300) / 10.0);
     }
+    const Tableau& infos = c.Contenus.value(1);
+    QCOMPARE(infos.value(6).value(1).Texte, QString::number(points));
     // Nothing left beside the workbook.
     QCOMPARE(QDir(Dossier()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList(QStringLiteral("lignes.xlsx")));
@@ -208,6 +272,150 @@ void tst_export::enTetesTraduits()
              QStringList({QStringLiteral("EN Num."), QStringLiteral("EN Date"),
                           QStringLiteral("EN Heure"), QStringLiteral("EN Temp."),
                           QStringLiteral("EN Humi.")}));
+    // The labels of the information sheet, its sensors and its unit.
+    const Tableau& infos = c.Contenus.value(1);
+    QCOMPARE(infos.size(), 8);
+    for (const QVector<Cellule>& ligne : infos)
+        QVERIFY2(ligne.value(0).Texte.startsWith(QStringLiteral("EN ")),
+                 qPrintable(ligne.value(0).Texte));
+    QCOMPARE(infos.at(4).value(1).Texte, QStringLiteral("EN Temperature et humidite"));
+    QCOMPARE(infos.at(5).value(1).Texte, QStringLiteral("EN Metrique"));
+}
+
+void tst_export::feuilleInfos_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("appareil");
+    QTest::addColumn<int>("capteurs");
+    QTest::addColumn<QString>("unite");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<QString>("modele"); // "" when the code is unknown
+    QTest::addColumn<QString>("texteCapteurs");
+    QTest::addColumn<QString>("texteUnite");
+
+    QTest::newRow("71240, French")
+        << 1 << 1 << 3 << QStringLiteral("M") << 3 << QStringLiteral("71240")
+        << QStringLiteral("Temperature et humidite") << QStringLiteral("Metrique");
+    QTest::newRow("71240VX humidity only, English")
+        << 0 << 2 << 2 << QStringLiteral("I") << 3 << QStringLiteral("71240VX")
+        << QStringLiteral("Humidite") << QStringLiteral("Imperial");
+    QTest::newRow("71246 temperature only")
+        << 1 << 3 << 1 << QStringLiteral("M") << 3 << QStringLiteral("71246")
+        << QStringLiteral("Temperature") << QStringLiteral("Metrique");
+    // Nothing recorded yet: the start is the header's.
+    QTest::newRow("no point") << 0 << 3 << 3 << QStringLiteral("M") << 0 << QStringLiteral("71246")
+                              << QStringLiteral("Temperature et humidite")
+                              << QStringLiteral("Metrique");
+    // A damaged header: no model text, both channels, the unit code as it is.
+    QTest::newRow("damaged header")
+        << 1 << 0 << 0 << QStringLiteral("X") << 3 << QString()
+        << QStringLiteral("Temperature et humidite") << QStringLiteral("X");
+}
+
+void tst_export::feuilleInfos()
+{
+    QFETCH(int, style);
+    QFETCH(int, appareil);
+    QFETCH(int, capteurs);
+    QFETCH(QString, unite);
+    QFETCH(int, points);
+    QFETCH(QString, modele);
+    QFETCH(QString, texteCapteurs);
+    QFETCH(QString, texteUnite);
+
+    clsSerie serie;
+    serie.Infos.ID = QStringLiteral("CAVE 7");
+    serie.Infos.Appareil = appareil;
+    serie.Infos.Capteurs = capteurs;
+    serie.Infos.Unite = unite;
+    serie.Infos.Frequence = 30;
+    serie.Infos.DateDebut = Moment();
+    serie.NbrePoints = 0;
+    for (int k = 0; k < points; ++k)
+        serie.AjouterPoint(Moment() + uint(30 * k), 120, 800);
+    serie.setCommentaire(QStringLiteral("Cave, mur nord"));
+    serie.Chemin = Dossier();
+    serie.Nom = QStringLiteral("cave");
+    QVERIFY(serie.ExportExcel(style));
+
+    const Classeur c = LireClasseur(Dossier() + QStringLiteral("/cave.xlsx"));
+    QVERIFY2(c.Erreur.isEmpty(), qPrintable(c.Erreur));
+    QCOMPARE(c.Feuilles.value(1), QStringLiteral("Infos"));
+    const Tableau& infos = c.Contenus.value(1);
+    QStringList libelles;
+    for (const QVector<Cellule>& ligne : infos)
+        libelles << ligne.value(0).Texte;
+    QCOMPARE(libelles,
+             QStringList({QStringLiteral("Identifiant"), QStringLiteral("Modele"),
+                          QStringLiteral("Debut"), QStringLiteral("Periode (s)"),
+                          QStringLiteral("Capteurs"), QStringLiteral("Unite"),
+                          QStringLiteral("Nombre de points"), QStringLiteral("Commentaire")}));
+    QCOMPARE(infos.at(0).value(1).Texte, QStringLiteral("CAVE 7"));
+    QCOMPARE(infos.at(0).value(1).Nombre, false);
+    QCOMPARE(infos.at(1).value(1).Texte, modele);
+    // The first time stamp, a date-time shown in the export's language.
+    QCOMPARE(DateExcel(infos.at(2).value(1)), Locale(Moment()));
+    QCOMPARE(infos.at(2).value(1).Format,
+             style == 1 ? DateFr + ' ' + HeureFr : DateEn + ' ' + HeureEn);
+    QCOMPARE(infos.at(3).value(1).Nombre, true);
+    QCOMPARE(infos.at(3).value(1).Texte, QStringLiteral("30"));
+    QCOMPARE(infos.at(4).value(1).Texte, texteCapteurs);
+    QCOMPARE(infos.at(5).value(1).Texte, texteUnite);
+    QCOMPARE(infos.at(6).value(1).Nombre, true);
+    QCOMPARE(infos.at(6).value(1).Texte, QString::number(points));
+    QCOMPARE(infos.at(7).value(1).Texte, QStringLiteral("Cave, mur nord"));
+
+    // Document properties: a file manager or a search shows the recording.
+    QCOMPARE(c.Proprietes.value(QStringLiteral("title")), QStringLiteral("cave"));
+    for (const QString& propriete :
+         {QStringLiteral("subject"), QStringLiteral("keywords"), QStringLiteral("description")})
+        QVERIFY2(c.Proprietes.value(propriete).contains(QStringLiteral("CAVE 7")),
+                 qPrintable(propriete));
+    for (const QString& propriete : {QStringLiteral("keywords"), QStringLiteral("description")})
+        QVERIFY2(c.Proprietes.value(propriete).contains(QStringLiteral("30 s")),
+                 qPrintable(propriete));
+}
+
+void tst_export::lectureParPandas()
+{
+    // What a data analyst gets: pandas must see numbers and date-times, not text.
+    const QString python = QStringLiteral("/usr/bin/python3");
+    QProcess essai;
+    essai.start(python, {QStringLiteral("-c"), QStringLiteral("import pandas, openpyxl")});
+    if (!essai.waitForFinished(-1) || essai.exitStatus() != QProcess::NormalExit ||
+        essai.exitCode() != 0)
+        QSKIP("no pandas and openpyxl for /usr/bin/python3");
+
+    clsSerie serie;
+    serie.NbrePoints = 0;
+    serie.AjouterPoint(Moment(), 235, 512);
+    serie.AjouterPoint(Moment() + 5, 176, 513);
+    serie.Chemin = Dossier();
+    serie.Nom = QStringLiteral("pandas");
+    QVERIFY(serie.ExportExcel(0));
+
+    const QString script = QStringLiteral(
+        "import sys, pandas\n"
+        "t = pandas.read_excel(sys.argv[1])\n"
+        "for nom in t.columns:\n"
+        "    print(nom, t[nom].dtype)\n"
+        "print(t['Date'][1].isoformat(), t['Heure'][1].isoformat(), repr(t['Temp.'][1]))\n");
+    QProcess lecture;
+    lecture.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    lecture.start(python,
+                  {QStringLiteral("-c"), script, Dossier() + QStringLiteral("/pandas.xlsx")});
+    QVERIFY(lecture.waitForFinished(-1));
+    QCOMPARE(lecture.exitCode(), 0);
+    const QStringList lignes =
+        QString::fromUtf8(lecture.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lignes.size(), 6);
+    QCOMPARE(lignes.at(0), QStringLiteral("Num. int64"));
+    QVERIFY2(lignes.at(1).startsWith(QStringLiteral("Date datetime64")), qPrintable(lignes.at(1)));
+    QVERIFY2(lignes.at(2).startsWith(QStringLiteral("Heure datetime64")), qPrintable(lignes.at(2)));
+    QCOMPARE(lignes.at(3), QStringLiteral("Temp. float64"));
+    QCOMPARE(lignes.at(4), QStringLiteral("Humi. float64"));
+    const QString moment = Locale(Moment() + 5).toString(QStringLiteral("yyyy-MM-ddThh:mm:ss"));
+    QCOMPARE(lignes.at(5), moment + ' ' + moment + QStringLiteral(" 17.6"));
 }
 
 void tst_export::pointsPresentsSeulement()
@@ -229,7 +437,8 @@ void tst_export::pointsPresentsSeulement()
 void tst_export::evenementsPendantExport()
 {
     // The bar repaints during the export: a posted event is delivered before the
-    // export returns, right after the first progress value.
+    // export returns, right after the first progress value. An event may change
+    // the series meanwhile: the workbook holds the points as they were.
     clsSerie serie;
     serie.NbrePoints = 0;
     for (int k = 0; k < 5; ++k)
@@ -240,9 +449,21 @@ void tst_export::evenementsPendantExport()
     int vuA = -1;
     connect(&serie, &clsSerie::XLS_Progress, this, [&dernier](int v) { dernier = v; });
     QMetaObject::invokeMethod(
-        this, [&] { vuA = dernier; }, Qt::QueuedConnection);
+        this,
+        [&] {
+            vuA = dernier;
+            serie.EffacerVoies();
+            serie.NbrePoints = 0;
+            serie.Infos.Capteurs = 1;
+        },
+        Qt::QueuedConnection);
     QVERIFY(serie.ExportExcel(1));
     QCOMPARE(vuA, 1);
+    const Classeur c = LireClasseur(Dossier() + QStringLiteral("/evenements.xlsx"));
+    QVERIFY2(c.Erreur.isEmpty(), qPrintable(c.Erreur));
+    QCOMPARE(c.Lignes.size(), 6);
+    QCOMPARE(c.Lignes.at(5).size(), 5);
+    QCOMPARE(c.Lignes.at(5).at(4).Texte.toDouble(), 40.0);
 }
 
 void tst_export::remplaceAncienClasseur()
@@ -262,7 +483,7 @@ void tst_export::remplaceAncienClasseur()
     const Classeur c = LireClasseur(Dossier() + QStringLiteral("/deux.xlsx"));
     QVERIFY2(c.Erreur.isEmpty(), qPrintable(c.Erreur));
     QCOMPARE(c.Lignes.size(), 2);
-    QCOMPARE(c.Lignes.at(1).at(3).Texte, "10.0" + Degre);
+    QCOMPARE(c.Lignes.at(1).at(3).Texte.toDouble(), 10.0);
 }
 
 void tst_export::echecEcriture_data()

@@ -241,8 +241,10 @@ bool clsExcel::FermerClasseur(const QString& path)
         ok = ecrit.open(QIODevice::ReadOnly) && classeur.open(QIODevice::WriteOnly);
         if (ok) {
             const QByteArray contenu = ecrit.readAll();
+            // commit() reports success even when its last flush ran out of space.
             ok = ecrit.error() == QFileDevice::NoError &&
-                 classeur.write(contenu) == contenu.size() && classeur.commit();
+                 classeur.write(contenu) == contenu.size() && classeur.flush() &&
+                 classeur.error() == QFileDevice::NoError && classeur.commit();
         }
     }
     m_Dossier.reset();

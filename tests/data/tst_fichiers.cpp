@@ -1,14 +1,18 @@
 // Recording files: writing and reading back, the reference pair, names, the
-// automatic backup, comment rewrites, and saves that cannot be written.
+// automatic backup, comment rewrites, saves that cannot be written, and the CSV
+// copy.
 #include "Environnement.h"
 
+#include <ExportCsv.h>
 #include <clsSerie.h>
 #include <clsSettings.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 
 #include <csignal>
+#include <ctime>
 #include <sys/resource.h>
 
 class TestFichiers : public QObject
@@ -39,6 +43,11 @@ private slots:
     void sauvegardeImpossible();
     void fichierDePointsInterrompu();
     void fichierDePointsCourt();
+    void ecrireCsv_data();
+    void ecrireCsv();
+    void csvImpossible_data();
+    void csvImpossible();
+    void csvRelu();
 
 private:
     QString Dossier() const { return m_Dossier->path(); }
@@ -94,6 +103,62 @@ QStringList Fichiers(const QString& dossier)
 {
     return QDir(dossier).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
+
+// Runs a Python script with Debian's interpreter (the pyenv one does not see
+// Debian's modules); its output lines, or the error in the result's first line.
+QStringList Python(const QString& script, const QStringList& arguments, bool* reussi)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", script} + arguments);
+    python.waitForFinished(-1);
+    *reussi = python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+    const QByteArray sortie =
+        *reussi ? python.readAllStandardOutput()
+                : python.errorString().toUtf8() + '\n' + python.readAllStandardError();
+    return QString::fromUtf8(sortie).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool ModulePython(const char* module)
+{
+    bool present = false;
+    Python(QStringLiteral("import ") + QLatin1String(module), {}, &present);
+    return present;
+}
+
+// Numbers written the French way wherever the default locale is asked.
+class LocaleFrancaise
+{
+public:
+    LocaleFrancaise() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    ~LocaleFrancaise() { QLocale::setDefault(m_Avant); }
+
+private:
+    QLocale m_Avant;
+};
+
+// Local time of another zone for as long as it lives.
+class Fuseau
+{
+public:
+    explicit Fuseau(const QByteArray& zone)
+        : m_Avant(qgetenv("TZ")), m_Defini(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~Fuseau()
+    {
+        if (m_Defini)
+            qputenv("TZ", m_Avant);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    QByteArray m_Avant;
+    bool m_Defini;
+};
 
 } // namespace
 
@@ -572,6 +637,213 @@ void TestFichiers::fichierDePointsCourt()
         10);
     QVERIFY(l.EcrireDonnees(1000, QStringLiteral("grand"), Dossier()));
     QCOMPARE(Lire(Dossier() + QStringLiteral("/grand.txt")).count('\n'), 4);
+}
+
+void TestFichiers::ecrireCsv_data()
+{
+    // points: time stamp, temperature, humidity, and again; announced: NbrePoints
+    // as a header would give it, 0 for the count of points added.
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<int>("capteurs");
+    QTest::addColumn<bool>("utc");
+    QTest::addColumn<QList<int>>("points");
+    QTest::addColumn<int>("annonces");
+    QTest::addColumn<QByteArray>("attendu");
+
+    const QByteArray paris("Europe/Paris");
+    const QByteArray deuxVoies("timestamp,temperature_C,humidity_pct\n");
+    // 7 December 2026 13:05 and 13:06 UTC, 14:05 and 14:06 in Paris.
+    const QList<int> hiver{1796648700, 235, 512, 1796648760, 241, 498};
+    QTest::newRow("temperature and humidity")
+        << paris << 3 << false << hiver << 0
+        << deuxVoies + "2026-12-07T14:05:00+01:00,23.5,51.2\n"
+                       "2026-12-07T14:06:00+01:00,24.1,49.8\n";
+    QTest::newRow("temperature only") << paris << 1 << false << hiver << 0
+                                      << QByteArray("timestamp,temperature_C\n"
+                                                    "2026-12-07T14:05:00+01:00,23.5\n"
+                                                    "2026-12-07T14:06:00+01:00,24.1\n");
+    QTest::newRow("humidity only") << paris << 2 << false << hiver << 0
+                                   << QByteArray("timestamp,humidity_pct\n"
+                                                 "2026-12-07T14:05:00+01:00,51.2\n"
+                                                 "2026-12-07T14:06:00+01:00,49.8\n");
+    QTest::newRow("unknown sensor mask: both")
+        << paris << 0 << false << hiver << 0
+        << deuxVoies + "2026-12-07T14:05:00+01:00,23.5,51.2\n"
+                       "2026-12-07T14:06:00+01:00,24.1,49.8\n";
+    QTest::newRow("UTC") << paris << 3 << true << hiver << 0
+                         << deuxVoies + "2026-12-07T13:05:00Z,23.5,51.2\n"
+                                        "2026-12-07T13:06:00Z,24.1,49.8\n";
+    // A local offset of 0 is an offset, not the UTC option's "Z".
+    QTest::newRow("local offset 0") << QByteArray("Europe/London") << 1 << false << hiver << 0
+                                    << QByteArray("timestamp,temperature_C\n"
+                                                  "2026-12-07T13:05:00+00:00,23.5\n"
+                                                  "2026-12-07T13:06:00+00:00,24.1\n");
+    QTest::newRow("negative offset with minutes")
+        << QByteArray("America/St_Johns") << 1 << false << hiver.mid(0, 3) << 0
+        << QByteArray("timestamp,temperature_C\n"
+                      "2026-12-07T09:35:00-03:30,23.5\n");
+    QTest::newRow("signs, tenths, no thousands separator")
+        << paris << 3 << true
+        << QList<int>{1796648700, -5, 5, 1796648760, -235, 0, 1796648820, 65535, 1000} << 0
+        << deuxVoies + "2026-12-07T13:05:00Z,-0.5,0.5\n"
+                       "2026-12-07T13:06:00Z,-23.5,0.0\n"
+                       "2026-12-07T13:07:00Z,6553.5,100.0\n";
+    // 29 March 2026 00:45 and 01:00 UTC: clocks go from 02:00 to 03:00.
+    QTest::newRow("spring change")
+        << paris << 1 << false << QList<int>{1774745100, 80, 0, 1774746000, 81, 0} << 0
+        << QByteArray("timestamp,temperature_C\n"
+                      "2026-03-29T01:45:00+01:00,8.0\n"
+                      "2026-03-29T03:00:00+02:00,8.1\n");
+    // 25 October 2026 00:30 and 01:30 UTC: 02:30 twice, told apart by the offset.
+    const QList<int> automne{1792888200, 120, 650, 1792891800, 118, 655};
+    QTest::newRow("autumn change") << paris << 3 << false << automne << 0
+                                   << deuxVoies + "2026-10-25T02:30:00+02:00,12.0,65.0\n"
+                                                  "2026-10-25T02:30:00+01:00,11.8,65.5\n";
+    QTest::newRow("autumn change in UTC") << paris << 3 << true << automne << 0
+                                          << deuxVoies + "2026-10-25T00:30:00Z,12.0,65.0\n"
+                                                         "2026-10-25T01:30:00Z,11.8,65.5\n";
+    QTest::newRow("empty recording: header only")
+        << paris << 3 << false << QList<int>() << 0 << deuxVoies;
+    QTest::newRow("header announcing more points than held")
+        << paris << 1 << true << hiver << 10
+        << QByteArray("timestamp,temperature_C\n"
+                      "2026-12-07T13:05:00Z,23.5\n"
+                      "2026-12-07T13:06:00Z,24.1\n");
+}
+
+void TestFichiers::ecrireCsv()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(int, capteurs);
+    QFETCH(bool, utc);
+    QFETCH(QList<int>, points);
+    QFETCH(int, annonces);
+    QFETCH(QByteArray, attendu);
+
+    clsSerie s;
+    s.Infos.Capteurs = capteurs;
+    s.NbrePoints = 0;
+    for (int i = 0; i + 2 < points.size(); i += 3)
+        s.AjouterPoint(static_cast<uint>(points.at(i)), points.at(i + 1), points.at(i + 2));
+    if (annonces > 0)
+        s.NbrePoints = annonces;
+
+    const Fuseau fuseau(zone);
+    const LocaleFrancaise francais; // "23,5" and "6 553,5" where the locale leaks in
+    const QString fichier = CheminCsv(Dossier(), QStringLiteral("essai"));
+    QCOMPARE(fichier, Dossier() + QStringLiteral("/essai.csv"));
+    QVERIFY(EcrireCsv(s, fichier, utc));
+    QCOMPARE(Lire(fichier), attendu);
+    QCOMPARE(Fichiers(Dossier()), QStringList({"essai.csv", "maison"}));
+}
+
+void TestFichiers::csvImpossible_data()
+{
+    // Failures that root cannot bypass.
+    QTest::addColumn<QString>("cas");
+    QTest::newRow("folder that is a regular file") << "dossier";
+    // About 10 kB of points stay in QFileDevice's 16 kB buffer until the flush,
+    // and only the flush fails: commit() alone would report success.
+    QTest::newRow("disk full at the last flush") << "plein";
+}
+
+void TestFichiers::csvImpossible()
+{
+    QFETCH(QString, cas);
+
+    clsSerie s;
+    RemplirSerie(s, 250);
+    const QString dossier = Dossier() + QStringLiteral("/cible");
+    const QString fichier = CheminCsv(dossier, QStringLiteral("essai"));
+    bool ecrit = true;
+    if (cas == QLatin1String("dossier")) {
+        QVERIFY(Ecrire(dossier, "fichier ordinaire"));
+        ecrit = EcrireCsv(s, fichier, false);
+        QCOMPARE(Lire(dossier), QByteArray("fichier ordinaire"));
+    } else {
+        QVERIFY(QDir().mkdir(dossier));
+        QVERIFY(Ecrire(fichier, "ancien\n"));
+        // Files of this process may not grow beyond 4 kB, as on a full disk.
+        struct rlimit ancienneLimite;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &ancienneLimite), 0);
+        struct rlimit limite = ancienneLimite;
+        limite.rlim_cur = 4 * 1024;
+        std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
+        ecrit = EcrireCsv(s, fichier, false);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &ancienneLimite), 0);
+        std::signal(SIGXFSZ, SIG_DFL);
+        // The previous file whole, and nothing beside it.
+        QCOMPARE(Lire(fichier), QByteArray("ancien\n"));
+        QCOMPARE(Fichiers(dossier), QStringList{"essai.csv"});
+    }
+    QVERIFY(!ecrit);
+}
+
+void TestFichiers::csvRelu()
+{
+    // The files as another program reads them: Python's csv module, then pandas
+    // where it is installed. Points every quarter of an hour across the autumn
+    // change in Paris, readings from -5.5 up and from 100.0 down.
+    clsSerie s;
+    s.Infos.Capteurs = 3;
+    s.NbrePoints = 0;
+    const uint debut = 1792886400; // 25 October 2026 00:00 UTC
+    for (int i = 0; i < 12; ++i)
+        s.AjouterPoint(debut + 900u * i, -55 + 37 * i, 1000 - 83 * i);
+    const QString local = Dossier() + QStringLiteral("/local.csv");
+    const QString utc = Dossier() + QStringLiteral("/utc.csv");
+    {
+        const Fuseau fuseau("Europe/Paris");
+        QVERIFY(EcrireCsv(s, local, false));
+        QVERIFY(EcrireCsv(s, utc, true));
+    }
+
+    // Time stamps and readings in tenths, as the program holds them.
+    QStringList valeurs;
+    for (int i = 0; i < s.NbrePointsPresents(); ++i)
+        valeurs << QStringLiteral("%1 %2 %3")
+                       .arg(static_cast<uint>(s.Temps.Valeurs.at(i)))
+                       .arg(s.Temperature.Valeurs.at(i))
+                       .arg(s.Humidite.Valeurs.at(i));
+    const QString entete = QStringLiteral("timestamp,temperature_C,humidity_pct");
+
+    // A BOM would stick to the first column's name; a time without its offset
+    // would read as local time, and the two 02:30 would be the same instant.
+    const QString lecteurCsv = QStringLiteral(
+        "import csv, sys\n"
+        "from datetime import datetime\n"
+        "for chemin in sys.argv[1:]:\n"
+        "    with open(chemin, newline='', encoding='utf-8') as f:\n"
+        "        lignes = csv.DictReader(f)\n"
+        "        print(','.join(lignes.fieldnames))\n"
+        "        for l in lignes:\n"
+        "            print(int(datetime.fromisoformat(l['timestamp']).timestamp()),\n"
+        "                  round(float(l['temperature_C']) * 10),\n"
+        "                  round(float(l['humidity_pct']) * 10))\n");
+    bool reussi = false;
+    const QStringList lus = Python(lecteurCsv, {local, utc}, &reussi);
+    QVERIFY2(reussi, qPrintable(lus.join(QLatin1Char('\n'))));
+    QCOMPARE(lus, QStringList(entete) + valeurs + QStringList(entete) + valeurs);
+
+    if (!ModulePython("pandas"))
+        QSKIP("pandas not installed (Debian package python3-pandas)");
+    // The UTC file gives a time column and two number columns as they are. The
+    // local one holds two offsets, which pandas leaves as text unless told utc=True.
+    const QString lecteurPandas = QStringLiteral(
+        "import sys\n"
+        "import pandas as pd\n"
+        "u = pd.read_csv(sys.argv[2], parse_dates=['timestamp'])\n"
+        "print(*u.dtypes)\n"
+        "l = pd.read_csv(sys.argv[1])\n"
+        "l['timestamp'] = pd.to_datetime(l['timestamp'], utc=True)\n"
+        "for d in (l, u):\n"
+        "    for t, c, h in zip(d['timestamp'].astype('int64') // 10**9, d['temperature_C'],\n"
+        "                       d['humidity_pct']):\n"
+        "        print(t, round(c * 10), round(h * 10))\n");
+    const QStringList pandas = Python(lecteurPandas, {local, utc}, &reussi);
+    QVERIFY2(reussi, qPrintable(pandas.join(QLatin1Char('\n'))));
+    QCOMPARE(pandas, QStringList("datetime64[ns, UTC] float64 float64") + valeurs + valeurs);
 }
 
 VORSEN_DATA_TEST_MAIN(TestFichiers)

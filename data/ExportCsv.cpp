@@ -1,0 +1,111 @@
+#include "ExportCsv.h"
+
+#include "HeureLocale.h"
+#include "clsSerie.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace
+{
+
+// Reading in tenths as units with one decimal, "-0.5" for -5: the C way, never
+// the locale's decimal comma or thousands separator.
+void AjouterDixiemes(QByteArray& ligne, int dixiemes)
+{
+    const qint64 v = dixiemes; // -INT_MIN does not fit an int
+    const qint64 absolu = v < 0 ? -v : v;
+    if (v < 0)
+        ligne += '-';
+    ligne += QByteArray::number(absolu / 10);
+    ligne += '.';
+    ligne += char('0' + absolu % 10);
+}
+
+// "2026-12-07T14:05:00+01:00" for an offset from UTC of 3600 s, or with utc (and
+// an offset of 0) "2026-12-07T13:05:00Z". Not QDateTime's ISO text, which writes
+// "Z" for a local offset of 0 (London in winter): "Z" marks the UTC option only.
+void AjouterDate(QByteArray& ligne, uint temps, int decalage, bool utc)
+{
+    const qint64 secondes = qint64(temps) + decalage;
+    const qint64 jours = secondes / 86400 - (secondes % 86400 < 0 ? 1 : 0); // floor
+    const int dansLeJour = int(secondes - jours * 86400);
+    const QDate date = QDate(1970, 1, 1).addDays(jours);
+    char texte[40];
+    int n = std::snprintf(texte, sizeof texte, "%04d-%02d-%02dT%02d:%02d:%02d", date.year(),
+                          date.month(), date.day(), dansLeJour / 3600, dansLeJour / 60 % 60,
+                          dansLeJour % 60);
+    if (utc) {
+        texte[n++] = 'Z';
+    } else {
+        const int minutes = (decalage < 0 ? -decalage : decalage) / 60; // offsets in whole minutes
+        n += std::snprintf(texte + n, sizeof texte - n, "%c%02d:%02d", decalage < 0 ? '-' : '+',
+                           minutes / 60, minutes % 60);
+    }
+    ligne.append(texte, n);
+}
+
+} // namespace
+
+QString CheminCsv(const QString& dossier, const QString& nom)
+{
+    return dossier + QLatin1Char('/') + nom + QStringLiteral(".csv");
+}
+
+bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
+{
+    const int capteurs = serie.Infos.Capteurs;
+    const bool temperature = capteurs != 2;
+    const bool humidite = capteurs != 1;
+
+    // Written beside the final name, renamed on commit: a failure leaves no half
+    // file, and the previous one whole.
+    QSaveFile sortie(fichier);
+    if (!sortie.open(QIODevice::WriteOnly)) // binary: "\n" on every platform
+        return false;
+
+    QByteArray tampon("timestamp");
+    if (temperature)
+        tampon += ",temperature_C";
+    if (humidite)
+        tampon += ",humidity_pct";
+    tampon += '\n';
+
+    const int taillePaquet = 64 * 1024; // bytes per write
+    tampon.reserve(taillePaquet + 128);
+    const auto ecrire = [&sortie, &tampon] {
+        const bool ecrit = sortie.write(tampon) == tampon.size();
+        tampon.clear();
+        return ecrit;
+    };
+    HeureLocale heureLocale;
+    // Never past the lists: a short points file may have left NbrePoints above them.
+    const int nbre = serie.NbrePointsPresents();
+    for (int i = 0; i < nbre; ++i) {
+        // The list holds the 32-bit pattern of an unsigned time stamp.
+        const uint temps = static_cast<uint>(serie.Temps.Valeurs.at(i));
+        AjouterDate(tampon, temps, utc ? 0 : heureLocale.Convertir(temps).offsetFromUtc(), utc);
+        if (temperature) {
+            tampon += ',';
+            AjouterDixiemes(tampon, serie.Temperature.Valeurs.at(i));
+        }
+        if (humidite) {
+            tampon += ',';
+            AjouterDixiemes(tampon, serie.Humidite.Valeurs.at(i));
+        }
+        tampon += '\n';
+        if (tampon.size() >= taillePaquet && !ecrire())
+            return false; // the temporary file goes with sortie
+    }
+    if (!ecrire())
+        return false;
+
+    // commit() reports success even when its own last flush failed (full disk):
+    // the flush and the error are checked first.
+    if (!sortie.flush() || sortie.error() != QFileDevice::NoError)
+        return false;
+    return sortie.commit();
+}

@@ -48,6 +48,17 @@ bool diaSaveCourbe::OuvertureDemandee() const
     return ExportDemande() && ui->chkOpenXls->isChecked();
 }
 
+bool diaSaveCourbe::ExportCsvDemande() const
+{
+    return ui->chkCsv->isChecked();
+}
+
+bool diaSaveCourbe::CsvUtc() const
+{
+    // Like the opening box, the UTC box keeps its check while disabled.
+    return ExportCsvDemande() && ui->chkCsvUtc->isChecked();
+}
+
 void diaSaveCourbe::on_btnSave_clicked()
 {
     const QString fichier =

@@ -8,9 +8,9 @@ namespace Ui
 class diaSaveCourbe;
 }
 
-// Asks where to save a recording, with a comment and the spreadsheet export
-// options. Writes nothing itself: after Accepted the caller reads the chosen
-// file, the comment and the two options, then saves and exports.
+// Asks where to save a recording, with a comment, the spreadsheet export options
+// and the CSV ones. Writes nothing itself: after Accepted the caller reads the
+// chosen file, the comment and the options, then saves and exports.
 class diaSaveCourbe : public QDialog
 {
     Q_OBJECT
@@ -30,6 +30,10 @@ public:
     bool ExportDemande() const;
     // The export is asked for and the workbook is to be opened after it.
     bool OuvertureDemandee() const;
+    // "Exporter les données au format CSV" is checked.
+    bool ExportCsvDemande() const;
+    // The CSV export is asked for, its times in UTC rather than local time.
+    bool CsvUtc() const;
 
 private slots:
     void on_btnSave_clicked();

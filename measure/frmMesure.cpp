@@ -5,6 +5,7 @@
 #include "ClesReglages.h"
 #include "CourbeMesure.h"
 #include "CurveData.h"
+#include "ExportCsv.h"
 #include "GraduationTemps.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
@@ -1126,6 +1127,13 @@ void frmMesure::on_btnSave_clicked()
                              tr("Impossible d'ecrire l'enregistrement dans %1.")
                                  .arg(QDir::toNativeSeparators(fichier)));
         return;
+    }
+    if (dialogue.ExportCsvDemande()) {
+        const QString csv = CheminCsv(serie->Chemin, serie->Nom);
+        if (!EcrireCsv(*serie, csv, dialogue.CsvUtc()))
+            QMessageBox::warning(
+                this, tr("Sauvegarde"),
+                tr("Impossible d'écrire le fichier CSV %1.").arg(QDir::toNativeSeparators(csv)));
     }
     if (dialogue.ExportDemande())
         ExporterClasseur(serie, dialogue.OuvertureDemandee());

@@ -2,6 +2,7 @@
 // loggers through the real serial port: the dialogs, the save dialog and its
 // file dialog are answered offscreen as a user would.
 #include "CPortSerie.h"
+#include "ExportCsv.h"
 #include "Hote.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
@@ -159,11 +160,14 @@ void Programmer(QDialog* dialogue, const char* mode, int milliers, int periode)
 }
 
 // Answers the save dialog: comment, export options, then "Enregistrer".
-void Enregistrer(QDialog* dialogue, const QString& commentaire, bool exporter, bool ouvrir)
+void Enregistrer(QDialog* dialogue, const QString& commentaire, bool exporter, bool ouvrir,
+                 bool csv = false, bool utc = false)
 {
     Enfant<QTextEdit>(dialogue, "txtCommentaire")->setPlainText(commentaire);
     Enfant<QCheckBox>(dialogue, "chkExcel")->setChecked(exporter);
     Enfant<QCheckBox>(dialogue, "chkOpenXls")->setChecked(ouvrir);
+    Enfant<QCheckBox>(dialogue, "chkCsv")->setChecked(csv);
+    Enfant<QCheckBox>(dialogue, "chkCsvUtc")->setChecked(utc);
     Enfant<QToolButton>(dialogue, "btnSave")->click();
 }
 
@@ -678,27 +682,42 @@ private slots:
     }
 
     // The workbook export after the save, with the progress bar; its two
-    // failures are told, the recording's files being written already.
+    // failures are told, the recording's files being written already. A CSV
+    // copy asked for beside it lands next to the .ail; its failure is told too
+    // and stops neither the save nor the workbook.
     void exportClasseur_data()
     {
         QTest::addColumn<bool>("bloque");
         QTest::addColumn<bool>("ouvrir");
         QTest::addColumn<bool>("bureauRefuse");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("exported") << false << false << false << QStringList();
-        QTest::newRow("exported and opened") << false << true << false << QStringList();
+        QTest::addColumn<bool>("csv");
+        QTest::addColumn<bool>("csvBloque");
+        QTest::addColumn<QStringList>("messages"); // "<csv>": the CSV file's path
+        QTest::newRow("exported") << false << false << false << false << false << QStringList();
+        QTest::newRow("exported and opened")
+            << false << true << false << false << false << QStringList();
         QTest::newRow("workbook cannot be written")
-            << true << true << false
+            << true << true << false << false << false
             << QStringList{"Sauvegarde|L'export vers excel n'a pas fonctionne."};
         QTest::newRow("desktop refuses the workbook")
-            << false << true << true << QStringList{"Excel|Impossible d'ouvrir le classeur"};
+            << false << true << true << false << false
+            << QStringList{"Excel|Impossible d'ouvrir le classeur"};
+        QTest::newRow("with a CSV copy in UTC")
+            << false << false << false << true << false << QStringList();
+        QTest::newRow("CSV copy cannot be written")
+            << false << false << false << true << true
+            << QStringList{"Sauvegarde|Impossible d'écrire le fichier CSV <csv>."};
     }
     void exportClasseur()
     {
         QFETCH(bool, bloque);
         QFETCH(bool, ouvrir);
         QFETCH(bool, bureauRefuse);
+        QFETCH(bool, csv);
+        QFETCH(bool, csvBloque);
         QFETCH(QStringList, messages);
+        const QString fichierCsv = Chemin("donnees/essai.csv");
+        messages.replaceInStrings(QStringLiteral("<csv>"), fichierCsv);
         Simulateur* sim = Brancher({"--id", "XLS", "--points", "50"});
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
@@ -707,13 +726,17 @@ private slots:
         // A folder in the workbook's place: even root cannot write it.
         if (bloque)
             QVERIFY(QDir().mkpath(Chemin("donnees/essai.xlsx")));
+        if (csvBloque)
+            QVERIFY(QDir().mkpath(fichierCsv));
         Bureau bureau;
         // A handler that cannot be called: the desktop reports a refusal.
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau,
                                         bureauRefuse ? "Absent" : "Ouvrir");
 
         Guichet guichet;
-        guichet.Action = [ouvrir](QDialog* d) { Enregistrer(d, QString(), true, ouvrir); };
+        guichet.Action = [ouvrir, csv](QDialog* d) {
+            Enregistrer(d, QString(), true, ouvrir, csv, true);
+        };
         guichet.Fichier = Chemin("donnees/essai.ail");
         QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
         QSignalSpy valeurs(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
@@ -749,6 +772,20 @@ private slots:
                 ? QList<QUrl>{QUrl::fromLocalFile(Chemin("donnees/essai.xlsx"))}
                 : QList<QUrl>();
         QCOMPARE(bureau.Ouverts, ouverts);
+        if (csvBloque) {
+            QVERIFY(QFileInfo(fichierCsv).isDir());
+        } else if (csv) {
+            // The recording as saved, with UTC times as checked in the dialog.
+            const QString attendu = Chemin("attendu.csv");
+            QVERIFY(EcrireCsv(*s, attendu, true));
+            QFile copie(fichierCsv);
+            QFile reference(attendu);
+            QVERIFY(copie.open(QIODevice::ReadOnly) && reference.open(QIODevice::ReadOnly));
+            QCOMPARE(copie.readAll(), reference.readAll());
+            QCOMPARE(LignesFichier(fichierCsv), 25 + 1);
+        } else {
+            QVERIFY(!QFileInfo::exists(fichierCsv));
+        }
 
         // The recording no longer drives the progress bar.
         valeurs.clear();

@@ -47,6 +47,7 @@ int main(int argc, char* argv[])
                       QStringLiteral("Chambre froide n\u00B02"));
     Photo(&dia, base + QStringLiteral("diaSaveCourbe.png"));
     dia.findChild<QCheckBox*>(QStringLiteral("chkExcel"))->setChecked(true);
+    dia.findChild<QCheckBox*>(QStringLiteral("chkCsv"))->setChecked(true);
     Photo(&dia, base + QStringLiteral("diaSaveCourbe_export.png"));
     return 0;
 }

@@ -70,6 +70,10 @@ void Taper(QFileDialog* dialogue, const QString& nom)
 
 } // namespace
 
+// ExportDemande() and its like.
+using Accesseur = bool (diaSaveCourbe::*)() const;
+Q_DECLARE_METATYPE(Accesseur)
+
 class tst_diaSaveCourbe : public QObject
 {
     Q_OBJECT
@@ -81,6 +85,7 @@ private slots:
     void choixFichier_data();
     void choixFichier();
     void sortir();
+    void casesACocher_data();
     void casesACocher();
 
 private:
@@ -192,34 +197,55 @@ void tst_diaSaveCourbe::sortir()
              QStringList());
 }
 
+void tst_diaSaveCourbe::casesACocher_data()
+{
+    // An export box and the option it enables, with what the dialog answers.
+    QTest::addColumn<QString>("caseExport");
+    QTest::addColumn<QString>("caseOption");
+    QTest::addColumn<Accesseur>("exportDemande");
+    QTest::addColumn<Accesseur>("optionDemandee");
+    QTest::newRow("workbook, opened at the end")
+        << "chkExcel"
+        << "chkOpenXls" << &diaSaveCourbe::ExportDemande << &diaSaveCourbe::OuvertureDemandee;
+    QTest::newRow("CSV, times in UTC")
+        << "chkCsv"
+        << "chkCsvUtc" << &diaSaveCourbe::ExportCsvDemande << &diaSaveCourbe::CsvUtc;
+}
+
 void tst_diaSaveCourbe::casesACocher()
 {
+    QFETCH(QString, caseExport);
+    QFETCH(QString, caseOption);
+    QFETCH(Accesseur, exportDemande);
+    QFETCH(Accesseur, optionDemandee);
+
     diaSaveCourbe dia(nullptr, m_Dossier->path(), QStringLiteral("New"), QString());
     dia.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dia));
-    auto* excel = Enfant<QCheckBox>(dia, "chkExcel");
-    auto* ouvrir = Enfant<QCheckBox>(dia, "chkOpenXls");
+    auto* exporter = dia.findChild<QCheckBox*>(caseExport);
+    auto* choix = dia.findChild<QCheckBox*>(caseOption);
+    QVERIFY(exporter && choix);
 
-    // The writer is compiled in: export offered, both boxes unchecked.
-    QVERIFY(excel->isEnabled());
-    QVERIFY(!excel->isChecked());
-    QVERIFY(!ouvrir->isEnabled());
-    QVERIFY(!ouvrir->isChecked());
-    QVERIFY(!dia.ExportDemande());
+    // The workbook writer is compiled in: both exports offered, all unchecked.
+    QVERIFY(exporter->isEnabled());
+    QVERIFY(!exporter->isChecked());
+    QVERIFY(!choix->isEnabled());
+    QVERIFY(!choix->isChecked());
+    QVERIFY(!(dia.*exportDemande)());
 
-    Cocher(excel);
-    QVERIFY(ouvrir->isEnabled());
-    QVERIFY(dia.ExportDemande());
-    QVERIFY(!dia.OuvertureDemandee());
-    Cocher(ouvrir);
-    QVERIFY(dia.OuvertureDemandee());
+    Cocher(exporter);
+    QVERIFY(choix->isEnabled());
+    QVERIFY((dia.*exportDemande)());
+    QVERIFY(!(dia.*optionDemandee)());
+    Cocher(choix);
+    QVERIFY((dia.*optionDemandee)());
 
-    // Unchecking the export disables the opening box without unchecking it.
-    Cocher(excel);
-    QVERIFY(!ouvrir->isEnabled());
-    QVERIFY(ouvrir->isChecked());
-    QVERIFY(!dia.ExportDemande());
-    QVERIFY(!dia.OuvertureDemandee());
+    // Unchecking the export disables its option without unchecking it.
+    Cocher(exporter);
+    QVERIFY(!choix->isEnabled());
+    QVERIFY(choix->isChecked());
+    QVERIFY(!(dia.*exportDemande)());
+    QVERIFY(!(dia.*optionDemandee)());
 }
 
 int main(int argc, char** argv)

@@ -69,6 +69,13 @@ frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
         ui->layPalette->addWidget(pastille, i / 5, i % 5, Qt::AlignCenter);
     }
 
+    // A wheel goes down to the narrowest axis the view computes, the one of a
+    // recording whose values are all equal: a higher minimum would widen that
+    // axis as soon as the wheel is set to it.
+    const double etendueMini = IntervalleVertical(0, 0).width();
+    ui->sliTemp->setMinimum(etendueMini);
+    ui->sliHumi->setMinimum(etendueMini);
+
     MajLangue();
     InitGraphe();
 
@@ -481,8 +488,8 @@ void frmAnalyse::Slot_Zoomed()
 void frmAnalyse::RegleRoue(QwtWheel* roue, int axe, double plancher, double plafond)
 {
     // Setting a wheel runs its slot, which centres the axis again with that span
-    // and keeps it inside its bounds. A span the wheel cannot show (under 10
-    // tenths, over its maximum) that leaves the wheel where it was emits
+    // and keeps it inside its bounds. A span the wheel cannot show (under its
+    // minimum, over its maximum) that leaves the wheel where it was emits
     // nothing: the axis still takes the wheel's span, whatever came before.
     const double largeur = Intervalle(ui->m_qPlot, axe).width();
     const double avant = roue->value();

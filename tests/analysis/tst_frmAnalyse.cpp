@@ -329,21 +329,39 @@ private slots:
         QCOMPARE(graphe->axisInterval(QwtPlot::yLeft), QwtInterval(194, 296));
     }
 
-    // Values all equal: span 4 tenths plus margins, which the temperature wheel,
-    // 10 tenths at least, widens to 1.0 degree about the same centre, whatever
-    // the wheel showed before.
+    // Values all equal: span 4 tenths about the value plus a fifteenth of it on
+    // each side, and the wheel of the axis shows that span, whatever it showed
+    // before (a second pass starts from the wheel as the first left it).
+    void valeursEgales_data()
+    {
+        QTest::addColumn<int>("mesure");
+        QTest::addColumn<int>("valeur"); // tenths
+        QTest::newRow("temperature 25.0") << 1 << 250;
+        QTest::newRow("temperature below zero") << 1 << -123;
+        QTest::newRow("humidity 51.2") << 2 << 512;
+    }
     void valeursEgales()
     {
-        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "c", MIDI_UTC, 60, {235, 235, 235},
-                                     {512, 512, 512}));
+        QFETCH(int, mesure);
+        QFETCH(int, valeur);
+        const QList<int> egales{valeur, valeur, valeur};
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "c", MIDI_UTC, 60, egales, egales));
+        const int axe = mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight;
+        auto* roue = Enfant<QwtWheel>(mesure == 1 ? "sliTemp" : "sliHumi");
+        const double m4 = 4.0 / 15;
         for (int i = 0; i < 2; ++i) {
-            Nouvelle("radSynchroNumero", true, false);
+            Nouvelle("radSynchroNumero", mesure == 1, mesure == 2);
             Ajouter(Fichier("c"));
-            const QwtInterval calcule = IntervalleVertical(235, 235);
-            QCOMPARE(calcule.width(), 4 + 8.0 / 15);
-            QCOMPARE(Graphe()->axisInterval(QwtPlot::yLeft), QwtInterval(230, 240));
-            QCOMPARE(Enfant<QwtWheel>("sliTemp")->value(), 10.0);
+            const QwtInterval y = Graphe()->axisInterval(axe);
+            QCOMPARE(y.minValue(), valeur - 2 - m4);
+            QCOMPARE(y.maxValue(), valeur + 2 + m4);
+            QCOMPARE(roue->value(), y.width());
         }
+        // Widened, then turned down as far as it goes: the narrowest span is that one.
+        roue->setValue(50);
+        QCOMPARE(Graphe()->axisInterval(axe).width(), 50.0);
+        roue->setValue(0);
+        QCOMPARE(Graphe()->axisInterval(axe).width(), 4 + 2 * m4);
     }
 
     // A hidden curve stays hidden through a colour change, and still counts for

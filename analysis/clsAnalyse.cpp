@@ -3,6 +3,7 @@
 #include "CalculsAnalyse.h"
 #include "CurveData.h"
 #include "Grandeurs.h"
+#include "MiseEnPage.h"
 #include "clsSerie.h"
 #include "diaMajComment.h"
 #include "frmAnalyse.h"
@@ -11,13 +12,12 @@
 #include "prmTableWidget.h"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QLocale>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextTable>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_directpainter.h>
@@ -25,6 +25,11 @@
 namespace
 {
 const QString StylePastille = QStringLiteral("margin: 5px;");
+
+// The printed table of the points.
+const double PointsNom = 12;
+const double PointsTableau = 8;
+const double PointsTableauMini = 6;
 
 // Channels of a recording from its sensor mask (1 temperature, 2 humidity, 3
 // both). Any other mask, 0 from a damaged header among them, says nothing
@@ -284,87 +289,113 @@ void clsAnalyse::RemplirTableau(prmTableWidget* table)
     table->setUpdatesEnabled(true);
 }
 
-QTextDocument* clsAnalyse::DocumentImpression() const
+TableauImprime clsAnalyse::TableauPoints() const
 {
-    auto* document = new QTextDocument();
-    QTextCursor curseur(document);
-
-    const QDateTime maintenant = QDateTime::currentDateTime();
-    QTextBlockFormat blocDate;
-    blocDate.setAlignment(Qt::AlignRight);
-    QTextCharFormat italique;
-    italique.setFontItalic(true);
-    curseur.setBlockFormat(blocDate);
-    curseur.insertText(tr("Document edite a ") +
-                           QLocale::c().toString(maintenant.time(), m_Fenetre->FormatHeure()) +
-                           QStringLiteral(" - ") +
-                           QLocale::c().toString(maintenant.date(), m_Fenetre->FormatDate()) +
-                           QLatin1Char('\n'),
-                       italique);
-
-    QTextBlockFormat centre;
-    centre.setAlignment(Qt::AlignCenter);
-    QTextCharFormat titre;
-    titre.setFontPointSize(18);
-    titre.setFontWeight(QFont::Bold);
-    curseur.insertBlock(centre, titre);
-    curseur.insertBlock(centre, titre);
-
-    // Columns follow the recording's sensors, not the entry's measure.
+    // Columns follow the recording's sensors, not the entry's measure; the
+    // units once in the header rather than in every cell.
     const int capteurs = VoiesEnregistrees(m_Serie->Infos.Capteurs);
-    QStringList entetes{tr("Num."), tr("Date"), tr("Heure")};
     const bool avecTemp = (capteurs & 1) != 0;
     const bool avecHumi = (capteurs & 2) != 0;
+    TableauImprime tableau;
+    tableau.AjouterColonne(tr("Num."), Qt::AlignRight);
+    tableau.AjouterColonne(tr("Date"));
+    tableau.AjouterColonne(tr("Heure"));
     if (avecTemp)
-        entetes << tr("Temperature");
+        tableau.AjouterColonne(tr("Temp.") + QStringLiteral(" (") + UniteTemp().trimmed() +
+                                   QLatin1Char(')'),
+                               Qt::AlignRight);
     if (avecHumi)
-        entetes << tr("Humidite");
-
-    const int nbre = m_Serie->NbrePointsPresents();
-    QTextTableFormat formatTable;
-    formatTable.setAlignment(Qt::AlignHCenter);
-    formatTable.setBackground(QColor(QStringLiteral("#ffffff")));
-    formatTable.setCellPadding(5);
-    formatTable.setCellSpacing(5);
-    formatTable.setBorder(0);
-    QTextTable* table = curseur.insertTable(nbre + 1, entetes.size(), formatTable);
-
-    QTextCharFormat enTete;
-    enTete.setFontPointSize(15);
-    QTextCharFormat cellule;
-    cellule.setFontPointSize(10);
-    const auto ecrire = [table, &centre](int lig, int col, const QString& texte,
-                                         const QTextCharFormat& format) {
-        QTextCursor c = table->cellAt(lig, col).firstCursorPosition();
-        c.setBlockFormat(centre);
-        c.insertText(texte, format);
-    };
-    for (int col = 0; col < entetes.size(); ++col)
-        ecrire(0, col, entetes.at(col), enTete);
+        tableau.AjouterColonne(tr("Humi.") + QStringLiteral(" (") + UniteHumi().trimmed() +
+                                   QLatin1Char(')'),
+                               Qt::AlignRight);
 
     const int langue = m_Fenetre->Langue();
+    const int nbre = m_Serie->NbrePointsPresents();
     for (int i = 0; i < nbre; ++i) {
+        // "date time" in French, "date time AM" in English: the time keeps its marker.
         const QString texteDate =
             TexteDate(static_cast<uint>(m_Serie->Temps.Valeurs.at(i)), langue);
         const int blanc = texteDate.indexOf(QLatin1Char(' '));
-        int col = 0;
-        ecrire(i + 1, col++, QString::number(i + 1), cellule);
-        ecrire(i + 1, col++, texteDate.left(blanc), cellule);
-        ecrire(i + 1, col++, blanc < 0 ? QString() : texteDate.mid(blanc + 1), cellule);
+        QStringList cellules{QString::number(i + 1), texteDate.left(blanc),
+                             blanc < 0 ? QString() : texteDate.mid(blanc + 1)};
         if (avecTemp)
-            ecrire(i + 1, col++, QString::number(m_Serie->Temperature.Valeurs.at(i) / 10.0, 'f', 1),
-                   cellule);
+            cellules << QString::number(m_Serie->Temperature.Valeurs.at(i) / 10.0, 'f', 1);
         if (avecHumi)
-            ecrire(i + 1, col++, QString::number(m_Serie->Humidite.Valeurs.at(i) / 10.0, 'f', 1),
-                   cellule);
+            cellules << QString::number(m_Serie->Humidite.Valeurs.at(i) / 10.0, 'f', 1);
+        tableau.AjouterLigne(cellules);
     }
-    return document;
+    return tableau;
 }
 
 void clsAnalyse::ImprimerSur(QPrinter* printer) const
 {
-    QScopedPointer<QTextDocument> document(DocumentImpression());
-    document->print(printer);
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    const QRectF zone = ZonePage(printer);
+    TableauImprime tableau = TableauPoints();
+    if (tableau.NbreLignes() == 0)
+        return;
+    tableau.Disposer(printer, zone.width(), PointsTableau, PointsTableauMini);
+
+    // The page's head: the recording and its logger, the page number, when it
+    // was printed.
+    const QFont nom = PoliceImpression(PointsNom, true);
+    const QFont texte = PoliceImpression(PointsTableau + 1);
+    const QFont date = PoliceImpression(PointsTableau, false, true);
+    const double hauteurNom = QFontMetricsF(nom, printer).height();
+    const double hauteurTexte = QFontMetricsF(texte, printer).height();
+    const double yTableau = zone.top() + hauteurNom + hauteurTexte + Millimetres(printer, 3);
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QString ligneDate =
+        tr("Document edite a ") +
+        QLocale::c().toString(maintenant.time(), m_Fenetre->FormatHeure()) + QStringLiteral(" - ") +
+        QLocale::c().toString(maintenant.date(), m_Fenetre->FormatDate().trimmed());
+    const QString enregistreur = tr("Enregistreur : %1").arg(m_Serie->Infos.ID);
+
+    // As many groups of columns side by side as the width holds, each as many
+    // rows as the height holds; points run down a group, then down the next.
+    const double ecart = Millimetres(printer, 6);
+    const int groupes = qMax(1, int((zone.width() + ecart) / (tableau.Largeur() + ecart)));
+    const double largeurGroupes = groupes * tableau.Largeur() + (groupes - 1) * ecart;
+    const double x0 = zone.left() + (zone.width() - largeurGroupes) / 2;
+    const double hauteurLigne = tableau.HauteurLigne(0); // no cell wraps: all alike
+    const int lignes =
+        qMax(1, int((zone.bottom() - yTableau - tableau.HauteurEntete()) / hauteurLigne));
+    const int parPage = groupes * lignes;
+    const int nbre = tableau.NbreLignes();
+    const int pages = (nbre + parPage - 1) / parPage;
+
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            printer->newPage();
+        painter.setPen(Qt::black);
+        painter.setFont(nom);
+        painter.drawText(QRectF(zone.left(), zone.top(), zone.width(), hauteurNom),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_NomFichier);
+        painter.setFont(texte);
+        painter.drawText(QRectF(zone.left(), zone.top(), zone.width(), hauteurNom),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+                         tr("Page %1 / %2").arg(page + 1).arg(pages));
+        const QRectF ligne2(zone.left(), zone.top() + hauteurNom, zone.width(), hauteurTexte);
+        painter.drawText(ligne2, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         enregistreur);
+        painter.setFont(date);
+        painter.drawText(ligne2, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, ligneDate);
+
+        for (int groupe = 0; groupe < groupes; ++groupe) {
+            const int premier = page * parPage + groupe * lignes;
+            if (premier >= nbre)
+                break;
+            const double x = x0 + groupe * (tableau.Largeur() + ecart);
+            tableau.DessinerEntete(&painter, QPointF(x, yTableau));
+            double y = yTableau + tableau.HauteurEntete();
+            for (int i = premier; i < qMin(premier + lignes, nbre); ++i) {
+                tableau.DessinerLigne(&painter, i, QPointF(x, y));
+                y += hauteurLigne;
+            }
+        }
+    }
 }
 
 void clsAnalyse::Imprimer()

@@ -2,6 +2,7 @@
 #define CLSANALYSE_H
 
 #include "Synchro.h"
+#include "TableauImprime.h"
 #include "prmCheckBox.h"
 #include "prmLabelCouleur.h"
 
@@ -13,7 +14,6 @@
 #include <QString>
 
 class QPrinter;
-class QTextDocument;
 class QwtPlot;
 class QwtPlotCurve;
 class QwtPlotDirectPainter;
@@ -64,9 +64,10 @@ public:
     // The recording's points, one row each.
     void RemplirTableau(prmTableWidget* table);
 
-    // The printed table of the recording's points, as Imprimer() prints it.
-    QTextDocument* DocumentImpression() const;
-    // Prints that table on an already set-up printer (Imprimer() without its dialog).
+    // Prints the recording's points on an already set-up printer (Imprimer()
+    // without its dialog): on every page the recording's name, its logger, the
+    // page number and the columns' header, over as many groups of columns side
+    // by side as the width holds.
     void ImprimerSur(QPrinter* printer) const;
 
 public slots:
@@ -79,6 +80,8 @@ public slots:
 
 private:
     TS_VOIE& Voie() const;
+    // The recording's points as ImprimerSur() prints them, one row each.
+    TableauImprime TableauPoints() const;
     QPushButton* NouveauBouton(const char* image, const QString& tooltip);
     void AjouterLigneLegende();
 

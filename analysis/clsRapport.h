@@ -2,14 +2,17 @@
 #define CLSRAPPORT_H
 
 #include <QColor>
-#include <QImage>
+#include <QCoreApplication>
 #include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
+class QPagedPaintDevice;
+class QPainter;
+class QPrinter;
 class QTableWidget;
-class QTextDocument;
-class QWidget;
+class QwtPlot;
 class clsAnalyse;
 
 // One row of the report's table: a shown curve, its colour and the texts of
@@ -17,13 +20,23 @@ class clsAnalyse;
 struct LigneRapport {
     QColor Couleur;
     QStringList Textes;
+    QString Legende; // file name and measure, for the printed graph's legend
 };
 
-// The analysis report, apart from its dialogs: the rubrics chosen, the rows of
-// the shown curves and the document written to PDF. It copies the legend cells
-// as they are displayed and computes nothing.
+// What a report or a printed graph says of itself besides its curves.
+struct ContexteRapport {
+    QString LigneDate; // when it was made, in the language's formats
+    QString Synchro;   // how the curves lie on the x axis, as the view names it
+    int Langue = 0;    // TexteDate() style of the period's time stamps
+};
+
+// The analysis report and the printed graph, apart from their dialogs: the
+// rubrics chosen, the rows of the shown curves, and the pages drawn from them.
+// It copies the legend cells as they are displayed.
 class clsRapport
 {
+    Q_DECLARE_TR_FUNCTIONS(clsRapport)
+
 public:
     // colonnes: legend column indices, in the order of the report's columns.
     clsRapport(const QTableWidget* legende, const QList<clsAnalyse*>& entrees,
@@ -32,23 +45,35 @@ public:
     const QStringList& Entetes() const { return m_Entetes; }
     const QList<LigneRapport>& Lignes() const { return m_Lignes; }
 
-    // The date line, the graph, then the table (none without a column). Every
-    // text goes in as plain text: a comment holding markup prints as typed.
-    QTextDocument* Document(const QString& ligneDate, const QImage& graphe) const;
-    // A4 PDF titled "Vorsen_Logger"; false when the file could not be written,
-    // in which case no file is left behind.
-    bool Ecrire(const QString& fichier, const QString& ligneDate, const QImage& graphe) const;
+    // A4 PDF titled "Vorsen_Logger": the title lines, the graph drawn as lines
+    // and text, then the table (none without a column), its header again at
+    // the top of any further page. Every text goes in as typed, never read as
+    // markup. False when the file could not be written, in which case no file
+    // is left behind.
+    bool Ecrire(const QString& fichier, const ContexteRapport& contexte, QwtPlot* graphe) const;
+    // The printed graph: the title lines, the graph, a legend of the shown curves.
+    void ImprimerGraphe(QPrinter* printer, const ContexteRapport& contexte, QwtPlot* graphe) const;
 
     // Legend columns whose header is not blank: the rubrics a report may hold.
     static QList<int> Rubriques(const QTableWidget* legende);
     // The chosen name, with ".pdf" added when it has no extension.
     static QString NomPdf(const QString& nom);
-    // The plot as on screen, scaled to fit 630 x 330 pixels.
-    static QImage ImageGraphe(QWidget* graphe);
 
 private:
+    // Title, loggers, period and synchronisation from the top of `zone`, the
+    // date line on the right; returns the height used.
+    double DessinerTitre(QPainter* painter, const QRectF& zone,
+                         const ContexteRapport& contexte) const;
+    void DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, double y) const;
+    // The legend of the printed graph, at the bottom of `zone`; returns its height.
+    double DessinerLegende(QPainter* painter, const QRectF& zone) const;
+
+    QList<int> m_Colonnes; // legend columns of the table
     QStringList m_Entetes;
     QList<LigneRapport> m_Lignes;
+    QStringList m_Identifiants;
+    uint m_Debut = 0; // first and last time stamps of the shown curves, s since 1970 UTC
+    uint m_Fin = 0;
 };
 
 #endif

@@ -35,7 +35,6 @@
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
 #include <qwt_plot_panner.h>
-#include <qwt_plot_renderer.h>
 #include <qwt_plot_zoneitem.h>
 #include <qwt_scale_draw.h>
 #include <qwt_wheel.h>
@@ -677,17 +676,24 @@ void frmAnalyse::on_btnRapport_clicked()
 
 QString frmAnalyse::LigneDateRapport(const QDateTime& maintenant) const
 {
-    // The date format starts with a blank.
+    // The date format starts with a blank, not wanted after the dash.
     return tr("Document genere a ") + QLocale::c().toString(maintenant.time(), FormatHeure()) +
-           QStringLiteral(" - ") + QLocale::c().toString(maintenant.date(), FormatDate()) +
-           QStringLiteral("\n\n");
+           QStringLiteral(" - ") + QLocale::c().toString(maintenant.date(), FormatDate().trimmed());
+}
+
+ContexteRapport frmAnalyse::Contexte() const
+{
+    ContexteRapport contexte;
+    contexte.LigneDate = LigneDateRapport(QDateTime::currentDateTime());
+    contexte.Synchro = ui->lblEnteteSynchro->text();
+    contexte.Langue = Langue();
+    return contexte;
 }
 
 bool frmAnalyse::EcrireRapport(const QString& fichier, const QList<int>& colonnes)
 {
     const clsRapport rapport(ui->tabLegende, m_lstAnalyse, colonnes);
-    if (!rapport.Ecrire(fichier, LigneDateRapport(QDateTime::currentDateTime()),
-                        clsRapport::ImageGraphe(ui->m_qPlot))) {
+    if (!rapport.Ecrire(fichier, Contexte(), ui->m_qPlot)) {
         // A file name is the user's text, not markup.
         QMessageBox boite(
             QMessageBox::Warning, tr("Rapport"),
@@ -715,5 +721,5 @@ void frmAnalyse::on_btnImprimer_clicked()
 
 void frmAnalyse::ImprimerGrapheSur(QPrinter* printer)
 {
-    QwtPlotRenderer().renderTo(ui->m_qPlot, *printer);
+    clsRapport(ui->tabLegende, m_lstAnalyse, {}).ImprimerGraphe(printer, Contexte(), ui->m_qPlot);
 }

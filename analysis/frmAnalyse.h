@@ -23,6 +23,7 @@ class Zoomer;
 class clsAnalyse;
 class prmLabelCouleur;
 class prmQwtPlotPicker;
+struct ContexteRapport;
 
 namespace Ui
 {
@@ -68,7 +69,7 @@ public:
     void MajCommentaireLegende(QPushButton* btnCommentaire, const QString& commentaire);
 
     // The report's date line: "Document genere a <time> - <date>" in the
-    // language's formats, then two line breaks.
+    // language's formats.
     QString LigneDateRapport(const QDateTime& maintenant) const;
     // Steps of "Rapport" once the rubrics and the file are chosen: writes the
     // PDF and opens it with the desktop's viewer, or warns when it cannot be
@@ -103,6 +104,8 @@ protected:
 
 private:
     void InitGraphe();
+    // Date line, synchronisation and language of a report or printed graph made now.
+    ContexteRapport Contexte() const;
     void AppliquerSynchro();
     // Bottom-axis labels and bound format of the mode, in the current language.
     void AppliquerFormatX();

@@ -8,15 +8,16 @@
 #include <QWidget>
 
 // A recording as the measurement window saves it: <dir>/<nom>.ail and .txt,
-// one point every `periode` s from `debut` (s since 1970 UTC).
+// one point every `periode` s from `debut` (s since 1970 UTC), from the logger `id`.
 inline bool EcrireEnregistrement(const QString& dir, const QString& nom, uint debut, int periode,
                                  const QList<int>& temperatures, const QList<int>& humidites,
-                                 int capteurs = 3, const QString& commentaire = QString())
+                                 int capteurs = 3, const QString& commentaire = QString(),
+                                 const QString& id = QStringLiteral("LOG1"))
 {
     clsSerie serie;
     serie.NbrePoints = 0;
     serie.Infos.Appareil = 1;
-    serie.Infos.ID = QStringLiteral("LOG1");
+    serie.Infos.ID = id;
     serie.Infos.Frequence = periode;
     serie.Infos.DateDebut = debut;
     serie.Infos.Capteurs = capteurs;

@@ -4,6 +4,7 @@
 //       [download.txt ...]
 #include "Enregistrements.h"
 #include "Repondeur.h"
+#include "clsAnalyse.h"
 #include "clsRapport.h"
 #include "diaMajComment.h"
 #include "diaSelectColonne.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -202,6 +204,37 @@ int main(int argc, char* argv[])
     printer.setFullPage(true);
     printer.setOutputFileName(prefixe + "10_graphe.pdf");
     fenetre->ImprimerGrapheSur(&printer);
+
+    // The most a view holds: seven loggers of 600 points, both measures of
+    // each, long names and comments; the report with every rubric, the graph,
+    // and the printed points of the first curve.
+    Enfant<QAbstractButton>(fenetre, "btnNew")->click();
+    Enfant<QAbstractButton>(fenetre, "radSynchroDate")->setChecked(true);
+    for (int i = 0; i < 7; ++i) {
+        QList<int> temp, humi;
+        for (int j = 0; j < 600; ++j) {
+            temp << -185 + 47 * i + int(30 * std::sin((j + 40 * i) / 60.0));
+            humi << 930 - 10 * i - int(60 * std::cos((j + 25 * i) / 80.0));
+        }
+        const QString nom = QStringLiteral("chambre froide %1 lot 2023-07").arg(i + 1);
+        EcrireEnregistrement(datas, nom, 1688162400u + uint(i) * 1800, 60, temp, humi, 3,
+                             QStringLiteral("Relevé %1 pendant la livraison des surgelés, "
+                                            "porte du quai ouverte")
+                                 .arg(i + 1),
+                             QStringLiteral("VL%1-%2").arg(i + 1).arg(4200 + i));
+        for (int mesure : {1, 2})
+            fenetre->AjouterCourbe(QFileInfo(datas + QLatin1Char('/') + nom + ".ail"), mesure);
+    }
+    fenetre->EcrireRapport(prefixe + "11_rapport14.pdf", clsRapport::Rubriques(legende));
+    printer.setOutputFileName(prefixe + "12_graphe14.pdf");
+    fenetre->ImprimerGrapheSur(&printer);
+    QPrinter points(QPrinter::HighResolution);
+    points.setOutputFormat(QPrinter::PdfFormat);
+    points.setPageSize(QPageSize(QPageSize::A4));
+    points.setPageOrientation(QPageLayout::Portrait);
+    points.setFullPage(true);
+    points.setOutputFileName(prefixe + "13_points.pdf");
+    fenetre->Entrees().first()->ImprimerSur(&points);
     return 0;
 }
 

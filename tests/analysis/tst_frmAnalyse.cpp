@@ -18,17 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTextEdit>
-#include <QTextTable>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -554,79 +547,6 @@ private slots:
         QCOMPARE(Stylo(0), QColor(Qt::darkYellow));
         QCOMPARE(Stylo(1), QColor(10, 20, 30));
         QCOMPARE(Stylo(2), QColor(Qt::green));
-    }
-
-    void impression_data()
-    {
-        QTest::addColumn<int>("capteurs");
-        QTest::addColumn<bool>("temperature");
-        QTest::addColumn<bool>("humidite");
-        QTest::newRow("humidity entry of a two-sensor recording") << 3 << true << true;
-        QTest::newRow("temperature recording") << 1 << true << false;
-        QTest::newRow("humidity recording") << 2 << false << true;
-        QTest::newRow("recording of mask 0") << 0 << true << true;
-    }
-    void impression()
-    {
-        QFETCH(int, capteurs);
-        QFETCH(bool, temperature);
-        QFETCH(bool, humidite);
-        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(203, 3),
-                                     Rampe(517, 3), capteurs));
-        Nouvelle("radSynchroNumero", capteurs == 1, capteurs != 1);
-        Ajouter(Fichier("a"));
-        QCOMPARE(m_Fenetre->Entrees().size(), 1);
-        clsAnalyse* entree = m_Fenetre->Entrees().last();
-
-        // The print button asks first; cancelled, nothing is printed.
-        Repondeur repondeur([](QWidget* w) {
-            auto* dialogue = qobject_cast<QPrintDialog*>(w);
-            if (dialogue)
-                dialogue->reject();
-            return dialogue != nullptr;
-        });
-        qobject_cast<QPushButton*>(Cellule(0, 3))->click();
-        QCOMPARE(repondeur.Reponses(), 1);
-
-        // The columns follow the recording's sensors, whatever the entry's measure.
-        QStringList entetes{"Num.", "Date", "Heure"};
-        if (temperature)
-            entetes << "Temperature";
-        if (humidite)
-            entetes << "Humidite";
-        QScopedPointer<QTextDocument> document(entree->DocumentImpression());
-        QTextTable* table = nullptr;
-        for (QTextFrame* cadre : document->rootFrame()->childFrames())
-            table = table ? table : qobject_cast<QTextTable*>(cadre);
-        QVERIFY(table);
-        QCOMPARE(table->rows(), 4);
-        QCOMPARE(table->columns(), entetes.size());
-        for (int col = 0; col < entetes.size(); ++col)
-            QCOMPARE(table->cellAt(0, col).firstCursorPosition().block().text(), entetes.at(col));
-        QCOMPARE(table->cellAt(3, 0).firstCursorPosition().block().text(), QStringLiteral("3"));
-
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_Dossier->filePath("points.pdf");
-        printer.setOutputFileName(pdf);
-        entree->ImprimerSur(&printer);
-        QFile fichier(pdf);
-        QVERIFY(fichier.open(QIODevice::ReadOnly));
-        QVERIFY(fichier.read(5) == "%PDF-");
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed text back");
-        QProcess lecture;
-        lecture.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(lecture.waitForFinished());
-        const QString texte = QString::fromUtf8(lecture.readAllStandardOutput());
-        QVERIFY2(texte.contains("Document edite a "), qPrintable(texte));
-        QVERIFY(texte.contains("Num."));
-        QCOMPARE(texte.count("01/07/2023"), 3); // one row a point; French host
-        QCOMPARE(texte.contains("Temperature"), temperature);
-        QCOMPARE(texte.contains("Humidite"), humidite);
-        QCOMPARE(texte.contains("20.5"), temperature);
-        QCOMPARE(texte.contains("51.9"), humidite);
     }
 
     void donnees()

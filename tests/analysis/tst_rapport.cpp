@@ -3,6 +3,7 @@
 #include "Repondeur.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"
+#include "clsSerie.h"
 #include "diaSelectColonne.h"
 #include "frmAnalyse.h"
 #include "prmCheckBoxData.h"
@@ -14,15 +15,14 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTextEdit>
-#include <QTextTable>
 #include <QToolButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 // 2023-07-01 12:00:00 UTC.
@@ -116,23 +116,8 @@ private:
 
     void Masquer(int lig) { qobject_cast<QCheckBox*>(Legende()->cellWidget(lig, 0))->click(); }
 
-    static QTextTable* Table(QTextDocument* document)
-    {
-        for (QTextFrame* cadre : document->rootFrame()->childFrames())
-            if (auto* table = qobject_cast<QTextTable*>(cadre))
-                return table;
-        return nullptr;
-    }
-    static QString TexteCellule(QTextTable* table, int lig, int col)
-    {
-        const QTextTableCell cellule = table->cellAt(lig, col);
-        QTextCursor c = cellule.firstCursorPosition();
-        c.setPosition(cellule.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-        return c.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    }
-
-    // Output of a poppler tool, empty when it is not installed.
-    static QString Poppler(const QString& outil, const QStringList& arguments)
+    // Output of a poppler tool as it wrote it, empty when it is not installed.
+    static QString PopplerBrut(const QString& outil, const QStringList& arguments)
     {
         const QString programme = QStandardPaths::findExecutable(outil);
         if (programme.isEmpty())
@@ -141,11 +126,15 @@ private:
         p.start(programme, arguments);
         if (!p.waitForFinished())
             return QString();
-        // pdftotext writes ligatures as single characters ("ﬁ") and cells
-        // over several lines: compared in words.
+        // pdftotext writes ligatures as single characters ("ﬁ").
         return QString::fromUtf8(p.readAllStandardOutput())
-            .normalized(QString::NormalizationForm_KC)
-            .simplified();
+            .normalized(QString::NormalizationForm_KC);
+    }
+    // The same compared in words: pdftotext writes a table's cells over
+    // several lines.
+    static QString Poppler(const QString& outil, const QStringList& arguments)
+    {
+        return PopplerBrut(outil, arguments).simplified();
     }
     static bool PopplerPresent()
     {
@@ -155,9 +144,86 @@ private:
     }
     static int NbreImages(const QString& pdf)
     {
-        // One line per image: "page num type ...", its first field the page.
+        // One line per image: "page num type ...".
         const QString liste = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-        return liste.count(QRegularExpression(QStringLiteral(" 1 +\\d+ +image ")));
+        return liste.count(QRegularExpression(QStringLiteral("\\b\\d+ +\\d+ +image ")));
+    }
+    static int NbrePages(const QString& pdf)
+    {
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages: (\\d+)"))
+                                                  .match(Poppler(QStringLiteral("pdfinfo"), {pdf}));
+        return pages.hasMatch() ? pages.captured(1).toInt() : 0;
+    }
+    // The text of each page, laid out in lines as printed.
+    static QStringList Pages(const QString& pdf)
+    {
+        QStringList pages = PopplerBrut(QStringLiteral("pdftotext"),
+                                        {QStringLiteral("-layout"), pdf, QStringLiteral("-")})
+                                .split(QLatin1Char('\f'));
+        if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        return pages;
+    }
+    // Words printed outside the page's margins of 10 mm (pdftotext leaves out
+    // what lies beyond the paper).
+    static QStringList HorsMarges(const QString& pdf)
+    {
+        const QString boites = PopplerBrut(QStringLiteral("pdftotext"),
+                                           {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+        const double marge = 10 / 25.4 * 72 - 1; // points, less a point for the glyphs' sides
+        double largeur = 0, hauteur = 0;
+        QStringList hors;
+        const QRegularExpression page(
+            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+        const QRegularExpression mot(
+            QStringLiteral("<word xMin=\"([\\d.-]+)\" yMin=\"([\\d.-]+)\" xMax=\"([\\d.-]+)\" "
+                           "yMax=\"([\\d.-]+)\">([^<]*)</word>"));
+        for (const QString& ligne : boites.split(QLatin1Char('\n'))) {
+            const QRegularExpressionMatch p = page.match(ligne);
+            if (p.hasMatch()) {
+                largeur = p.captured(1).toDouble();
+                hauteur = p.captured(2).toDouble();
+            }
+            const QRegularExpressionMatch m = mot.match(ligne);
+            if (!m.hasMatch())
+                continue;
+            const QRectF boite(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            if (!QRectF(marge, marge, largeur - 2 * marge, hauteur - 2 * marge).contains(boite))
+                hors << m.captured(5);
+        }
+        return hors;
+    }
+
+    // An entry added the way "Ajouter une courbe" does once the file is chosen.
+    void AjouterCourbe(const QString& nom, int mesure)
+    {
+        QVERIFY(m_Fenetre->AjouterCourbe(QFileInfo(Chemin(nom + ".ail")), mesure));
+    }
+
+    // Seven loggers, both measures of each: 14 curves, the most a view holds.
+    // Long names and comments, temperatures below zero, humidity at 100 %, an
+    // hour later and a slower period from one logger to the next.
+    void QuatorzeCourbes(const char* synchro)
+    {
+        Enfant<QToolButton>("btnNew")->click();
+        Enfant<QRadioButton>(synchro)->setChecked(true);
+        for (int i = 0; i < 7; ++i) {
+            QList<int> temp, humi;
+            for (int j = 0; j < 20; ++j) {
+                temp << -185 + 47 * i + 3 * j;
+                humi << 1000 - 5 * j - i;
+            }
+            const QString nom = QStringLiteral("chambre froide %1 lot 2023-07").arg(i + 1);
+            QVERIFY(EcrireEnregistrement(
+                m_Dossier->path(), nom, MIDI_UTC + uint(i) * 3600, 60 + 30 * i, temp, humi, 3,
+                QStringLiteral("Relevé %1 pendant la livraison des surgelés, porte du quai ouverte")
+                    .arg(i + 1),
+                QStringLiteral("VL%1-%2").arg(i + 1).arg(4200 + i)));
+            AjouterCourbe(nom, 1);
+            AjouterCourbe(nom, 2);
+        }
+        QCOMPARE(m_Fenetre->Entrees().size(), 14);
     }
 
 private slots:
@@ -223,49 +289,29 @@ private slots:
             if (!masquees.contains(lig))
                 affichees << lig;
 
-        // The document: rows of the shown curves, legend texts as displayed, the
-        // curve's colour in a square drawn as an image.
+        // Rows of the shown curves, legend texts as displayed, in the curve's colour.
         const clsRapport rapport(Legende(), m_Fenetre->Entrees(), colonnes);
-        const QImage graphe = clsRapport::ImageGraphe(Enfant<QWidget>("m_qPlot"));
-        QVERIFY(graphe.width() == 630 || graphe.height() == 330);
-        QVERIFY(graphe.width() <= 630 && graphe.height() <= 330);
-        QScopedPointer<QTextDocument> document(
-            rapport.Document(QStringLiteral("date\n\n"), graphe));
-        QTextTable* table = Table(document.data());
-        QCOMPARE(table != nullptr, !colonnes.isEmpty());
-        if (table) {
-            QCOMPARE(table->rows(), 1 + affichees.size());
-            QCOMPARE(table->columns(), 1 + colonnes.size());
-            QCOMPARE(table->format().cellPadding(), 3.0);
-            QCOMPARE(table->format().cellSpacing(), 3.0);
-            QCOMPARE(table->format().background().color(), QColor(Qt::white));
-            QVERIFY(TexteCellule(table, 0, 0).isEmpty());
-            for (int j = 0; j < colonnes.size(); ++j)
-                QCOMPARE(TexteCellule(table, 0, j + 1),
-                         Legende()->horizontalHeaderItem(colonnes.at(j))->text());
-            for (int r = 0; r < affichees.size(); ++r) {
-                const int lig = affichees.at(r);
-                // The unit stays on the value's line.
-                for (int j = 0; j < colonnes.size(); ++j)
-                    QCOMPARE(TexteCellule(table, r + 1, j + 1).replace(QChar::Nbsp, ' '),
-                             Legende()->item(lig, colonnes.at(j))->text());
-                // The square: an image in the curve's colour.
-                QTextCursor c = table->cellAt(r + 1, 0).firstCursorPosition();
-                c.movePosition(QTextCursor::NextCharacter);
-                const QTextImageFormat image = c.charFormat().toImageFormat();
-                QVERIFY(image.isValid());
-                const QImage carre =
-                    document->resource(QTextDocument::ImageResource, QUrl(image.name()))
-                        .value<QImage>();
-                QVERIFY(!carre.isNull());
-                QCOMPARE(carre.pixelColor(carre.width() / 2, carre.height() / 2),
-                         m_Fenetre->Entrees().at(lig)->Couleur());
-            }
+        QStringList entetes;
+        for (int col : colonnes)
+            entetes << Legende()->horizontalHeaderItem(col)->text();
+        QCOMPARE(rapport.Entetes(), entetes);
+        QCOMPARE(rapport.Lignes().size(), affichees.size());
+        for (int r = 0; r < affichees.size(); ++r) {
+            const int lig = affichees.at(r);
+            QStringList textes;
+            for (int col : colonnes)
+                textes << Legende()->item(lig, col)->text();
+            QCOMPARE(rapport.Lignes().at(r).Textes, textes);
+            QCOMPARE(rapport.Lignes().at(r).Couleur, m_Fenetre->Entrees().at(lig)->Couleur());
         }
 
-        // The PDF, through the window, opened with the viewer.
+        // The PDF, through the window, opened with the viewer. The plot on
+        // screen is left as it was: its curves keep their pens.
+        auto* graphe = Enfant<QWidget>("m_qPlot");
+        const QImage avant = graphe->grab().toImage();
         const QString pdf = Chemin(QStringLiteral("rapport.pdf"));
         QVERIFY(m_Fenetre->EcrireRapport(pdf, colonnes));
+        QCOMPARE(graphe->grab().toImage(), avant);
         QCOMPARE(m_Visionneuse.m_Urls, QList<QUrl>{QUrl::fromLocalFile(pdf)});
         QFile fichier(pdf);
         QVERIFY(fichier.open(QIODevice::ReadOnly));
@@ -279,8 +325,9 @@ private slots:
                      QRegularExpression("Page size:\\s+595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)")),
                  qPrintable(infos));
         QVERIFY(infos.contains(QRegularExpression("Title:\\s+Vorsen_Logger")));
-        // The graph, and a square a row.
-        QCOMPARE(NbreImages(pdf), 1 + (colonnes.isEmpty() ? 0 : affichees.size()));
+        // The graph drawn in lines and text, the squares as rectangles: no picture.
+        QCOMPARE(NbreImages(pdf), 0);
+        QCOMPARE(HorsMarges(pdf), QStringList());
 
         const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(texte.contains(QRegularExpression("Document genere a " + heure)),
@@ -354,7 +401,8 @@ private slots:
         const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(texte.contains(QStringLiteral("Nom fichier")));
         QVERIFY(!texte.contains(QStringLiteral("Commentaire")));
-        QVERIFY(!texte.contains(QStringLiteral("01/07/2023")));
+        // The dates only at both ends of the period: no Date column.
+        QCOMPARE(texte.count(QStringLiteral("01/07/2023")), 2);
     }
 
     // Cancelling a dialog leaves no file and calls no viewer.
@@ -447,19 +495,11 @@ private slots:
         Ajouter({"<i>cave"});
         Commenter(0, commentaire);
 
-        const clsRapport rapport(Legende(), m_Fenetre->Entrees(), {15, 16});
-        QScopedPointer<QTextDocument> document(
-            rapport.Document(QStringLiteral("date\n\n"), QImage(10, 10, QImage::Format_RGB32)));
-        QTextTable* table = Table(document.data());
-        QVERIFY(table);
-        QCOMPARE(TexteCellule(table, 1, 1), QStringLiteral("<i>cave"));
-        QCOMPARE(TexteCellule(table, 1, 2), commentaire);
-
         const QString pdf = Chemin(QStringLiteral("balises.pdf"));
         QVERIFY(m_Fenetre->EcrireRapport(pdf, {15, 16}));
         if (!PopplerPresent())
             QSKIP("poppler-utils are needed to read the report back");
-        QCOMPARE(NbreImages(pdf), 2); // the graph and the square, no x.png
+        QCOMPARE(NbreImages(pdf), 0); // no x.png
         const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(texte.contains(commentaire), qPrintable(texte));
         QVERIFY(texte.contains(QStringLiteral("<i>cave")));
@@ -504,6 +544,189 @@ private slots:
                  qPrintable(infos));
         const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY2(texte.contains(QStringLiteral("Temperature")), qPrintable(texte));
+        // The report's title lines, a legend naming each curve, the report's margins.
+        QVERIFY2(texte.contains(QStringLiteral("Rapport d'analyse")), qPrintable(texte));
+        QVERIFY(texte.contains(QStringLiteral("LOG1")));
+        for (const char* nom : {"cave", "grenier", "garage"})
+            QVERIFY2(texte.contains(QLatin1String(nom)), nom);
+        QCOMPARE(HorsMarges(pdf), QStringList());
+    }
+
+    // Fourteen curves and every rubric, in both languages: every value whole on
+    // its line, every word inside the margins; and first what the report is
+    // about: its title, the loggers, the period of the shown curves, the
+    // synchronisation.
+    void quatorzeCourbes_data()
+    {
+        QTest::addColumn<int>("langue");
+        QTest::addColumn<QString>("synchro"); // radio button
+        QTest::addColumn<QList<int>>("masquees");
+        QTest::newRow("French, point numbers") << 1 << "radSynchroNumero" << QList<int>{};
+        QTest::newRow("English, date and time") << 0 << "radSynchroDate" << QList<int>{};
+        QTest::newRow("French, time of day, last logger hidden")
+            << 1 << "radSynchroHeure" << QList<int>{12, 13};
+    }
+    void quatorzeCourbes()
+    {
+        QFETCH(int, langue);
+        QFETCH(QString, synchro);
+        QFETCH(QList<int>, masquees);
+        // As the program runs: its translation installed, the view told.
+        QTranslator traduction;
+        QVERIFY(traduction.load(langue == 1 ? QStringLiteral(":/i18n/Vorsen_Logger_fr.qm")
+                                            : QStringLiteral(":/i18n/Vorsen_Logger_en.qm")));
+        qApp->installTranslator(&traduction);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        m_Hote->m_Langue = enm_LANGUE(langue);
+        m_Fenetre->MajLangue();
+        QuatorzeCourbes(qPrintable(synchro));
+        const QString texteSynchro = Enfant<QRadioButton>(qPrintable(synchro))->text();
+        for (int lig : masquees)
+            Masquer(lig);
+        const QString pdf = Chemin(QStringLiteral("quatorze.pdf"));
+        QVERIFY(m_Fenetre->EcrireRapport(pdf, TOUTES));
+        if (!PopplerPresent())
+            QSKIP("poppler-utils are needed to read the report back");
+        QCOMPARE(NbreImages(pdf), 0);
+        QCOMPARE(HorsMarges(pdf), QStringList());
+
+        QStringList lignes;
+        for (const QString& page : Pages(pdf))
+            lignes << page.split(QLatin1Char('\n'));
+        const auto surUneLigne = [&lignes](const QString& morceau) {
+            for (const QString& ligne : qAsConst(lignes))
+                if (ligne.contains(morceau))
+                    return true;
+            return false;
+        };
+        for (int lig = 0; lig < 14; ++lig) {
+            if (masquees.contains(lig))
+                continue;
+            for (int col : TOUTES) {
+                // Names and comments may wrap between their words, nothing else wraps.
+                const QString cellule = Legende()->item(lig, col)->text();
+                const QStringList morceaux =
+                    col >= 15 ? cellule.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                              : QStringList{cellule};
+                for (const QString& morceau : morceaux)
+                    QVERIFY2(surUneLigne(morceau),
+                             qPrintable(QStringLiteral("%1 (row %2, column %3)")
+                                            .arg(morceau)
+                                            .arg(lig)
+                                            .arg(col)));
+            }
+        }
+
+        const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(texte.contains(QCoreApplication::translate("clsRapport", "Rapport d'analyse")),
+                 qPrintable(texte));
+        QVERIFY2(texte.contains(QCoreApplication::translate("clsRapport", "Synchronisation :") +
+                                QLatin1Char(' ') + texteSynchro),
+                 qPrintable(texte));
+        // Loggers and period of the shown curves only.
+        uint fin = 0;
+        for (int i = 0; i < 7; ++i) {
+            const bool affiche = !masquees.contains(2 * i) || !masquees.contains(2 * i + 1);
+            QCOMPARE(texte.contains(QStringLiteral("VL%1-%2").arg(i + 1).arg(4200 + i)), affiche);
+            const uint dernier = MIDI_UTC + uint(i) * 3600 + 19 * uint(60 + 30 * i);
+            if (affiche)
+                fin = qMax(fin, dernier);
+            else
+                QVERIFY(!texte.contains(TexteDate(dernier, langue)));
+        }
+        const QString periode = QRegularExpression::escape(TexteDate(MIDI_UTC, langue)) +
+                                "\\s.{1,4}\\s" + QRegularExpression::escape(TexteDate(fin, langue));
+        QVERIFY2(texte.contains(QRegularExpression(periode)), qPrintable(periode + "\n" + texte));
+    }
+
+    // "Imprimer les donnees" of a curve: the points of its recording in the
+    // columns of its sensors, whatever the entry's measure, the units in the
+    // header. Every page names the recording and its logger, numbers itself and
+    // repeats the header; a long recording prints several points a line.
+    void impressionPoints_data()
+    {
+        QTest::addColumn<int>("capteurs");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("langue");
+        QTest::addColumn<bool>("temperature");
+        QTest::addColumn<bool>("humidite");
+        QTest::newRow("humidity entry of a two-sensor recording") << 3 << 3 << 1 << true << true;
+        QTest::newRow("temperature recording") << 1 << 3 << 1 << true << false;
+        QTest::newRow("humidity recording") << 2 << 3 << 1 << false << true;
+        QTest::newRow("recording of mask 0") << 0 << 3 << 1 << true << true;
+        QTest::newRow("600 points, French") << 3 << 600 << 1 << true << true;
+        QTest::newRow("600 points, English") << 3 << 600 << 0 << true << true;
+    }
+    void impressionPoints()
+    {
+        QFETCH(int, capteurs);
+        QFETCH(int, points);
+        QFETCH(int, langue);
+        QFETCH(bool, temperature);
+        QFETCH(bool, humidite);
+        m_Hote->m_Langue = enm_LANGUE(langue);
+        QList<int> temp, humi;
+        for (int i = 0; i < points; ++i) {
+            temp << 203 + i % 50;
+            humi << 517 + i % 40;
+        }
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "cave nord", MIDI_UTC, 60, temp, humi,
+                                     capteurs, QString(), QStringLiteral("VL17-0042")));
+        Enfant<QToolButton>("btnNew")->click();
+        Enfant<QRadioButton>("radSynchroNumero")->setChecked(true);
+        AjouterCourbe(QStringLiteral("cave nord"), capteurs == 1 ? 1 : 2);
+        clsAnalyse* entree = m_Fenetre->Entrees().last();
+
+        // The print button asks first; cancelled, nothing is printed.
+        Repondeur repondeur([](QWidget* w) {
+            auto* dialogue = qobject_cast<QPrintDialog*>(w);
+            if (dialogue)
+                dialogue->reject();
+            return dialogue != nullptr;
+        });
+        qobject_cast<QPushButton*>(Legende()->cellWidget(0, 3))->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = Chemin(QStringLiteral("points.pdf"));
+        printer.setOutputFileName(pdf);
+        entree->ImprimerSur(&printer);
+        QFile fichier(pdf);
+        QVERIFY(fichier.open(QIODevice::ReadOnly));
+        QVERIFY(fichier.read(5) == "%PDF-");
+        if (!PopplerPresent())
+            QSKIP("poppler-utils are needed to read the printout back");
+
+        const QStringList pages = Pages(pdf);
+        QCOMPARE(pages.size(), NbrePages(pdf));
+        QVERIFY2(pages.first().contains("Document edite a "), qPrintable(pages.first()));
+        const QString jour = TexteDate(MIDI_UTC, langue).section(QLatin1Char(' '), 0, 0);
+        int dates = 0;
+        bool plusieursParLigne = false;
+        for (int p = 0; p < pages.size(); ++p) {
+            const QString& page = pages.at(p);
+            QVERIFY2(page.contains("cave nord") && page.contains("VL17-0042"), qPrintable(page));
+            QVERIFY2(page.contains(QStringLiteral("Page %1 / %2").arg(p + 1).arg(pages.size())),
+                     qPrintable(page));
+            for (const char* entete : {"Num.", "Date", "Heure"})
+                QVERIFY2(page.contains(QLatin1String(entete)), qPrintable(page));
+            QCOMPARE(page.contains(QStringLiteral("Temp. (\u00B0C)")), temperature);
+            QCOMPARE(page.contains(QStringLiteral("Humi. (%)")), humidite);
+            dates += page.count(jour);
+            for (const QString& ligne : page.split(QLatin1Char('\n')))
+                plusieursParLigne = plusieursParLigne || ligne.count(jour) > 1;
+        }
+        QCOMPARE(dates, points); // every point once
+        const QString texte = pages.join(QLatin1Char('\n'));
+        QCOMPARE(texte.contains("20.3"), temperature);
+        QCOMPARE(texte.contains("51.7"), humidite);
+        QVERIFY(!texte.contains(QRegularExpression(QStringLiteral("\\d ?(\u00B0C|%)"))));
+        if (points > 100) {
+            // An A4 page holds some 70 lines: a point a line would take 9 pages.
+            QVERIFY(plusieursParLigne);
+            QVERIFY2(pages.size() * 70 < points, qPrintable(QString::number(pages.size())));
+        }
     }
 };
 

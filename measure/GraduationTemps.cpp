@@ -8,6 +8,8 @@ namespace
 {
 
 constexpr double Jour = 86400.0;
+// No label of a time axis is narrower, pixels.
+constexpr int LargeurMin = 20;
 
 // Round steps, s, shortest first.
 const double Pas[] = {1,         2,          5,          10,         15,          30,
@@ -64,7 +66,11 @@ TS_GRADUATION GraduationTemps(double debut, double fin, int maxIntervalles, int 
     return g;
 }
 
-MoteurEchelleTemps::MoteurEchelleTemps(bool horodatage) : m_Horodatage(horodatage) {}
+MoteurEchelleTemps::MoteurEchelleTemps(bool horodatage, std::function<int()> place,
+                                       std::function<int(double)> etiquette)
+    : m_Horodatage(horodatage), m_Place(std::move(place)), m_Etiquette(std::move(etiquette))
+{
+}
 
 QwtScaleDiv MoteurEchelleTemps::divideScale(double x1, double x2, int maxMajor, int, double) const
 {
@@ -73,7 +79,16 @@ QwtScaleDiv MoteurEchelleTemps::divideScale(double x1, double x2, int maxMajor, 
     int decalage = 0;
     if (m_Horodatage)
         decalage = QDateTime::fromSecsSinceEpoch(qint64(debut)).offsetFromUtc();
-    const TS_GRADUATION g = GraduationTemps(debut, fin, maxMajor, decalage);
+    TS_GRADUATION g = GraduationTemps(debut, fin, maxMajor, decalage);
+    if (m_Place && m_Etiquette) {
+        // From the shortest step down: the first whose labels all fit.
+        const int place = m_Place();
+        for (int n = qMax(1, place / LargeurMin); n >= 1; --n) {
+            g = GraduationTemps(debut, fin, n, decalage);
+            if ((fin - debut) / g.Pas * m_Etiquette(g.Pas) <= place)
+                break;
+        }
+    }
     QwtScaleDiv division(x1, x2);
     division.setTicks(QwtScaleDiv::MajorTick, g.Majeures);
     division.setTicks(QwtScaleDiv::MinorTick, g.Mineures);

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <functional>
+
 #include <qwt_scale_engine.h>
 
 // Ticks of a time axis on round steps: 1, 2, 5, 10, 15, 30 s; 1, 2, 5, 10, 15,
@@ -21,14 +23,20 @@ TS_GRADUATION GraduationTemps(double debut, double fin, int maxIntervalles, int 
 // Scale engine of a time axis. Time stamps (s since 1970 UTC) get ticks on round
 // local times, offset taken at the start of the interval; seconds since midnight
 // need no offset.
+// Given its room, the engine takes the shortest step whose labels fit: place()
+// gives the axis's width in pixels, and etiquette(pas) the width a label needs
+// on steps of pas seconds, gap included. Without them, at most maxMajor steps.
 class MoteurEchelleTemps : public QwtLinearScaleEngine
 {
 public:
-    explicit MoteurEchelleTemps(bool horodatage);
+    explicit MoteurEchelleTemps(bool horodatage, std::function<int()> place = {},
+                                std::function<int(double pas)> etiquette = {});
 
     QwtScaleDiv divideScale(double x1, double x2, int maxMajor, int maxMinor,
                             double stepSize = 0.0) const override;
 
 private:
     bool m_Horodatage;
+    std::function<int()> m_Place;
+    std::function<int(double)> m_Etiquette;
 };

@@ -5,10 +5,11 @@
 
 // Time axis: the value is a time stamp in s since 1970 UTC, labelled in local
 // time. format is the language's date-time format, date and time parted by a
-// line break. On an axis divided on round steps (MoteurEchelleTemps) a label
-// shows the time alone, without seconds from one minute up, with the date under
-// it on the first label and on the first of each day; steps of days show the date alone.
-// Without such a division, or with a format of one line, the whole format.
+// line break. On an axis divided on round steps (MoteurEchelleTemps) a label is
+// one line: the time, without seconds from one minute up, or the day ("07/12")
+// at midnight and on steps of days; the dates covered go into the axis title
+// (TitreDates). Without such a division, or with a format of one line, a label
+// shows the whole format.
 class TimeDateScaleDraw : public QwtScaleDraw
 {
 public:
@@ -17,7 +18,20 @@ public:
 
     QwtText label(double value) const override;
 
+    // Time format of the labels on steps of pas seconds: without seconds from one
+    // minute up; in English without minutes on whole hours ("6 PM").
+    QString FormatHeure(double pas, bool heurePleine) const;
+    // Day format of the labels: the date without its year.
+    QString FormatJour() const;
+    // Width in pixels of the widest label on steps of pas seconds.
+    int LargeurEtiquette(double pas, const QFont& police) const;
+    // The dates an axis from debut to fin covers: "06/12/2026", or
+    // "06/12/2026 - 07/12/2026" over several days.
+    QString TitreDates(double debut, double fin) const;
+
 private:
+    QString FormatDate() const;
+
     QString m_Format;
 };
 

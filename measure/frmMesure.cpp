@@ -58,7 +58,7 @@ constexpr int EssaisRelecture = 3;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
 // Room between two labels of the time axis, pixels.
-constexpr int EcartEtiquettesTemps = 16;
+constexpr int EcartEtiquettesTemps = 6;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -528,6 +528,7 @@ void frmMesure::MajLangue(int langue)
     }
     MajTitresGraphe();
     ui->m_qPlot->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
+    MajTitreTemps();
     ui->m_qPlot->replot();
 
     // The programming dialogs keep the texts of the language they were built in:
@@ -576,7 +577,19 @@ void frmMesure::ConstruireGraphe()
     graphe->insertLegend(legende, QwtPlot::TopLegend);
 
     graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
-    graphe->setAxisScaleEngine(QwtPlot::xBottom, new MoteurEchelleTemps(true));
+    // As many round steps as the labels have room for on the canvas.
+    graphe->setAxisScaleEngine(
+        QwtPlot::xBottom,
+        new MoteurEchelleTemps(
+            true, [graphe] { return graphe->canvas()->width(); },
+            [graphe](double pas) {
+                const auto* dessin =
+                    dynamic_cast<const TimeDateScaleDraw*>(graphe->axisScaleDraw(QwtPlot::xBottom));
+                const QFont police = graphe->axisWidget(QwtPlot::xBottom)->font();
+                return (dessin ? dessin->LargeurEtiquette(pas, police) : 80) + EcartEtiquettesTemps;
+            }));
+    connect(graphe->axisWidget(QwtPlot::xBottom), &QwtScaleWidget::scaleDivChanged, this,
+            &frmMesure::MajTitreTemps);
     graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
     graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
     graphe->enableAxis(QwtPlot::yLeft, true);
@@ -600,7 +613,6 @@ void frmMesure::ConstruireGraphe()
     m_CourbeTemp->attach(graphe);
     m_CourbeHumi->attach(graphe);
 
-    graphe->setAxisMaxMajor(QwtPlot::xBottom, 5);
     graphe->setAxisAutoScale(QwtPlot::yLeft, false);
     graphe->setAxisAutoScale(QwtPlot::yRight, false);
     AxesParDefaut();
@@ -619,17 +631,27 @@ void frmMesure::ConstruireGraphe()
     graphe->canvas()->installEventFilter(this);
 }
 
+void frmMesure::MajTitreTemps()
+{
+    // The labels give times of day; the title, the dates they belong to.
+    const auto* dessin =
+        dynamic_cast<const TimeDateScaleDraw*>(ui->m_qPlot->axisScaleDraw(QwtPlot::xBottom));
+    const QwtInterval x = ui->m_qPlot->axisInterval(QwtPlot::xBottom);
+    const QString texte = dessin ? dessin->TitreDates(x.minValue(), x.maxValue()) : QString();
+    if (ui->m_qPlot->axisTitle(QwtPlot::xBottom).text() == texte)
+        return;
+    QwtText titre(texte);
+    titre.setFont(ui->m_qPlot->axisWidget(QwtPlot::xBottom)->font());
+    ui->m_qPlot->setAxisTitle(QwtPlot::xBottom, titre);
+}
+
 bool frmMesure::eventFilter(QObject* objet, QEvent* event)
 {
-    // As many round steps of the time axis as its labels have room for: a
-    // label is one time of day (the date goes on a second line, where it shows).
-    if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize) {
-        const int largeur = static_cast<QResizeEvent*>(event)->size().width();
-        const QFontMetrics mesure(ui->m_qPlot->axisWidget(QwtPlot::xBottom)->font());
-        const int etiquette = mesure.horizontalAdvance(QStringLiteral("12:00 PM"));
-        ui->m_qPlot->setAxisMaxMajor(QwtPlot::xBottom,
-                                     qMax(2, largeur / (etiquette + EcartEtiquettesTemps)));
-    }
+    // The time axis takes as many steps as the new width has room for.
+    if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize &&
+        static_cast<QResizeEvent*>(event)->size().width() !=
+            static_cast<QResizeEvent*>(event)->oldSize().width())
+        QMetaObject::invokeMethod(ui->m_qPlot, &QwtPlot::replot, Qt::QueuedConnection);
     return QWidget::eventFilter(objet, event);
 }
 

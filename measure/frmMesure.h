@@ -114,6 +114,8 @@ private:
 
     void ConstruireGraphe();
     void MajTitresGraphe();
+    // Title of the time axis: the dates it covers.
+    void MajTitreTemps();
     // Shows only the channels of a sensor mask: curves, axes, wheels, columns.
     void MontrerVoies(int capteurs);
     // Draws a recording already in memory: curves, table, statistics, axes.

@@ -135,17 +135,16 @@ private slots:
             << QStringLiteral("hh:mm:ss") << 0.0 << t + 0.99 << (Paris() ? "01:30:00" : "23:30:00");
         QTest::newRow("epoch") << QStringLiteral("yyyy-MM-dd hh:mm") << 0.0 << 0.0
                                << (Paris() ? "1970-01-01 01:00" : "1970-01-01 00:00");
-        // On round steps: the time alone, the date under the first label.
-        QTest::newRow("first label, hours")
-            << fr << 3600.0 << t << (Paris() ? "01:30\n02/07/2023" : "23:30\n01/07/2023");
-        QTest::newRow("next label, hours")
-            << fr << 3600.0 << t + 3600 << (Paris() ? "02:30" : "00:30\n02/07/2023");
+        // On round steps: one line, the time or, at midnight and for days, the day.
+        const double minuit = QDateTime(QDate(2023, 7, 2), QTime(0, 0)).toSecsSinceEpoch();
+        QTest::newRow("hours") << fr << 3600.0 << t << (Paris() ? "01:30" : "23:30");
+        QTest::newRow("midnight names the day") << fr << 3600.0 << minuit << "02/07";
+        QTest::newRow("english, whole hour") << en << 3600.0 << minuit + 18 * 3600 << "6 PM";
         QTest::newRow("english, minutes")
             << en << 600.0 << t + 600 << (Paris() ? "1:40 AM" : "11:40 PM");
         QTest::newRow("seconds kept below a minute")
             << fr << 30.0 << t + 30 << (Paris() ? "01:30:30" : "23:30:30");
-        QTest::newRow("days: the date alone")
-            << en << 86400.0 << t + 86400 << (Paris() ? "07/03/2023" : "07/02/2023");
+        QTest::newRow("days") << en << 86400.0 << t + 86400 << (Paris() ? "07/03" : "07/02");
     }
     void etiquettesDeTemps()
     {
@@ -159,6 +158,15 @@ private slots:
                                            QList<double>(),
                                            {double(INSTANT), INSTANT + pas, INSTANT + 2 * pas}));
         QCOMPARE(dessin.label(valeur).text(), texte);
+    }
+
+    // The time axis's title gives the dates its labels belong to.
+    void titreDates()
+    {
+        const TimeDateScaleDraw dessin(QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss"));
+        const double midi = QDateTime(QDate(2026, 12, 6), QTime(12, 0)).toSecsSinceEpoch();
+        QCOMPARE(dessin.TitreDates(midi, midi + 3600), QStringLiteral("06/12/2026"));
+        QCOMPARE(dessin.TitreDates(midi, midi + 86400), QStringLiteral("06/12/2026 - 07/12/2026"));
     }
 
     // Time axes step on round times, as many as the axis has room for.

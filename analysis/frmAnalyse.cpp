@@ -1,5 +1,6 @@
 #include "frmAnalyse.h"
 
+#include "AxeTemps.h"
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
 #include "Grandeurs.h"
@@ -160,15 +161,15 @@ void frmAnalyse::AppliquerFormatX()
     switch (m_Synchro) {
     case SYNCHRO_HEURE:
         m_Format = FormatHeure();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeScaleDraw(m_Format));
+        AxeTemps::Installer(graphe, new TimeScaleDraw(m_Format), false);
         break;
     case SYNCHRO_DATE:
         m_Format = FormatDateHeure();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(m_Format));
+        AxeTemps::Installer(graphe, new TimeDateScaleDraw(m_Format), true);
         break;
     default:
         m_Format.clear();
-        graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
+        AxeTemps::Retirer(graphe);
         break;
     }
 }

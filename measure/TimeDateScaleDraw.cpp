@@ -68,10 +68,12 @@ QwtText TimeDateScaleDraw::label(double value) const
     // The C locale keeps "AM"/"PM" whatever the system language is.
     const QLocale c = QLocale::c();
     const QList<double> graduations = scaleDiv().ticks(QwtScaleDiv::MajorTick);
-    if (graduations.size() < 2 || !m_Format.contains(QLatin1Char('\n')))
+    if (graduations.isEmpty() || !m_Format.contains(QLatin1Char('\n')))
         return QwtText(c.toString(date, m_Format));
 
-    const double pas = graduations.at(1) - graduations.at(0);
+    // One tick alone: its step is at least the axis's span.
+    const double pas = graduations.size() > 1 ? graduations.at(1) - graduations.at(0)
+                                              : scaleDiv().range();
     // The first label of each new day names the day.
     const QDate veille =
         QDateTime::fromSecsSinceEpoch(static_cast<qint64>(value - pas), Qt::LocalTime).date();

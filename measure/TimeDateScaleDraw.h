@@ -8,8 +8,8 @@
 // line break. On an axis divided on round steps (MoteurEchelleTemps) a label is
 // one line: the time, without seconds from one minute up, or the day ("07/12")
 // at midnight and on steps of days; the dates covered go into the axis title
-// (TitreDates). Without such a division, or with a format of one line, a label
-// shows the whole format.
+// (TitreDates). Without ticks, or with a format of one line, a label shows the
+// whole format.
 class TimeDateScaleDraw : public QwtScaleDraw
 {
 public:

@@ -1,12 +1,12 @@
 #include "frmMesure.h"
 #include "ui_frmMesure.h"
 
+#include "AxeTemps.h"
 #include "CPortSerie.h"
 #include "ClesReglages.h"
 #include "CourbeMesure.h"
 #include "CurveData.h"
 #include "ExportCsv.h"
-#include "GraduationTemps.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "IFormatsDate.h"
@@ -57,8 +57,6 @@ constexpr int ModeTempsReel = 2;
 constexpr int EssaisRelecture = 3;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
-// Room between two labels of the time axis, pixels.
-constexpr int EcartEtiquettesTemps = 6;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -527,8 +525,7 @@ void frmMesure::MajLangue(int langue)
                                 QStringLiteral(")"));
     }
     MajTitresGraphe();
-    ui->m_qPlot->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
-    MajTitreTemps();
+    AxeTemps::Installer(ui->m_qPlot, new TimeDateScaleDraw(FormatDateHeure()), true);
     ui->m_qPlot->replot();
 
     // The programming dialogs keep the texts of the language they were built in:
@@ -576,20 +573,7 @@ void frmMesure::ConstruireGraphe()
     legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
     graphe->insertLegend(legende, QwtPlot::TopLegend);
 
-    graphe->setAxisScaleDraw(QwtPlot::xBottom, new TimeDateScaleDraw(FormatDateHeure()));
-    // As many round steps as the labels have room for on the canvas.
-    graphe->setAxisScaleEngine(
-        QwtPlot::xBottom,
-        new MoteurEchelleTemps(
-            true, [graphe] { return graphe->canvas()->width(); },
-            [graphe](double pas) {
-                const auto* dessin =
-                    dynamic_cast<const TimeDateScaleDraw*>(graphe->axisScaleDraw(QwtPlot::xBottom));
-                const QFont police = graphe->axisWidget(QwtPlot::xBottom)->font();
-                return (dessin ? dessin->LargeurEtiquette(pas, police) : 80) + EcartEtiquettesTemps;
-            }));
-    connect(graphe->axisWidget(QwtPlot::xBottom), &QwtScaleWidget::scaleDivChanged, this,
-            &frmMesure::MajTitreTemps);
+    AxeTemps::Installer(graphe, new TimeDateScaleDraw(FormatDateHeure()), true);
     graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
     graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
     graphe->enableAxis(QwtPlot::yLeft, true);
@@ -628,31 +612,6 @@ void frmMesure::ConstruireGraphe()
     connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, &frmMesure::SLOT_Zoomed);
 
     graphe->canvas()->setCursor(Qt::SizeAllCursor);
-    graphe->canvas()->installEventFilter(this);
-}
-
-void frmMesure::MajTitreTemps()
-{
-    // The labels give times of day; the title, the dates they belong to.
-    const auto* dessin =
-        dynamic_cast<const TimeDateScaleDraw*>(ui->m_qPlot->axisScaleDraw(QwtPlot::xBottom));
-    const QwtInterval x = ui->m_qPlot->axisInterval(QwtPlot::xBottom);
-    const QString texte = dessin ? dessin->TitreDates(x.minValue(), x.maxValue()) : QString();
-    if (ui->m_qPlot->axisTitle(QwtPlot::xBottom).text() == texte)
-        return;
-    QwtText titre(texte);
-    titre.setFont(ui->m_qPlot->axisWidget(QwtPlot::xBottom)->font());
-    ui->m_qPlot->setAxisTitle(QwtPlot::xBottom, titre);
-}
-
-bool frmMesure::eventFilter(QObject* objet, QEvent* event)
-{
-    // The time axis takes as many steps as the new width has room for.
-    if (objet == ui->m_qPlot->canvas() && event->type() == QEvent::Resize &&
-        static_cast<QResizeEvent*>(event)->size().width() !=
-            static_cast<QResizeEvent*>(event)->oldSize().width())
-        QMetaObject::invokeMethod(ui->m_qPlot, &QwtPlot::replot, Qt::QueuedConnection);
-    return QWidget::eventFilter(objet, event);
 }
 
 void frmMesure::SLOT_Zoomed()

@@ -89,7 +89,6 @@ private slots:
 
 protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     bool Sonder(const QString& port);
@@ -114,8 +113,6 @@ private:
 
     void ConstruireGraphe();
     void MajTitresGraphe();
-    // Title of the time axis: the dates it covers.
-    void MajTitreTemps();
     // Shows only the channels of a sensor mask: curves, axes, wheels, columns.
     void MontrerVoies(int capteurs);
     // Draws a recording already in memory: curves, table, statistics, axes.

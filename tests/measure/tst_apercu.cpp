@@ -2,6 +2,7 @@
 // wheels and device buttons, drawn offscreen with the program's style sheet.
 // With VORSEN_APERCU=<file.png> in the environment the picture is kept there.
 
+#include "AxeTemps.h"
 #include "CurveData.h"
 #include "Environnement.h"
 #include "Grandeurs.h"
@@ -128,8 +129,8 @@ private:
         legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
         m_qPlot->insertLegend(legende, QwtPlot::TopLegend);
 
-        m_qPlot->setAxisScaleDraw(QwtPlot::xBottom,
-                                  new TimeDateScaleDraw(QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")));
+        AxeTemps::Installer(m_qPlot,
+                            new TimeDateScaleDraw(QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")), true);
         m_qPlot->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
         m_qPlot->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
         QwtText titreTemp(QStringLiteral("Temperature"));
@@ -235,10 +236,12 @@ private slots:
         QVERIFY2(Pixels(canvas, CouleurTemp()) > 100, "temperature curve not drawn");
         QVERIFY2(Pixels(canvas, CouleurHumi()) > 100, "humidity curve not drawn");
 
-        // Date over time under the x axis.
+        // Times of day under the x axis, their date in its title.
         const QwtScaleWidget* axeX = apercu.m_qPlot->axisWidget(QwtPlot::xBottom);
         const QSizeF etiquette = axeX->scaleDraw()->labelSize(axeX->font(), DEBUT);
-        QVERIFY(etiquette.height() > 1.5 * QFontMetricsF(axeX->font()).height());
+        QVERIFY(etiquette.height() < 1.5 * QFontMetricsF(axeX->font()).height());
+        QCOMPARE(axeX->title().text(),
+                 QDateTime::fromSecsSinceEpoch(DEBUT).toString(QStringLiteral("dd/MM/yyyy")));
 
         // Zooming into a small rectangle hands the new spans to the wheels.
         apercu.m_Zoomer->zoom(QRectF(DEBUT + 3600, 150, 3600, 100));

@@ -66,6 +66,22 @@
         <source>Heure</source>
         <translation>Time</translation>
     </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Humi.</source>
+        <translation>Hum.</translation>
+    </message>
+    <message>
+        <source>Enregistreur : %1</source>
+        <translation>Logger: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>clsExcel</name>
@@ -88,6 +104,89 @@
     <message>
         <source>Humi.</source>
         <translation>Hum.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Humidite</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Temperature et humidite</source>
+        <translation>Temperature and humidity</translation>
+    </message>
+    <message>
+        <source>Metrique</source>
+        <translation>Metric</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>Identifiant</source>
+        <translation>Identifier</translation>
+    </message>
+    <message>
+        <source>Modele</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Debut</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Periode (s)</source>
+        <translation>Period (s)</translation>
+    </message>
+    <message>
+        <source>Capteurs</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <source>Unite</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Nombre de points</source>
+        <translation>Number of points</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Enregistreur %1</source>
+        <translation>Logger %1</translation>
+    </message>
+    <message>
+        <source>Enregistreur %1, une mesure toutes les %2 s, %3 points</source>
+        <translation>Logger %1, one reading every %2 s, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>clsRapport</name>
+    <message>
+        <source>Rapport d&apos;analyse</source>
+        <translation>Analysis report</translation>
+    </message>
+    <message>
+        <source>Enregistreurs :</source>
+        <translation>Loggers:</translation>
+    </message>
+    <message>
+        <source>Période :</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Synchronisation :</source>
+        <translation>Synchronisation:</translation>
     </message>
 </context>
 <context>
@@ -347,6 +446,14 @@ Please check that it is plugged in properly.</translation>
     <message>
         <source>Logger (*.ail)</source>
         <translation>Logger (*.ail)</translation>
+    </message>
+    <message>
+        <source>Exporter les données au format CSV</source>
+        <translation>Export the data to a CSV file</translation>
+    </message>
+    <message>
+        <source>Heures en UTC</source>
+        <translation>Times in UTC</translation>
     </message>
 </context>
 <context>
@@ -745,6 +852,10 @@ shown</translation>
     <message>
         <source>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</source>
         <translation>The logger may hold %1 readings that have not been downloaded. Programming will erase them. Continue?</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier CSV %1.</source>
+        <translation>Could not write the CSV file %1.</translation>
     </message>
 </context>
 </TS>

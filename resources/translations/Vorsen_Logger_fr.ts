@@ -66,6 +66,22 @@
         <source>Heure</source>
         <translation>Heure</translation>
     </message>
+    <message>
+        <source>Temp.</source>
+        <translation>Temp.</translation>
+    </message>
+    <message>
+        <source>Humi.</source>
+        <translation>Humi.</translation>
+    </message>
+    <message>
+        <source>Enregistreur : %1</source>
+        <translation>Enregistreur : %1</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
 </context>
 <context>
     <name>clsExcel</name>
@@ -88,6 +104,89 @@
     <message>
         <source>Humi.</source>
         <translation>Humi.</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Humidite</source>
+        <translation>Humidité</translation>
+    </message>
+    <message>
+        <source>Temperature et humidite</source>
+        <translation>Température et humidité</translation>
+    </message>
+    <message>
+        <source>Metrique</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impérial</translation>
+    </message>
+    <message>
+        <source>Identifiant</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Modele</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Debut</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Periode (s)</source>
+        <translation>Période (s)</translation>
+    </message>
+    <message>
+        <source>Capteurs</source>
+        <translation>Capteurs</translation>
+    </message>
+    <message>
+        <source>Unite</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Nombre de points</source>
+        <translation>Nombre de points</translation>
+    </message>
+    <message>
+        <source>Commentaire</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Enregistreur %1</source>
+        <translation>Enregistreur %1</translation>
+    </message>
+    <message>
+        <source>Enregistreur %1, une mesure toutes les %2 s, %3 points</source>
+        <translation>Enregistreur %1, une mesure toutes les %2 s, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>clsRapport</name>
+    <message>
+        <source>Rapport d&apos;analyse</source>
+        <translation>Rapport d&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Enregistreurs :</source>
+        <translation>Enregistreurs :</translation>
+    </message>
+    <message>
+        <source>Période :</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Synchronisation :</source>
+        <translation>Synchronisation :</translation>
     </message>
 </context>
 <context>
@@ -347,6 +446,14 @@ Veuillez vérifier s&apos;il est correctement branché.</translation>
     <message>
         <source>Logger (*.ail)</source>
         <translation>Logger (*.ail)</translation>
+    </message>
+    <message>
+        <source>Exporter les données au format CSV</source>
+        <translation>Exporter les données au format CSV</translation>
+    </message>
+    <message>
+        <source>Heures en UTC</source>
+        <translation>Heures en UTC</translation>
     </message>
 </context>
 <context>
@@ -745,6 +852,10 @@ affichées</translation>
     <message>
         <source>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</source>
         <translation>L&apos;enregistreur peut contenir %1 mesures qui n&apos;ont pas été téléchargées. La programmation va les effacer. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier CSV %1.</source>
+        <translation>Impossible d&apos;écrire le fichier CSV %1.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "clsAnalyse.h"
 
 #include "CalculsAnalyse.h"
+#include "CourbeCoupee.h"
 #include "CurveData.h"
 #include "Grandeurs.h"
 #include "MiseEnPage.h"
@@ -68,7 +69,9 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
     m_NomFichier = m_Serie->Nom;
 
     m_Couleur = couleur;
-    m_Courbe = new QwtPlotCurve(QString());
+    // Read as times of day, a recording over midnight goes back to 0: its line
+    // breaks there.
+    m_Courbe = new CourbeCoupee(QString());
     m_Points = new CurveData();
     m_Courbe->setPen(QPen(m_Couleur, 0, Qt::SolidLine)); // 0: one-pixel cosmetic pen
     m_Courbe->setRenderHint(QwtPlotItem::RenderAntialiased);

@@ -1,3 +1,4 @@
+#include "CourbeCoupee.h"
 #include "CurveData.h"
 #include "Environnement.h"
 #include "GraduationTemps.h"
@@ -167,6 +168,38 @@ private slots:
         const double midi = QDateTime(QDate(2026, 12, 6), QTime(12, 0)).toSecsSinceEpoch();
         QCOMPARE(dessin.TitreDates(midi, midi + 3600), QStringLiteral("06/12/2026"));
         QCOMPARE(dessin.TitreDates(midi, midi + 86400), QStringLiteral("06/12/2026 - 07/12/2026"));
+    }
+
+    // A curve read as times of day breaks where it passes midnight.
+    void troncons_data()
+    {
+        QTest::addColumn<QList<double>>("x");
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<QList<int>>("bornes"); // first, last of each run
+        QTest::newRow("one day") << QList<double>{100, 200, 300} << 0 << -1 << QList<int>{0, 2};
+        QTest::newRow("over midnight")
+            << QList<double>{86000, 86300, 200, 500} << 0 << -1 << QList<int>{0, 1, 2, 3};
+        QTest::newRow("two midnights")
+            << QList<double>{86300, 100, 86300, 100} << 0 << 3 << QList<int>{0, 0, 1, 2, 3, 3};
+        QTest::newRow("equal times do not break")
+            << QList<double>{5, 5, 6} << 0 << -1 << QList<int>{0, 2};
+        QTest::newRow("the direct painter's last segment")
+            << QList<double>{86000, 86300, 200, 500} << 2 << 3 << QList<int>{2, 3};
+    }
+    void troncons()
+    {
+        QFETCH(QList<double>, x);
+        QFETCH(int, de);
+        QFETCH(int, a);
+        QFETCH(QList<int>, bornes);
+        CurveData points;
+        for (double v : x)
+            points.append(QPointF(v, 1.0));
+        QList<int> obtenues;
+        for (const QPair<int, int>& t : TronconsCroissants(points, de, a))
+            obtenues << t.first << t.second;
+        QCOMPARE(obtenues, bornes);
     }
 
     // Time axes step on round times, as many as the axis has room for.

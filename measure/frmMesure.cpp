@@ -49,9 +49,6 @@ namespace
 
 // Watch timer period, ms.
 constexpr int PeriodeSurveillance = 500;
-// A download rescales every 50 points; real time moves its time axis every 20.
-constexpr int PasTelechargement = 50;
-constexpr int PasTempsReel = 20;
 constexpr int ModeTempsReel = 2;
 // Reading a logger back after programming: three attempts in all.
 constexpr int EssaisRelecture = 3;

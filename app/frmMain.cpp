@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -52,6 +53,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
                     QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 
     m_Langue = ClesReglages::LireLangue() == FRANCAIS ? FRANCAIS : ANGLAIS;
+    AppliquerLocale(m_Langue);
     if (m_Langue == FRANCAIS) {
         qApp->installTranslator(&m_TradQtFr);
         qApp->installTranslator(&m_TradFr);
@@ -138,9 +140,18 @@ QString frmMain::FormatHeure() const
     return m_Langue == FRANCAIS ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss AP");
 }
 
+void frmMain::AppliquerLocale(enm_LANGUE langue)
+{
+    // Widgets that format by themselves (date editors and their month names,
+    // spin boxes, plain axes) follow the interface language, not the system's.
+    QLocale::setDefault(langue == FRANCAIS ? QLocale(QLocale::French, QLocale::France)
+                                           : QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
 void frmMain::MajTraduction(enm_LANGUE newLangue)
 {
     m_Langue = newLangue;
+    AppliquerLocale(newLangue);
     ClesReglages::EcrireLangue(newLangue);
     m_Service->setLangue(newLangue);
     ui->retranslateUi(this);

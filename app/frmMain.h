@@ -58,6 +58,9 @@ private slots:
     void on_btnMajVersion_clicked();
 
 private:
+    // The default locale of the widgets: the interface language's.
+    static void AppliquerLocale(enm_LANGUE langue);
+
     Ui::frmMain* ui;
 
     enm_LANGUE m_Langue = ANGLAIS;

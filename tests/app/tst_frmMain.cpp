@@ -4,6 +4,7 @@
 #include "frmMain.h"
 #include "frmMesure.h"
 
+#include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -79,6 +80,10 @@ private slots:
             QCOMPARE(bouton(f, "btnQuitter")->text(), QStringLiteral("Quitter"));
             QCOMPARE(bouton(f, "btnHelp")->toolTip(), QStringLiteral("Manuel d'utilisation"));
             QCOMPARE(QSettings().value(ClesReglages::Langue).toInt(), 1);
+            // Date editors (the programming dialogs') name months in the language.
+            QDateTimeEdit date(QDateTime(QDate(2026, 3, 4), QTime(9, 0)));
+            date.setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+            QCOMPARE(date.text(), QStringLiteral("4 mars 2026"));
         }
         {
             // The choice survives a restart.
@@ -89,6 +94,7 @@ private slots:
             QCOMPARE(bouton(f, "btnQuitter")->text(), QStringLiteral("Quit"));
             QCOMPARE(bouton(f, "btnHelp")->toolTip(), QStringLiteral("User manual"));
             QCOMPARE(QSettings().value(ClesReglages::Langue).toInt(), 0);
+            QCOMPARE(QLocale().toString(1500.5, 'f', 1), QStringLiteral("1,500.5"));
         }
     }
 

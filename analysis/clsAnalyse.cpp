@@ -148,6 +148,15 @@ bool clsAnalyse::Affichee() const
     return m_chkAfficher && m_chkAfficher->isChecked();
 }
 
+void clsAnalyse::MajLangue()
+{
+    const int lig = LigneLegende();
+    if (lig < 0 || !m_Serie)
+        return;
+    m_Legende->SetTexte(lig, 5, m_Mesure == 1 ? tr("Temperature") : tr("Humidite"));
+    m_Legende->SetDateHeure(lig, 6, m_Serie->Infos.DateDebut);
+}
+
 int clsAnalyse::LigneLegende() const
 {
     // Rows go as entries are removed: the row is the one of the show box.

@@ -50,6 +50,8 @@ public:
     bool Affichee() const;
     // Row of the legend table that holds this entry, -1 if none.
     int LigneLegende() const;
+    // Writes the legend row's language-dependent cells again (measure, date, time).
+    void MajLangue();
     QColor Couleur() const { return m_Couleur; }
     QwtPlotCurve* Courbe() const { return m_Courbe; }
     const clsSerie* Serie() const { return m_Serie; }

@@ -147,6 +147,8 @@ void frmAnalyse::MajLangue()
 {
     ui->tabLegende->m_Langue = Langue();
     ui->tabData->m_Langue = Langue();
+    for (clsAnalyse* entree : qAsConst(m_lstAnalyse))
+        entree->MajLangue();
     // The time labels of a running analysis follow the language too.
     if (!m_lstAnalyse.isEmpty()) {
         AppliquerFormatX();

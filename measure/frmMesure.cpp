@@ -520,6 +520,11 @@ void frmMesure::MajLangue(int langue)
         ui->lblCapteur->setText(QStringLiteral("(") +
                                 TexteCapteur(m_SerieCourante->Infos.Capteurs) +
                                 QStringLiteral(")"));
+        // Rows already in the data table take the new language's dates.
+        const QList<int>& temps = m_SerieCourante->Temps.Valeurs;
+        const int n = qMin(ui->tabData->rowCount(), m_SerieCourante->NbrePointsPresents());
+        for (int i = 0; i < n; ++i)
+            ui->tabData->SetDateHeure(i, 1, uint(temps.at(i)));
     }
     MajTitresGraphe();
     AxeTemps::Installer(ui->m_qPlot, new TimeDateScaleDraw(FormatDateHeure()), true);

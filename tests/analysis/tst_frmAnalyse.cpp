@@ -612,7 +612,8 @@ private slots:
         QCOMPARE(Enfant<prmTableWidget>("tabData")->rowCount(), 4);
     }
 
-    // A language change: later date cells and the time labels follow it.
+    // A language change: the legend's dates, later date cells and the time labels
+    // follow it.
     void langue()
     {
         QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
@@ -629,7 +630,7 @@ private slots:
         m_Fenetre->MajLangue();
         QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(),
                  TexteBorne(qint64(x), SYNCHRO_HEURE, QStringLiteral("h:mm:ss AP")));
-        QCOMPARE(Texte(Legende(), 0, 6), QStringLiteral("01/07/2023")); // written before
+        QCOMPARE(Texte(Legende(), 0, 6), QStringLiteral("07/01/2023")); // rewritten
         qobject_cast<QPushButton*>(Cellule(0, 2))->click();
         QCOMPARE(Texte(Enfant<prmTableWidget>("tabData"), 0, 1), QStringLiteral("07/01/2023"));
     }

@@ -32,13 +32,6 @@ const double PointsNom = 12;
 const double PointsTableau = 8;
 const double PointsTableauMini = 6;
 
-// Channels of a recording from its sensor mask (1 temperature, 2 humidity, 3
-// both). Any other mask, 0 from a damaged header among them, says nothing
-// certain: both channels are shown then.
-int VoiesEnregistrees(int capteurs)
-{
-    return capteurs >= 1 && capteurs <= 3 ? capteurs : 3;
-}
 } // namespace
 
 clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legende,
@@ -54,7 +47,7 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
     // reading the points; the view reads them itself for a mask it does not know.
     bool lu =
         fichier.isFile() && m_Serie->Ouvrir(fichier.fileName(), fichier.absolutePath(), mesure);
-    const bool enregistree = (VoiesEnregistrees(m_Serie->Infos.Capteurs) & mesure) != 0;
+    const bool enregistree = (VoiesMesurees(m_Serie->Infos.Capteurs) & mesure) != 0;
     if (!lu && enregistree && fichier.isFile()) {
         m_Serie->LireDonnees();
         lu = true;
@@ -305,7 +298,7 @@ TableauImprime clsAnalyse::TableauPoints() const
 {
     // Columns follow the recording's sensors, not the entry's measure; the
     // units once in the header rather than in every cell.
-    const int capteurs = VoiesEnregistrees(m_Serie->Infos.Capteurs);
+    const int capteurs = VoiesMesurees(m_Serie->Infos.Capteurs);
     const bool avecTemp = (capteurs & 1) != 0;
     const bool avecHumi = (capteurs & 2) != 0;
     TableauImprime tableau;

@@ -57,9 +57,9 @@ QString CheminCsv(const QString& dossier, const QString& nom)
 
 bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
 {
-    const int capteurs = serie.Infos.Capteurs;
-    const bool temperature = capteurs != 2;
-    const bool humidite = capteurs != 1;
+    const int voies = VoiesMesurees(serie.Infos.Capteurs);
+    const bool temperature = voies & 1;
+    const bool humidite = voies & 2;
 
     // Written beside the final name, renamed on commit: a failure leaves no half
     // file, and the previous one whole.

@@ -33,13 +33,6 @@ QString TexteModele(int appareil)
     }
 }
 
-// Channels written from the sensor mask: 1 temperature, 2 humidity, 3 both. Any
-// other mask (0 from a damaged header) says nothing certain: both are written.
-int VoiesEcrites(int capteurs)
-{
-    return capteurs >= 1 && capteurs <= 3 ? capteurs : 3;
-}
-
 } // namespace
 
 QString FormatTemperatureExcel()
@@ -112,7 +105,7 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
     const QList<int> temps = serie.Temps.Valeurs;
     const QList<int> temperatures = serie.Temperature.Valeurs;
     const QList<int> humidites = serie.Humidite.Valeurs;
-    const int voies = VoiesEcrites(serie.Infos.Capteurs);
+    const int voies = VoiesMesurees(serie.Infos.Capteurs);
     if (!OuvrirClasseur())
         return false;
     if (!EcrireInfos(dateStyle, serie, n)) {
@@ -171,7 +164,7 @@ bool clsExcel::EcrireInfos(int dateStyle, const clsSerie& serie, int points)
     const TS_INFOS& infos = serie.Infos;
     const QString modele = TexteModele(infos.Appareil);
     QString capteurs;
-    switch (VoiesEcrites(infos.Capteurs)) {
+    switch (VoiesMesurees(infos.Capteurs)) {
     case 1:
         capteurs = tr("Temperature");
         break;

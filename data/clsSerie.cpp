@@ -61,6 +61,11 @@ int CodeModele(const QString& modele)
     return 0;
 }
 
+int VoiesMesurees(int capteurs)
+{
+    return capteurs >= 1 && capteurs <= 3 ? capteurs : 3;
+}
+
 QString IdentifiantFichier(const QString& id)
 {
     QString nom;

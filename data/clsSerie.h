@@ -13,6 +13,10 @@ class QSaveFile;
 // "71240" -> 1, "71240VX" (any case) -> 2, "71246" -> 3, anything else 0.
 int CodeModele(const QString& modele);
 
+// The channels a recording holds from its sensor mask: 1 temperature, 2 humidity,
+// 3 both. Any other mask (0 from a damaged header) says nothing certain: both.
+int VoiesMesurees(int capteurs);
+
 // The logger identifier as it may stand in a file name: every character outside
 // A-Z, a-z, 0-9, "_" and "-" becomes "_". The identifier comes from the device:
 // a "/" or ".." must not take the automatic backup out of its folder.

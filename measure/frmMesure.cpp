@@ -898,10 +898,9 @@ void frmMesure::AfficherPoints(const clsSerie* serie)
 
 void frmMesure::MontrerVoies(int capteurs)
 {
-    // A mask the program does not know shows both channels, as before masks were read.
-    const bool connu = capteurs == 1 || capteurs == 2 || capteurs == 3;
-    const bool temp = !connu || (capteurs & 1);
-    const bool humi = !connu || (capteurs & 2);
+    const int voies = VoiesMesurees(capteurs);
+    const bool temp = voies & 1;
+    const bool humi = voies & 2;
     QwtPlot* graphe = ui->m_qPlot;
     const bool replot = graphe->autoReplot();
     graphe->setAutoReplot(false);

@@ -843,14 +843,19 @@ void frmMesure::RemplirStatistiques()
     }
 }
 
+void frmMesure::EcrireLigne(int ligne, quint32 temps, int temp, int humi)
+{
+    prmTableWidget* table = ui->tabData;
+    table->SetEntier(ligne, 0, ligne + 1);
+    table->SetDateHeure(ligne, 1, temps);
+    table->SetMesure(ligne, 3, temp, QString(), UniteTemp());
+    table->SetMesure(ligne, 4, humi, QString(), UniteHumi());
+}
+
 void frmMesure::AjouterLigne(int n, quint32 temps, word ValTemp, word ValHumi)
 {
-    const int ligne = n - 1;
+    EcrireLigne(n - 1, temps, ValTemp, ValHumi);
     prmTableWidget* table = ui->tabData;
-    table->SetEntier(ligne, 0, n);
-    table->SetDateHeure(ligne, 1, temps);
-    table->SetMesure(ligne, 3, ValTemp, QString(), UniteTemp());
-    table->SetMesure(ligne, 4, ValHumi, QString(), UniteHumi());
     // Once, on the first row: fitting every row's width would grow with the table.
     if (n == 1)
         table->resizeColumnsToContents();
@@ -877,10 +882,7 @@ void frmMesure::AfficherPoints(const clsSerie* serie)
         const int vh = serie->Humidite.Valeurs.at(i);
         temp->append(QPointF(t, vt));
         humi->append(QPointF(t, vh));
-        table->SetEntier(i, 0, i + 1);
-        table->SetDateHeure(i, 1, t);
-        table->SetMesure(i, 3, vt, QString(), UniteTemp());
-        table->SetMesure(i, 4, vh, QString(), UniteHumi());
+        EcrireLigne(i, t, vt, vh);
     }
     table->resizeColumnsToContents();
     table->setUpdatesEnabled(true);

@@ -128,6 +128,8 @@ private:
     void MajEchelles();
     void RemplirStatistiques();
     void AjouterLigne(int n, quint32 temps, word ValTemp, word ValHumi);
+    // One row of the data table: point number, date, time, readings in tenths.
+    void EcrireLigne(int ligne, quint32 temps, int temp, int humi);
     // Sets an axis only when its interval changes (each change replots).
     void DefinirEchelle(int axe, double min, double max);
     void DefinirEchelleTemps(double min, double max);

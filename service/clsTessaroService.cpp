@@ -69,6 +69,12 @@ void clsTessaroService::setLangue(int langue)
 void clsTessaroService::CheckForInstall(bool proposer, bool demarrage)
 {
     clsParam& param = clsParam::Instance();
+    if (param.Lire(QStringLiteral("AccesTessaro")).toString().isEmpty()) {
+        if (!demarrage)
+            QMessageBox::information(nullptr, tr("Mise a jour"),
+                                     tr("Aucun service de mise à jour n'est configuré."));
+        return;
+    }
     const QDate aujourdhui = param.Aujourdhui();
     const QString texteAujourdhui = aujourdhui.toString(Qt::ISODate);
 
@@ -85,14 +91,16 @@ void clsTessaroService::CheckForInstall(bool proposer, bool demarrage)
     // Before the query: a failed query counts too.
     param.Ecrire(QStringLiteral("DernierCheck"), texteAujourdhui);
 
-    if (RechercheMiseAJour()) {
+    const enm_RECHERCHE resultat = RechercheMiseAJour();
+    if (resultat == RECHERCHE_NOUVELLE) {
         param.Ecrire(QStringLiteral("VersionDispo"), param.VersionDispoTexte());
         param.Ecrire(QStringLiteral("Url"), param.Chemin);
         ProposerInstallation(proposer);
     } else {
         param.Ecrire(QStringLiteral("VersionDispo"), QString());
         param.Ecrire(QStringLiteral("Url"), QString());
-        if (!demarrage)
+        // After a failure nothing is known: its message is the only one.
+        if (!demarrage && resultat == RECHERCHE_AUCUNE)
             QMessageBox::information(nullptr, tr("Mise a jour"),
                                      tr("Aucune mise a jour disponible"));
     }
@@ -109,7 +117,7 @@ bool clsTessaroService::isVersionDispo()
     return true;
 }
 
-bool clsTessaroService::RechercheMiseAJour()
+clsTessaroService::enm_RECHERCHE clsTessaroService::RechercheMiseAJour()
 {
     clsParam& param = clsParam::Instance();
     const QString base = param.Lire(QStringLiteral("AccesTessaro")).toString();
@@ -118,14 +126,15 @@ bool clsTessaroService::RechercheMiseAJour()
         QMessageBox::warning(
             nullptr, tr("HTTP"),
             tr("Erreur %1.").arg(tr("adresse du service invalide : \"%1\"").arg(base)));
-        return false;
+        return RECHERCHE_ECHEC;
     }
 
     diaWebService dia;
     dia.setStyleSheet(param.StyleSheet);
     QByteArray corps;
     if (!dia.Interroger(url, param.DelaiRequete, corps))
-        return false;
+        // An oversized reply is untrusted, like a malformed one: no newer version.
+        return dia.ReponseTropGrande() ? RECHERCHE_AUCUNE : RECHERCHE_ECHEC;
 
     const TS_REPONSE rep = AnalyserReponse(corps, param.NomApplication, param.VersionMajor,
                                            param.VersionMinor, param.Langue);
@@ -136,7 +145,7 @@ bool clsTessaroService::RechercheMiseAJour()
     param.Chemin = rep.Chemin;
     param.Details = rep.Details;
     param.Sha256 = rep.Sha256;
-    return rep.Nouvelle;
+    return rep.Nouvelle ? RECHERCHE_NOUVELLE : RECHERCHE_AUCUNE;
 }
 
 void clsTessaroService::ProposerInstallation(bool proposer)

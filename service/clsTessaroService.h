@@ -28,14 +28,18 @@ public:
 
     // proposer: offer the installation when a newer version is found, else only
     // tell it; demarrage: start-up check, at most once a month and silent when
-    // nothing is found. Accepting the installation ends the process.
+    // nothing is found. Without a service address ("AccesTessaro") the start-up
+    // check does nothing and a check on request says so. A failed check reports
+    // its failure only. Accepting the installation ends the process.
     void CheckForInstall(bool proposer, bool demarrage);
 
     // Whether the last check that reached the web service found a newer version.
     bool isVersionDispo();
 
 private:
-    bool RechercheMiseAJour();
+    enum enm_RECHERCHE { RECHERCHE_NOUVELLE, RECHERCHE_AUCUNE, RECHERCHE_ECHEC };
+    // Asks the web service; a failure has already been reported to the user.
+    enm_RECHERCHE RechercheMiseAJour();
     void ProposerInstallation(bool proposer);
     bool TelechargerPatch(const QString& dossierDonnees);
     void Installer(const QString& dossierDonnees);

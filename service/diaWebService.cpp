@@ -172,6 +172,7 @@ void diaWebService::httpFinished()
     }
     m_Corps += reponse->readAll();
     if (m_Corps.size() > TAILLE_MAX_REPONSE) {
+        m_TropGrand = true;
         m_Corps.clear();
         done(QDialog::Rejected);
         return;

@@ -30,6 +30,9 @@ public:
     // GET of url; true with the whole body in corps, false after a network error,
     // an HTTP error, no answer within delaiMs, or a body over the size limit.
     bool Interroger(const QUrl& url, int delaiMs, QByteArray& corps);
+    // The last query failed on a body over the size limit, the one failure
+    // that is not reported.
+    bool ReponseTropGrande() const { return m_TropGrand; }
 
     // GET of url into the file cheminFichier (replaced); true when the whole file,
     // at least 5000 bytes, arrived. Fails when nothing arrives for delaiMs. A

@@ -64,6 +64,8 @@ private slots:
     void gateMensuel();
     void verificationExplicite_data();
     void verificationExplicite();
+    void sansService_data();
+    void sansService();
     void versionSansProposition();
     void reglagesUtilisateurLusDabord();
     void langue_data();
@@ -199,20 +201,19 @@ void tst_clsTessaroService::verificationExplicite_data()
     QTest::addColumn<QString>("cas");
     QTest::addColumn<QStringList>("messages"); // "title|start of text"
 
+    // A failed check says why, and never also that there is no update.
     const QString aucune = QStringLiteral("Mise à jour|Aucune mise à jour disponible");
     QTest::newRow("pas de version plus récente") << "1.3" << QStringList{aucune};
-    QTest::newRow("erreur HTTP") << "404" << QStringList{"HTTP|Erreur ", aucune};
-    QTest::newRow("erreur du serveur") << "500" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("erreur HTTP") << "404" << QStringList{"HTTP|Erreur "};
+    QTest::newRow("erreur du serveur") << "500" << QStringList{"HTTP|Erreur "};
     // The error box is still open when the dialog's showing time (100 ms) comes.
-    QTest::newRow("erreur après 60 ms, lue en 150 ms")
-        << "lente" << QStringList{"HTTP|Erreur ", aucune};
+    QTest::newRow("erreur après 60 ms, lue en 150 ms") << "lente" << QStringList{"HTTP|Erreur "};
     QTest::newRow("pas de réponse: délai dépassé")
-        << "muet" << QStringList{"HTTP|La requête n'a pas abouti", aucune};
-    QTest::newRow("connexion refusée") << "refus" << QStringList{"HTTP|Erreur ", aucune};
-    QTest::newRow("redirection vers un autre hôte")
-        << "redirection" << QStringList{"HTTP|Erreur ", aucune};
-    QTest::newRow("adresse du service absente")
-        << "sansAdresse" << QStringList{"HTTP|Erreur adresse du service invalide", aucune};
+        << "muet" << QStringList{"HTTP|La requête n'a pas abouti"};
+    QTest::newRow("connexion refusée") << "refus" << QStringList{"HTTP|Erreur "};
+    QTest::newRow("redirection vers un autre hôte") << "redirection" << QStringList{"HTTP|Erreur "};
+    QTest::newRow("adresse du service invalide")
+        << "adresseInvalide" << QStringList{"HTTP|Erreur adresse du service invalide"};
     QTest::newRow("XML mal formé") << "malForme" << QStringList{aucune};
     QTest::newRow("réponse de plus de 1 Mio") << "tropGrande" << QStringList{aucune};
     QTest::newRow("déclaration de type de document") << "doctype" << QStringList{aucune};
@@ -258,9 +259,10 @@ void tst_clsTessaroService::verificationExplicite()
         rep.Entetes =
             "Location: http://localhost:" + QByteArray::number(m_Serveur.Port()) + "/index.php\r\n";
         rep.Corps.clear();
-    } else if (cas == "sansAdresse") {
-        param.Ecrire(QStringLiteral("AccesTessaro"), QString());
+    } else if (cas == "adresseInvalide") {
+        param.Ecrire(QStringLiteral("AccesTessaro"), QStringLiteral("ftp://127.0.0.1/"));
         requetes = 0;
+
     } else if (cas == "malForme") {
         rep.Corps.chop(30);
     } else if (cas == "tropGrande") {
@@ -282,6 +284,29 @@ void tst_clsTessaroService::verificationExplicite()
     QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(), QString());
     QCOMPARE(param.LireCommun(QStringLiteral("DernierCheck")).toString(),
              QStringLiteral("2026-03-10"));
+}
+
+void tst_clsTessaroService::sansService_data()
+{
+    QTest::addColumn<bool>("demarrage");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("au démarrage: rien") << true << QStringList();
+    QTest::newRow("sur demande")
+        << false << QStringList{"Mise à jour|Aucun service de mise à jour n'est configuré."};
+}
+
+void tst_clsTessaroService::sansService()
+{
+    QFETCH(bool, demarrage);
+    clsParam& param = clsParam::Instance();
+    param.Ecrire(QStringLiteral("AccesTessaro"), QString());
+    param.Ecrire(QStringLiteral("DernierCheck"), QStringLiteral("2026-01-10")); // due
+
+    m_Service->CheckForInstall(true, demarrage);
+
+    QTEST(m_Repondeur->Vus, "messages");
+    QCOMPARE(m_Serveur.Requetes().size(), 0);
 }
 
 void tst_clsTessaroService::versionSansProposition()

@@ -11,8 +11,10 @@ namespace Emplacements
 QStringList Dossiers()
 {
     QStringList dossiers{QDir::currentPath(), QCoreApplication::applicationDirPath()};
-#ifdef VORSEN_DATADIR
-    dossiers << QStringLiteral(VORSEN_DATADIR);
+#ifdef VORSEN_DATADIR_RELATIF
+    // The installed tree moves as a whole (prefix, package, copied folder).
+    dossiers << QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                QStringLiteral("/" VORSEN_DATADIR_RELATIF));
 #endif
     dossiers.removeDuplicates();
     return dossiers;

@@ -8,7 +8,8 @@ class QTranslator;
 
 // Where the program looks for the files that ship beside it (translations,
 // manuals): the working directory first, then the program's own folder, then
-// the install location. Started from a desktop menu, the working directory is
+// the install location, found from the program's folder (../share/vorsen-logger
+// in an installed tree, wherever it was moved). Started from a desktop menu, the working directory is
 // usually the home folder, so the working directory alone is not enough.
 namespace Emplacements
 {

@@ -4,6 +4,7 @@
 #include "ClesReglages.h"
 #include "DAC.h"
 #include "Emplacements.h"
+#include "LangueInitiale.h"
 #include "Version.h"
 #include "clsTessaroService.h"
 #include "frmAnalyse.h"
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -52,7 +54,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_TradQtFr.load(QStringLiteral("qtbase_fr"),
                     QLibraryInfo::location(QLibraryInfo::TranslationsPath));
 
-    m_Langue = ClesReglages::LireLangue() == FRANCAIS ? FRANCAIS : ANGLAIS;
+    m_Langue = LangueInitiale(QSettings().value(QLatin1String(ClesReglages::Langue)),
+                              QLocale::system().uiLanguages().value(0));
     AppliquerLocale(m_Langue);
     if (m_Langue == FRANCAIS) {
         qApp->installTranslator(&m_TradQtFr);
@@ -94,18 +97,25 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     ui->lblVersionDispo->setFont(police);
     ui->lblVersionDispo->hide();
 
+#if VORSEN_MISE_A_JOUR
     m_Service = new clsTessaroService();
     m_Service->setStyleSheet(styleSheet);
     m_Service->setNomApplication(QStringLiteral("Vorsen_Logger"));
     m_Service->setVersionMajor(VERSION_MAJEURE);
     m_Service->setVersionMinor(VERSION_MINEURE);
     m_Service->setLangue(m_Langue);
+#else
+    // Built for a distribution: its package manager brings the new versions.
+    ui->btnMajVersion->hide();
+#endif
 
     show();
 
-    // At most once a month; accepting an installation ends the process here.
-    m_Service->CheckForInstall(true, true);
-    ui->lblVersionDispo->setVisible(m_Service->isVersionDispo());
+    if (m_Service) {
+        // At most once a month; accepting an installation ends the process here.
+        m_Service->CheckForInstall(true, true);
+        ui->lblVersionDispo->setVisible(m_Service->isVersionDispo());
+    }
 }
 
 frmMain::~frmMain()
@@ -153,7 +163,8 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
     m_Langue = newLangue;
     AppliquerLocale(newLangue);
     ClesReglages::EcrireLangue(newLangue);
-    m_Service->setLangue(newLangue);
+    if (m_Service)
+        m_Service->setLangue(newLangue);
     ui->retranslateUi(this);
     if (m_frmMesure) {
         m_frmMesure->Retraduire();
@@ -255,11 +266,30 @@ void frmMain::on_btnHelp_clicked()
                                  .arg(QDir::toNativeSeparators(chemin)));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+    // No viewer for PDF files, or no xdg-open: say where the manual is.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
+        QMessageBox::information(
+            this, windowTitle(),
+            tr("Le manuel se trouve dans %1.").arg(QDir::toNativeSeparators(chemin)));
+}
+
+void frmMain::OuvrirFichiers(const QStringList& fichiers)
+{
+    if (fichiers.isEmpty())
+        return;
+    ui->btnAnalyse->click();
+    for (const QString& chemin : fichiers) {
+        const QFileInfo fichier(chemin);
+        // The channel a one-sensor recording lacks adds no entry.
+        m_frmAnalyse->AjouterCourbe(fichier, 1);
+        m_frmAnalyse->AjouterCourbe(fichier, 2);
+    }
 }
 
 void frmMain::on_btnMajVersion_clicked()
 {
+    if (!m_Service)
+        return;
     m_Service->CheckForInstall(true, false);
     ui->lblVersionDispo->setVisible(m_Service->isVersionDispo());
 }

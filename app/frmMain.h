@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 class QLabel;
@@ -40,6 +41,11 @@ public:
     // The manual of the current language: the first one found beside the
     // program (working directory first), else the working directory's path.
     QString CheminManuel() const;
+
+    // Adds recordings (.ail) to the analysis view, each with the channels it
+    // holds, and shows that view: the files given on the command line, which is
+    // how the desktop opens a recording.
+    void OuvrirFichiers(const QStringList& fichiers);
 
 public slots:
     void MajTraduction(enm_LANGUE newLangue);

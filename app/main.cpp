@@ -1,34 +1,47 @@
 #include "CPortSerie.h"
+#include "LigneDeCommande.h"
 #include "Version.h"
 #include "frmMain.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QIcon>
+
+namespace
+{
+
+// The program's icon in the sizes it is drawn in (the same files as the desktop's
+// icon theme gets).
+QIcon IconeApplication()
+{
+    QIcon icone;
+    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256})
+        icone.addFile(QStringLiteral(":/Icone/%1.png").arg(taille), QSize(taille, taille));
+    return icone;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2%3").arg(VERSION_MAJEURE).arg(VERSION_MINEURE).arg(VERSION_SUFFIXE));
 
-    QCommandLineParser ligne;
-    ligne.setApplicationDescription(QStringLiteral(
-        "Temperature and humidity data loggers: programming, download, live acquisition "
-        "and analysis."));
-    ligne.addHelpOption();
-    ligne.addVersionOption();
-    const QCommandLineOption optionPort(
-        QStringLiteral("port"),
-        QStringLiteral("Also look for a logger on PATH (a serial device, a pseudo-terminal or a "
-                       "symbolic link), whatever its adapter. May be given several times."),
-        QStringLiteral("PATH"));
-    ligne.addOption(optionPort);
-    ligne.process(app);
-    CPortSerie::AjouterPortsManuels(ligne.values(optionPort));
+    // Before the application object: --help and --version need no display.
+    TS_LIGNE ligne;
+    const int code = LireLigneDeCommande(argc, argv, ligne);
+    if (code >= 0)
+        return code;
+
+    QApplication app(argc, argv);
+    // Ties the windows to the desktop entry (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vorsen.Logger"));
+    QApplication::setWindowIcon(IconeApplication());
+    CPortSerie::AjouterPortsManuels(ligne.Ports);
 
     frmMain fenetre;
     fenetre.show();
+    fenetre.OuvrirFichiers(ligne.Fichiers);
     return app.exec();
 }

@@ -1,9 +1,10 @@
 # vorsen_add_test(<name> SOURCES <files...> LIBS <targets...> [ZONES <tz...>])
 #
 # Builds one Qt Test executable and registers it with CTest, run offscreen with a
-# fixed time zone. With several ZONES the same executable is registered once per
-# zone (name_<zone>), so local-time arithmetic is checked with and without
-# daylight saving. Default zone: Europe/Paris.
+# fixed time zone and the C locale (LANGUAGE emptied too: Qt reads it first for
+# the interface language). With several ZONES the same executable is registered
+# once per zone (name_<zone>), so local-time arithmetic is checked with and
+# without daylight saving. Default zone: Europe/Paris.
 function(vorsen_add_test name)
     cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;ZONES" ${ARGN})
     if(NOT T_ZONES)
@@ -29,6 +30,6 @@ function(vorsen_add_test name)
         add_test(NAME ${nom} COMMAND ${name})
         set_tests_properties(${nom} PROPERTIES
             TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=${zone};LC_ALL=C.UTF-8")
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=${zone};LC_ALL=C.UTF-8;LANGUAGE=")
     endforeach()
 endfunction()

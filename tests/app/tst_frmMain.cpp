@@ -1,5 +1,8 @@
 #include "ClesReglages.h"
 #include "Emplacements.h"
+#include "LangueInitiale.h"
+#include "clsAnalyse.h"
+#include "clsSerie.h"
 #include "frmAnalyse.h"
 #include "frmMain.h"
 #include "frmMesure.h"
@@ -9,11 +12,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 // Receives what the program asks the desktop to open.
@@ -128,6 +134,74 @@ private slots:
         QCOMPARE(oui(), QStringLiteral("&Oui"));
         bouton(f, "btnLangueAnglais")->click();
         QCOMPARE(oui(), QStringLiteral("&Yes"));
+    }
+
+    void langueInitiale_data()
+    {
+        QTest::addColumn<QVariant>("stockee");
+        QTest::addColumn<QString>("systeme");
+        QTest::addColumn<bool>("francais");
+        QTest::newRow("stored French, English system") << QVariant(1) << "en-US" << true;
+        QTest::newRow("stored English, French system") << QVariant(0) << "fr-FR" << false;
+        QTest::newRow("stored unknown code") << QVariant(5) << "fr-FR" << false;
+        QTest::newRow("first start, France") << QVariant() << "fr-FR" << true;
+        QTest::newRow("first start, Quebec (POSIX name)") << QVariant() << "fr_CA" << true;
+        QTest::newRow("first start, French alone") << QVariant() << "fr" << true;
+        QTest::newRow("first start, Friulian") << QVariant() << "fur-IT" << false;
+        QTest::newRow("first start, Germany") << QVariant() << "de-DE" << false;
+        QTest::newRow("first start, C locale") << QVariant() << "C" << false;
+        QTest::newRow("first start, nothing known") << QVariant() << "" << false;
+    }
+    void langueInitiale()
+    {
+        QFETCH(QVariant, stockee);
+        QFETCH(QString, systeme);
+        QFETCH(bool, francais);
+        QCOMPARE(LangueInitiale(stockee, systeme), francais ? FRANCAIS : ANGLAIS);
+    }
+
+    // The real program, without any display: it answers before needing one.
+    void ligneDeCommande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie");  // expected in the standard output
+        QTest::addColumn<QString>("erreurs"); // expected in the standard error
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "--port <PATH>"
+                                << "";
+        QTest::newRow("-h") << QStringList{"-h"} << 0 << "[FILE.ail...]"
+                            << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "Vorsen_Logger 1.3\n"
+                                   << "";
+        QTest::newRow("Qt's own options pass")
+            << QStringList{"-style", "Fusion", "-v"} << 0 << "Vorsen_Logger 1.3\n"
+            << "";
+        QTest::newRow("unknown option")
+            << QStringList{"--bavard", "x.ail"} << 2 << ""
+            << "Vorsen_Logger: Unknown option 'bavard'.\nTry 'Vorsen_Logger --help'";
+        QTest::newRow("missing value") << QStringList{"--port"} << 2 << ""
+                                       << "Missing value after '--port'.";
+    }
+    void ligneDeCommande()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, sortie);
+        QFETCH(QString, erreurs);
+        QProcess programme;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* nom : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QLatin1String(nom));
+        programme.setProcessEnvironment(env);
+        programme.start(QStringLiteral(VORSEN_BIN_DIR "/Vorsen_Logger"), arguments);
+        QVERIFY(programme.waitForFinished(-1));
+        const QString out = QString::fromLocal8Bit(programme.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(programme.readAllStandardError());
+        QCOMPARE(programme.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(programme.exitCode() == code, qPrintable(out + err));
+        QVERIFY2(sortie.isEmpty() ? out.isEmpty() : out.contains(sortie), qPrintable(out));
+        QVERIFY2(erreurs.isEmpty() ? err.isEmpty() : err.contains(erreurs), qPrintable(err));
+        QVERIFY(!out.contains(QLatin1String("platform"))); // Qt's options stay unlisted
     }
 
     void langueCouranteNeRienEcrit()
@@ -250,6 +324,62 @@ private slots:
         QDir::setCurrent(ancien);
         QCOMPARE(bureau.ouverts.size(), 1);
         QCOMPARE(bureau.ouverts.first().toLocalFile(), dossier.filePath(fichier));
+    }
+
+    // The offscreen platform opens nothing: like a desktop without a PDF viewer.
+    void manuelSansVisionneuse()
+    {
+        QTemporaryDir dossier;
+        const QString ancien = QDir::currentPath();
+        QDir::setCurrent(dossier.path());
+        const QString pdf = dossier.filePath("Vorsen_Logger_Manuel_fr.pdf");
+        QFile(pdf).open(QIODevice::WriteOnly);
+        QSettings().setValue(ClesReglages::Langue, 1);
+        QStringList vus;
+        QTimer repondeur;
+        connect(&repondeur, &QTimer::timeout, [&vus] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                vus << boite->text();
+                boite->accept();
+            }
+        });
+        repondeur.start(20);
+        {
+            frmMain f;
+            bouton(f, "btnHelp")->click();
+        }
+        QDir::setCurrent(ancien);
+        QCOMPARE(vus, QStringList{"Le manuel se trouve dans " + pdf + "."});
+    }
+
+    // Files named on the command line: each recording with the channels it holds.
+    void fichiersOuverts()
+    {
+        QTemporaryDir dossier;
+        const auto ecrire = [&dossier](const QString& nom, int capteurs) {
+            clsSerie serie;
+            serie.NbrePoints = 0;
+            serie.Infos.Appareil = 1;
+            serie.Infos.Frequence = 60;
+            serie.Infos.DateDebut = 1767268800;
+            serie.Infos.Capteurs = capteurs;
+            for (int i = 0; i < 20; ++i)
+                serie.AjouterPoint(1767268800u + uint(60 * i), 200 + i, 500 - i);
+            return serie.Sauvegarder(nom, dossier.path());
+        };
+        QVERIFY(ecrire("deux", 3));
+        QVERIFY(ecrire("temperature", 1));
+
+        frmMain f;
+        f.OuvrirFichiers({dossier.filePath("deux.ail"), dossier.filePath("temperature.ail")});
+        auto* analyse = f.findChild<frmAnalyse*>();
+        QVERIFY(bouton(f, "btnAnalyse")->isChecked());
+        QVERIFY(!f.findChild<frmMesure*>()->isVisibleTo(&f));
+        QVERIFY(analyse->isVisibleTo(&f));
+        QList<int> mesures;
+        for (const clsAnalyse* entree : analyse->Entrees())
+            mesures << entree->Mesure();
+        QCOMPARE(mesures, (QList<int>{1, 2, 1}));
     }
 
     void premierExistant()

@@ -1,15 +1,12 @@
 #include "frmAnalyse.h"
 
-#include "AxeTemps.h"
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
+#include "ConfigGraphe.h"
+#include "FormatsDate.h"
 #include "Grandeurs.h"
-#include "HumiScaleDraw.h"
 #include "IFormatsDate.h"
-#include "IntervalleRoue.h"
-#include "TempScaleDraw.h"
-#include "TimeDateScaleDraw.h"
-#include "TimeScaleDraw.h"
+#include "RoueEchelle.h"
 #include "Zoomer.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"
@@ -31,14 +28,8 @@
 #include <QSplitter>
 #include <QUrl>
 #include <qwt_picker_machine.h>
-#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_grid.h>
-#include <qwt_plot_layout.h>
-#include <qwt_plot_panner.h>
 #include <qwt_plot_zoneitem.h>
-#include <qwt_scale_draw.h>
-#include <qwt_wheel.h>
 
 namespace
 {
@@ -68,13 +59,6 @@ frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
         pastille->setCursor(Qt::PointingHandCursor);
         ui->layPalette->addWidget(pastille, i / 5, i % 5, Qt::AlignCenter);
     }
-
-    // A wheel goes down to the narrowest axis the view computes, the one of a
-    // recording whose values are all equal: a higher minimum would widen that
-    // axis as soon as the wheel is set to it.
-    const double etendueMini = IntervalleVertical(0, 0).width();
-    ui->sliTemp->setMinimum(etendueMini);
-    ui->sliHumi->setMinimum(etendueMini);
 
     MajLangue();
     InitGraphe();
@@ -110,8 +94,6 @@ frmAnalyse::~frmAnalyse()
         ClesReglages::EcrirePalette(i, *m_Palette.at(i));
     if (m_Picker)
         disconnect(m_Picker, nullptr, this, nullptr);
-    if (m_Panner)
-        disconnect(m_Panner, nullptr, this, nullptr);
     if (m_Zoomer)
         disconnect(m_Zoomer, nullptr, this, nullptr);
     qDeleteAll(m_lstAnalyse);
@@ -130,17 +112,17 @@ enm_LANGUE frmAnalyse::Langue() const
 
 QString frmAnalyse::FormatDate() const
 {
-    return m_pFormats ? m_pFormats->FormatDate() : QStringLiteral(" MM/dd/yyyy");
+    return m_pFormats ? m_pFormats->FormatDate() : ::FormatDate(ANGLAIS);
 }
 
 QString frmAnalyse::FormatHeure() const
 {
-    return m_pFormats ? m_pFormats->FormatHeure() : QStringLiteral("h:mm:ss AP");
+    return m_pFormats ? m_pFormats->FormatHeure() : ::FormatHeure(ANGLAIS);
 }
 
 QString frmAnalyse::FormatDateHeure() const
 {
-    return m_pFormats ? m_pFormats->FormatDateHeure() : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+    return m_pFormats ? m_pFormats->FormatDateHeure() : ::FormatDateHeure(ANGLAIS);
 }
 
 void frmAnalyse::MajLangue()
@@ -159,21 +141,10 @@ void frmAnalyse::MajLangue()
 
 void frmAnalyse::AppliquerFormatX()
 {
-    QwtPlot* graphe = ui->m_qPlot;
-    switch (m_Synchro) {
-    case SYNCHRO_HEURE:
-        m_Format = FormatHeure();
-        AxeTemps::Installer(graphe, new TimeScaleDraw(m_Format), false);
-        break;
-    case SYNCHRO_DATE:
-        m_Format = FormatDateHeure();
-        AxeTemps::Installer(graphe, new TimeDateScaleDraw(m_Format), true);
-        break;
-    default:
-        m_Format.clear();
-        AxeTemps::Retirer(graphe);
-        break;
-    }
+    m_Format = m_Synchro == SYNCHRO_HEURE  ? FormatHeure()
+               : m_Synchro == SYNCHRO_DATE ? FormatDateHeure()
+                                           : QString();
+    ConfigGraphe::AxeX(ui->m_qPlot, m_Synchro, m_Format);
 }
 
 void frmAnalyse::changeEvent(QEvent* event)
@@ -198,13 +169,7 @@ void frmAnalyse::Retraduire()
 
 void frmAnalyse::MajTitresAxes()
 {
-    QFont police(QStringLiteral("Tahoma"), 12);
-    QwtText titreTemp(tr("Temperature"));
-    titreTemp.setFont(police);
-    QwtText titreHumi(tr("Humidite"));
-    titreHumi.setFont(police);
-    ui->m_qPlot->setAxisTitle(QwtPlot::yLeft, titreTemp);
-    ui->m_qPlot->setAxisTitle(QwtPlot::yRight, titreHumi);
+    ConfigGraphe::TitresAxes(ui->m_qPlot, tr("Temperature"), tr("Humidite"), false);
 }
 
 int frmAnalyse::MesuresEntrees() const
@@ -244,29 +209,18 @@ void frmAnalyse::MajTexteMesures()
 void frmAnalyse::InitGraphe()
 {
     QwtPlot* graphe = ui->m_qPlot;
-    graphe->setAutoReplot(true);
-
-    if (auto* canvas = qobject_cast<QwtPlotCanvas*>(graphe->canvas())) {
-        canvas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
-        canvas->setBorderRadius(10);
-    }
-    graphe->plotLayout()->setAlignCanvasToScales(true);
-
-    graphe->setAxisScaleDraw(QwtPlot::xBottom, new QwtScaleDraw());
-    graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw());
-    graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw());
+    ConfigGraphe::Preparer(graphe);
+    ConfigGraphe::AxeX(graphe, SYNCHRO_NUMERO, QString());
     MajTitresAxes();
-    graphe->enableAxis(QwtPlot::yLeft);
-    graphe->enableAxis(QwtPlot::yRight);
 
-    auto* grille = new QwtPlotGrid();
-    grille->setPen(QPen(Qt::gray, 1, Qt::DotLine));
-    grille->attach(graphe);
-    graphe->setAxisMaxMajor(QwtPlot::xBottom, 5);
-    graphe->setAxisAutoScale(QwtPlot::yLeft, false);
-    graphe->setAxisAutoScale(QwtPlot::yRight, false);
-    graphe->setAxisScale(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
-    graphe->setAxisScale(QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
+    // A wheel goes down to the narrowest axis the view computes, the one of a
+    // recording whose values are all equal: a higher minimum would widen that
+    // axis as soon as the wheel is set to it.
+    const double etendueMini = IntervalleVertical(0, 0).width();
+    m_RoueTemp = new RoueEchelle(ui->sliTemp, graphe, QwtPlot::yLeft, TEMP_PLANCHER,
+                                 TEMP_PLAFOND, etendueMini);
+    m_RoueHumi = new RoueEchelle(ui->sliHumi, graphe, QwtPlot::yRight, HUMI_PLANCHER,
+                                 HUMI_PLAFOND, etendueMini);
     Slot_Zoomed();
 
     m_Picker = new prmQwtPlotPicker(QwtPlot::xBottom, QwtPlot::yRight, QwtPicker::RectRubberBand,
@@ -282,8 +236,6 @@ void frmAnalyse::InitGraphe()
     connect(m_Picker, &QwtPicker::activated, this, &frmAnalyse::Slot_PickerActived);
     connect(m_Picker, &QwtPicker::moved, this, &frmAnalyse::Slot_PickerMoved);
 
-    m_Panner = new QwtPlotPanner(graphe->canvas());
-    m_Panner->setMouseButton(Qt::LeftButton, Qt::ControlModifier);
 
     for (QwtPlotZoneItem** zone : {&m_ZoneGauche, &m_ZoneDroite}) {
         *zone = new QwtPlotZoneItem();
@@ -292,7 +244,6 @@ void frmAnalyse::InitGraphe()
         (*zone)->setVisible(false);
         (*zone)->attach(graphe);
     }
-    graphe->canvas()->setCursor(Qt::SizeAllCursor);
 }
 
 void frmAnalyse::on_btnNew_clicked()
@@ -375,13 +326,9 @@ void frmAnalyse::AppliquerSynchro()
         disconnect(m_Zoomer, nullptr, this, nullptr);
         delete m_Zoomer;
     }
-    m_Zoomer = new Zoomer(graphe->canvas());
-    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton, Qt::ControlModifier);
-    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton);
+    m_Zoomer = ConfigGraphe::AjouterZoomer(graphe, m_Synchro);
     m_Zoomer->setTrackerPen(QPen(GrisSuivi));
-    m_Zoomer->m_ModeX = m_Synchro;
     m_Zoomer->setEnabled(ui->tbxActions->currentWidget() != ui->pgPlage);
-    m_Zoomer->setZoomBase(true);
     connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, &frmAnalyse::Slot_Zoomed);
 
     m_Picker->m_ModeX = m_Synchro;
@@ -483,38 +430,8 @@ void frmAnalyse::RecalculerEchelles()
 
 void frmAnalyse::Slot_Zoomed()
 {
-    RegleRoue(ui->sliTemp, QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
-    RegleRoue(ui->sliHumi, QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
-}
-
-void frmAnalyse::RegleRoue(QwtWheel* roue, int axe, double plancher, double plafond)
-{
-    // Setting a wheel runs its slot, which centres the axis again with that span
-    // and keeps it inside its bounds. A span the wheel cannot show (under its
-    // minimum, over its maximum) that leaves the wheel where it was emits
-    // nothing: the axis still takes the wheel's span, whatever came before.
-    const double largeur = Intervalle(ui->m_qPlot, axe).width();
-    const double avant = roue->value();
-    roue->setValue(largeur);
-    if (roue->value() == avant && roue->value() != largeur) {
-        AppliquerRoue(ui->m_qPlot, axe, roue->value(), plancher, plafond);
-        if (!ui->m_qPlot->autoReplot())
-            ui->m_qPlot->updateAxes();
-    }
-}
-
-void frmAnalyse::on_sliTemp_valueChanged(double newDelta)
-{
-    AppliquerRoue(ui->m_qPlot, QwtPlot::yLeft, newDelta, TEMP_PLANCHER, TEMP_PLAFOND);
-    if (!ui->m_qPlot->autoReplot())
-        ui->m_qPlot->updateAxes();
-}
-
-void frmAnalyse::on_sliHumi_valueChanged(double newDelta)
-{
-    AppliquerRoue(ui->m_qPlot, QwtPlot::yRight, newDelta, HUMI_PLANCHER, HUMI_PLAFOND);
-    if (!ui->m_qPlot->autoReplot())
-        ui->m_qPlot->updateAxes();
+    m_RoueTemp->Regler();
+    m_RoueHumi->Regler();
 }
 
 void frmAnalyse::on_tbxActions_currentChanged(int index)

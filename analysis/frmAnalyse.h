@@ -16,9 +16,8 @@ class IFormatsDate;
 class QPrinter;
 class QPushButton;
 class QSplitter;
-class QwtPlotPanner;
 class QwtPlotZoneItem;
-class QwtWheel;
+class RoueEchelle;
 class Zoomer;
 class clsAnalyse;
 class prmLabelCouleur;
@@ -96,8 +95,6 @@ private slots:
     void on_tbxActions_currentChanged(int index);
     void on_btnRapport_clicked();
     void on_btnImprimer_clicked();
-    void on_sliTemp_valueChanged(double newDelta);
-    void on_sliHumi_valueChanged(double newDelta);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -111,7 +108,6 @@ private:
     void AppliquerFormatX();
     void RecalculerEchelles();
     // Puts the span of an axis into its wheel.
-    void RegleRoue(QwtWheel* roue, int axe, double plancher, double plafond);
     void EffacerPlage();
     void AjusterHauteurPlage();
     void AfficherBornes();
@@ -133,7 +129,8 @@ private:
 
     prmQwtPlotPicker* m_Picker = nullptr;
     Zoomer* m_Zoomer = nullptr;
-    QwtPlotPanner* m_Panner = nullptr;
+    RoueEchelle* m_RoueTemp = nullptr; // span wheels of the value axes
+    RoueEchelle* m_RoueHumi = nullptr;
     QwtPlotZoneItem* m_ZoneGauche = nullptr;
     QwtPlotZoneItem* m_ZoneDroite = nullptr;
 

@@ -1,6 +1,5 @@
 #include "prmQwtPlotPicker.h"
 
-#include "Synchro.h"
 #include "Zoomer.h"
 
 #include <qwt_plot.h>

@@ -1,6 +1,8 @@
 #ifndef PRMQWTPLOTPICKER_H
 #define PRMQWTPLOTPICKER_H
 
+#include "Synchro.h"
+
 #include <qwt_plot_picker.h>
 
 // The range picker of the analysis plot. Its tracker shows the temperature
@@ -17,7 +19,7 @@ public:
 
     QwtText trackerText(const QPoint& pos) const override;
 
-    int m_ModeX; // enm_SYNCHRO of the analysis
+    enm_SYNCHRO m_ModeX;
 };
 
 #endif

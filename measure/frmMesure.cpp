@@ -1,20 +1,18 @@
 #include "frmMesure.h"
 #include "ui_frmMesure.h"
 
-#include "AxeTemps.h"
 #include "CPortSerie.h"
 #include "ClesReglages.h"
+#include "ConfigGraphe.h"
 #include "CourbeMesure.h"
 #include "CurveData.h"
 #include "ExportCsv.h"
+#include "FormatsDate.h"
 #include "Grandeurs.h"
-#include "HumiScaleDraw.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
-#include "IntervalleRoue.h"
-#include "TempScaleDraw.h"
+#include "RoueEchelle.h"
 #include "TexteCapteur.h"
-#include "TimeDateScaleDraw.h"
 #include "Zoomer.h"
 #include "clsSerie.h"
 #include "diaAlarmes.h"
@@ -32,15 +30,8 @@
 #include <QPointer>
 #include <QResizeEvent>
 
-#include <qwt_legend.h>
-#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_directpainter.h>
-#include <qwt_plot_grid.h>
-#include <qwt_plot_layout.h>
-#include <qwt_plot_panner.h>
-#include <qwt_scale_engine.h>
-#include <qwt_scale_widget.h>
 
 #include <memory>
 
@@ -130,8 +121,7 @@ QString frmMesure::FormatDateHeure() const
     if (m_pFormats)
         return m_pFormats->FormatDateHeure();
     // Hosted by something else than the main window: the formats of its language.
-    return m_Langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")
-                                : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+    return ::FormatDateHeure(enm_LANGUE(m_Langue));
 }
 
 // ---------------------------------------------------------------------------
@@ -527,7 +517,7 @@ void frmMesure::MajLangue(int langue)
             ui->tabData->SetDateHeure(i, 1, uint(temps.at(i)));
     }
     MajTitresGraphe();
-    AxeTemps::Installer(ui->m_qPlot, new TimeDateScaleDraw(FormatDateHeure()), true);
+    ConfigGraphe::AxeX(ui->m_qPlot, SYNCHRO_DATE, FormatDateHeure());
     ui->m_qPlot->replot();
 
     // The programming dialogs keep the texts of the language they were built in:
@@ -545,45 +535,18 @@ void frmMesure::MajLangue(int langue)
 
 void frmMesure::MajTitresGraphe()
 {
-    const QFont police(QStringLiteral("Tahoma"), 12);
-    QwtText titreTemp(TexteCapteur(1));
-    titreTemp.setColor(CouleurTemp());
-    titreTemp.setFont(police);
-    QwtText titreHumi(TexteCapteur(2));
-    titreHumi.setColor(CouleurHumi());
-    titreHumi.setFont(police);
-    ui->m_qPlot->setAxisTitle(QwtPlot::yLeft, titreTemp);
-    ui->m_qPlot->setAxisTitle(QwtPlot::yRight, titreHumi);
-    m_CourbeTemp->setTitle(titreTemp.text());
-    m_CourbeHumi->setTitle(titreHumi.text());
+    ConfigGraphe::TitresAxes(ui->m_qPlot, TexteCapteur(1), TexteCapteur(2), true);
+    m_CourbeTemp->setTitle(TexteCapteur(1));
+    m_CourbeHumi->setTitle(TexteCapteur(2));
 }
 
 void frmMesure::ConstruireGraphe()
 {
     QwtPlot* graphe = ui->m_qPlot;
     m_DirectPainter = new QwtPlotDirectPainter();
-    graphe->setAutoReplot(true);
-
-    QwtPlotCanvas* canevas = qobject_cast<QwtPlotCanvas*>(graphe->canvas());
-    if (canevas) {
-        canevas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
-        canevas->setBorderRadius(10);
-    }
-    graphe->plotLayout()->setAlignCanvasToScales(true);
-
-    QwtLegend* legende = new QwtLegend;
-    legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    graphe->insertLegend(legende, QwtPlot::TopLegend);
-
-    AxeTemps::Installer(graphe, new TimeDateScaleDraw(FormatDateHeure()), true);
-    graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
-    graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
-    graphe->enableAxis(QwtPlot::yLeft, true);
-    graphe->enableAxis(QwtPlot::yRight, true);
-
-    QwtPlotGrid* grille = new QwtPlotGrid;
-    grille->setPen(QPen(Qt::gray, 1, Qt::DotLine));
-    grille->attach(graphe);
+    ConfigGraphe::Preparer(graphe);
+    ConfigGraphe::AjouterLegende(graphe);
+    ConfigGraphe::AxeX(graphe, SYNCHRO_DATE, FormatDateHeure());
 
     m_CourbeTemp = new CourbeMesure;
     m_CourbeTemp->setData(new CurveData);
@@ -599,44 +562,22 @@ void frmMesure::ConstruireGraphe()
     m_CourbeTemp->attach(graphe);
     m_CourbeHumi->attach(graphe);
 
-    graphe->setAxisAutoScale(QwtPlot::yLeft, false);
-    graphe->setAxisAutoScale(QwtPlot::yRight, false);
+    // The wheels go down to the axis of a recording whose readings are all equal.
+    const double etendueMini = IntervalleMesures(0, 0).width();
+    m_RoueTemp = new RoueEchelle(ui->sliTemp, graphe, QwtPlot::yLeft, TEMP_PLANCHER,
+                                 TEMP_PLAFOND, etendueMini);
+    m_RoueHumi = new RoueEchelle(ui->sliHumi, graphe, QwtPlot::yRight, HUMI_PLANCHER,
+                                 HUMI_PLAFOND, etendueMini);
     AxesParDefaut();
 
-    QwtPlotPanner* panoramique = new QwtPlotPanner(graphe->canvas());
-    panoramique->setMouseButton(Qt::LeftButton, Qt::ControlModifier);
-
-    m_Zoomer = new Zoomer(graphe->canvas());
-    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton, Qt::ControlModifier);
-    m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton);
-    m_Zoomer->m_ModeX = Zoomer::MODE_DATE_HEURE;
-    m_Zoomer->setZoomBase(true);
+    m_Zoomer = ConfigGraphe::AjouterZoomer(graphe, SYNCHRO_DATE);
     connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, &frmMesure::SLOT_Zoomed);
-
-    graphe->canvas()->setCursor(Qt::SizeAllCursor);
 }
 
 void frmMesure::SLOT_Zoomed()
 {
-    // Setting a wheel runs its slot, which centres the axis again and keeps it
-    // inside its bounds.
-    ui->sliTemp->setValue(ui->m_qPlot->axisInterval(QwtPlot::yLeft).width());
-    ui->sliHumi->setValue(ui->m_qPlot->axisInterval(QwtPlot::yRight).width());
-}
-
-void frmMesure::on_sliTemp_valueChanged(double newDelta)
-{
-    AppliquerRoue(ui->m_qPlot, QwtPlot::yLeft, newDelta, TEMP_PLANCHER, TEMP_PLAFOND);
-    // While a rescale holds the replot back, the axis must still read its new bounds.
-    if (!ui->m_qPlot->autoReplot())
-        ui->m_qPlot->updateAxes();
-}
-
-void frmMesure::on_sliHumi_valueChanged(double newDelta)
-{
-    AppliquerRoue(ui->m_qPlot, QwtPlot::yRight, newDelta, HUMI_PLANCHER, HUMI_PLAFOND);
-    if (!ui->m_qPlot->autoReplot())
-        ui->m_qPlot->updateAxes();
+    m_RoueTemp->Regler();
+    m_RoueHumi->Regler();
 }
 
 void frmMesure::DessinerSegment(QwtPlotCurve* courbe, int n)

@@ -20,6 +20,7 @@ class CPortSerie;
 class IFormatsDate;
 class QwtPlotCurve;
 class QwtPlotDirectPainter;
+class RoueEchelle;
 class Zoomer;
 class clsSerie;
 class diaAlarmes;
@@ -84,8 +85,6 @@ private slots:
     void on_btnProgAlarme_clicked();
     void on_btnProgID_clicked();
     void SLOT_Zoomed();
-    void on_sliTemp_valueChanged(double newDelta);
-    void on_sliHumi_valueChanged(double newDelta);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -152,6 +151,8 @@ private:
     QwtPlotCurve* m_CourbeTemp = nullptr;
     QwtPlotCurve* m_CourbeHumi = nullptr;
     Zoomer* m_Zoomer = nullptr;
+    RoueEchelle* m_RoueTemp = nullptr; // span wheels of the value axes
+    RoueEchelle* m_RoueHumi = nullptr;
     int m_Langue = 0;
     // Programming dialogs, created on first use and kept (children of this window).
     diaParam* m_diaParam = nullptr;

@@ -266,7 +266,7 @@ private slots:
         graphe.replot();
         prmQwtPlotPicker picker(QwtPlot::xBottom, QwtPlot::yRight, QwtPicker::RectRubberBand,
                                 QwtPicker::AlwaysOn, graphe.canvas());
-        picker.m_ModeX = mode;
+        picker.m_ModeX = enm_SYNCHRO(mode);
         // Exact axis values at pixel positions: the pixel of x and its own inverse.
         const int px = graphe.transform(QwtPlot::xBottom, x);
         const double xPixel = graphe.invTransform(QwtPlot::xBottom, px);

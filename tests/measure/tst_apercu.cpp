@@ -1,16 +1,13 @@
-// The plot pieces put together as the measurement window does, with its span
+// The plot kit put together as the measurement window does, with its span
 // wheels and device buttons, drawn offscreen with the program's style sheet.
 // With VORSEN_APERCU=<file.png> in the environment the picture is kept there.
 
-#include "AxeTemps.h"
+#include "ConfigGraphe.h"
 #include "CurveData.h"
 #include "Environnement.h"
 #include "Grandeurs.h"
-#include "HumiScaleDraw.h"
 #include "ISelectionAppareil.h"
-#include "IntervalleRoue.h"
-#include "TempScaleDraw.h"
-#include "TimeDateScaleDraw.h"
+#include "RoueEchelle.h"
 #include "Zoomer.h"
 #include "prmBoutonAppareil.h"
 
@@ -18,13 +15,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <qmath.h>
-#include <qwt_legend.h>
 #include <qwt_plot.h>
-#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_directpainter.h>
-#include <qwt_plot_grid.h>
-#include <qwt_plot_layout.h>
 #include <qwt_scale_widget.h>
 #include <qwt_wheel.h>
 
@@ -40,8 +33,8 @@ public:
         auto* disposition = new QHBoxLayout(this);
         auto* courbe = new QGridLayout;
         disposition->addLayout(courbe, 1);
-        sliTemp = Roue(1400);
-        sliHumi = Roue(1000);
+        sliTemp = Roue();
+        sliHumi = Roue();
         m_qPlot = new QwtPlot;
         m_qPlot->setObjectName(QStringLiteral("qwtCourbe"));
         courbe->addWidget(m_qPlot, 0, 1, 4, 1);
@@ -58,12 +51,6 @@ public:
         appareils->addStretch();
 
         ConstruireGraphe();
-        connect(sliTemp, &QwtWheel::valueChanged, this, [this](double etendue) {
-            AppliquerRoue(m_qPlot, QwtPlot::yLeft, etendue, TEMP_PLANCHER, TEMP_PLAFOND);
-        });
-        connect(sliHumi, &QwtWheel::valueChanged, this, [this](double etendue) {
-            AppliquerRoue(m_qPlot, QwtPlot::yRight, etendue, HUMI_PLANCHER, HUMI_PLAFOND);
-        });
         connect(m_Zoomer, &QwtPlotZoomer::zoomed, this, [this] { Zoomed(); });
     }
     ~Apercu() override { delete m_DirectPainter; }
@@ -72,8 +59,8 @@ public:
 
     void Zoomed()
     {
-        sliTemp->setValue(m_qPlot->axisInterval(QwtPlot::yLeft).width());
-        sliHumi->setValue(m_qPlot->axisInterval(QwtPlot::yRight).width());
+        m_RoueTemp->Regler();
+        m_RoueHumi->Regler();
     }
 
     void AjouterPoint(uint temps, int temp, int humi)
@@ -95,11 +82,13 @@ public:
     CurveData* donneesTemp;
     CurveData* donneesHumi;
     Zoomer* m_Zoomer;
+    RoueEchelle* m_RoueTemp;
+    RoueEchelle* m_RoueHumi;
     QwtPlotDirectPainter* m_DirectPainter;
     QList<prmBoutonAppareil*> boutons;
 
 private:
-    static QwtWheel* Roue(double maximum)
+    static QwtWheel* Roue()
     {
         auto* roue = new QwtWheel;
         roue->setOrientation(Qt::Vertical);
@@ -110,63 +99,31 @@ private:
         roue->setTickCount(15);
         roue->setBorderWidth(1);
         roue->setWheelBorderWidth(2);
-        roue->setRange(10, maximum);
         roue->setSingleStep(10);
-        roue->setValue(10);
         return roue;
     }
 
     void ConstruireGraphe()
     {
         m_DirectPainter = new QwtPlotDirectPainter;
-        m_qPlot->setAutoReplot(true);
-        const QFont police(QStringLiteral("Tahoma"), 12);
-        auto* canvas = qobject_cast<QwtPlotCanvas*>(m_qPlot->canvas());
-        canvas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
-        canvas->setBorderRadius(10);
-        m_qPlot->plotLayout()->setAlignCanvasToScales(true);
-        auto* legende = new QwtLegend;
-        legende->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        m_qPlot->insertLegend(legende, QwtPlot::TopLegend);
-
-        AxeTemps::Installer(m_qPlot,
-                            new TimeDateScaleDraw(QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")), true);
-        m_qPlot->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
-        m_qPlot->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
-        QwtText titreTemp(QStringLiteral("Temperature"));
-        titreTemp.setColor(CouleurTemp());
-        titreTemp.setFont(police);
-        m_qPlot->setAxisTitle(QwtPlot::yLeft, titreTemp);
-        m_qPlot->enableAxis(QwtPlot::yLeft);
-        QwtText titreHumi(QStringLiteral("Humidite"));
-        titreHumi.setColor(CouleurHumi());
-        titreHumi.setFont(police);
-        m_qPlot->setAxisTitle(QwtPlot::yRight, titreHumi);
-        m_qPlot->enableAxis(QwtPlot::yRight);
-
-        auto* grille = new QwtPlotGrid;
-        grille->setPen(Qt::gray, 1, Qt::DotLine);
-        grille->attach(m_qPlot);
-
+        ConfigGraphe::Preparer(m_qPlot);
+        ConfigGraphe::AjouterLegende(m_qPlot);
+        ConfigGraphe::AxeX(m_qPlot, SYNCHRO_DATE, QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss"));
+        ConfigGraphe::TitresAxes(m_qPlot, QStringLiteral("Temperature"),
+                                 QStringLiteral("Humidite"), true);
         donneesTemp = new CurveData;
         donneesHumi = new CurveData;
-        m_CourbeTemp = Courbe(titreTemp, donneesTemp, CouleurTemp(), QwtPlot::yLeft);
-        m_CourbeHumi = Courbe(titreHumi, donneesHumi, CouleurHumi(), QwtPlot::yRight);
-
-        m_qPlot->setAxisMaxMajor(QwtPlot::xBottom, 5);
-        m_qPlot->setAxisAutoScale(QwtPlot::yLeft, false);
-        m_qPlot->setAxisAutoScale(QwtPlot::yRight, false);
-        m_qPlot->setAxisScale(QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND);
-        m_qPlot->setAxisScale(QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND);
+        m_CourbeTemp = Courbe(m_qPlot->axisTitle(QwtPlot::yLeft), donneesTemp, CouleurTemp(),
+                              QwtPlot::yLeft);
+        m_CourbeHumi = Courbe(m_qPlot->axisTitle(QwtPlot::yRight), donneesHumi, CouleurHumi(),
+                              QwtPlot::yRight);
+        m_RoueTemp =
+            new RoueEchelle(sliTemp, m_qPlot, QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND, 2);
+        m_RoueHumi =
+            new RoueEchelle(sliHumi, m_qPlot, QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND, 2);
         m_qPlot->setAxisScale(QwtPlot::xBottom, DEBUT, DEBUT + 60 * (POINTS - 1));
         m_qPlot->updateAxes();
-
-        m_Zoomer = new Zoomer(canvas);
-        m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect2, Qt::RightButton,
-                                  Qt::ControlModifier);
-        m_Zoomer->setMousePattern(QwtEventPattern::MouseSelect3, Qt::RightButton);
-        m_Zoomer->setZoomBase(true);
-        canvas->setCursor(Qt::SizeAllCursor);
+        m_Zoomer = ConfigGraphe::AjouterZoomer(m_qPlot, SYNCHRO_DATE);
     }
 
     QwtPlotCurve* Courbe(const QwtText& titre, CurveData* donnees, const QColor& couleur, int axe)

@@ -68,9 +68,9 @@ private slots:
         graphe.resize(600, 400);
         graphe.replot();
         Zoomer zoomer(graphe.canvas());
-        QCOMPARE(zoomer.m_ModeX, 2);
+        QCOMPARE(zoomer.m_ModeX, SYNCHRO_DATE);
         QCOMPARE(zoomer.trackerMode(), QwtPicker::AlwaysOn);
-        zoomer.m_ModeX = 0;
+        zoomer.m_ModeX = SYNCHRO_NUMERO;
 
         const QPoint pos(graphe.transform(QwtPlot::xBottom, 50.5),
                          graphe.transform(QwtPlot::yLeft, 300));
@@ -97,23 +97,42 @@ private slots:
         QTest::addColumn<bool>("temperature");
         QTest::addColumn<double>("valeur");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("0 °C") << true << 0.0 << QStringLiteral("0 \u00B0C");
-        QTest::newRow("12.5 °C") << true << 125.0 << QStringLiteral("12.5 \u00B0C");
-        QTest::newRow("-40 °C") << true << -400.0 << QStringLiteral("-40 \u00B0C");
-        QTest::newRow("tick noise") << true << 200.00000000003 << QStringLiteral("20 \u00B0C");
-        QTest::newRow("55 %") << false << 550.0 << QStringLiteral("55 %");
-        QTest::newRow("100 %") << false << 1000.0 << QStringLiteral("100 %");
-        QTest::newRow("0.5 %") << false << 5.0 << QStringLiteral("0.5 %");
+        QTest::addColumn<QString>("suivi"); // the tracker's line, in the interface language
+        QTest::addColumn<bool>("francais");
+        const QString degres = QStringLiteral(" \u00B0C");
+        QTest::newRow("0 °C") << true << 0.0 << "0" + degres << "0.0" + degres << false;
+        QTest::newRow("12.5 °C") << true << 125.0 << "12.5" + degres << "12.5" + degres << false;
+        QTest::newRow("-40 °C") << true << -400.0 << "-40" + degres << "-40.0" + degres << false;
+        QTest::newRow("tick noise") << true << 200.00000000003 << "20" + degres << "20.0" + degres
+                                    << false;
+        QTest::newRow("tick at -1e-15") << true << -1e-15 << "0" + degres << "0.0" + degres
+                                        << false;
+        QTest::newRow("55 %") << false << 550.0 << "55 %" << "55.0 %" << false;
+        QTest::newRow("0.5 %") << false << 5.0 << "0.5 %" << "0.5 %" << false;
+        // French: decimal comma, no thousands separator.
+        QTest::newRow("12,5 °C") << true << 125.0 << "12,5" + degres << "12,5" + degres << true;
+        QTest::newRow("-0,5 °C") << true << -5.0 << "-0,5" + degres << "-0,5" + degres << true;
+        QTest::newRow("6553,5 %") << false << 65535.0 << "6553,5 %" << "6553,5 %" << true;
     }
     void etiquettes()
     {
         QFETCH(bool, temperature);
         QFETCH(double, valeur);
         QFETCH(QString, texte);
+        QFETCH(QString, suivi);
+        QFETCH(bool, francais);
+        const QLocale avant;
+        QLocale::setDefault(francais ? QLocale(QLocale::French, QLocale::France)
+                                     : QLocale(QLocale::English, QLocale::UnitedStates));
         TempScaleDraw temp;
         HumiScaleDraw humi;
         const QwtScaleDraw& echelle = temperature ? static_cast<QwtScaleDraw&>(temp) : humi;
-        QCOMPARE(echelle.label(valeur).text(), texte);
+        const QString etiquette = echelle.label(valeur).text();
+        const QString ligne = Zoomer::TexteSuivi(valeur, valeur, -1, SYNCHRO_NUMERO,
+                                                 temperature ? 1 : 2);
+        QLocale::setDefault(avant);
+        QCOMPARE(etiquette, texte);
+        QCOMPARE(ligne, suivi + "\n");
     }
 
     void etiquettesDeTemps_data()

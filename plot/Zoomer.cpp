@@ -1,12 +1,13 @@
 #include "Zoomer.h"
 
+#include "FormatsDate.h"
 #include "Grandeurs.h"
 
 #include <QDateTime>
 #include <QPen>
 #include <qwt_plot.h>
 
-Zoomer::Zoomer(QWidget* canvas) : QwtPlotZoomer(canvas, true), m_ModeX(MODE_DATE_HEURE)
+Zoomer::Zoomer(QWidget* canvas) : QwtPlotZoomer(canvas, true), m_ModeX(SYNCHRO_DATE)
 {
     setRubberBandPen(QPen(Qt::darkGreen));
     setTrackerMode(QwtPicker::AlwaysOn);
@@ -33,23 +34,20 @@ QString Zoomer::TexteSuivi(double temp, double humi, double x, int modeX, int vo
 {
     QString texte;
     if (voies & 1)
-        texte += QStringLiteral("%1%2\n").arg(temp / 10, 0, 'f', 1).arg(UniteTemp());
+        texte += TexteMesure(temp, UniteTemp()) + QLatin1Char('\n');
     if (voies & 2)
-        texte += QStringLiteral("%1%2\n").arg(humi / 10, 0, 'f', 1).arg(UniteHumi());
+        texte += TexteMesure(humi, UniteHumi()) + QLatin1Char('\n');
     if (x < 0)
         return texte;
     const uint valeur = static_cast<uint>(x);
     switch (modeX) {
-    case MODE_POINT:
+    case SYNCHRO_NUMERO:
         texte += QStringLiteral("#%1").arg(valeur);
         break;
-    case MODE_HEURE:
-        // Past 24 hours the time of day wraps.
-        texte += QTime(0, 0)
-                     .addSecs(static_cast<int>(valeur % 86400))
-                     .toString(QStringLiteral("hh:mm:ss"));
+    case SYNCHRO_HEURE:
+        texte += TexteHeureDuJour(valeur, QStringLiteral("hh:mm:ss"));
         break;
-    case MODE_DATE_HEURE:
+    case SYNCHRO_DATE:
         texte += QDateTime::fromSecsSinceEpoch(valeur, Qt::LocalTime)
                      .time()
                      .toString(QStringLiteral("hh:mm:ss"));

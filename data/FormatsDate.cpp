@@ -1,0 +1,36 @@
+#include "FormatsDate.h"
+
+#include <QLocale>
+#include <QTime>
+
+namespace {
+constexpr qint64 Jour = 86400; // s
+}
+
+QString FormatDate(enm_LANGUE langue)
+{
+    return langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy") : QStringLiteral(" MM/dd/yyyy");
+}
+
+QString FormatHeure(enm_LANGUE langue)
+{
+    return langue == FRANCAIS ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss AP");
+}
+
+QString FormatDateHeure(enm_LANGUE langue)
+{
+    return langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")
+                              : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+}
+
+int SecondesDuJour(qint64 secondes)
+{
+    const qint64 reste = secondes % Jour;
+    return int(reste < 0 ? reste + Jour : reste);
+}
+
+QString TexteHeureDuJour(qint64 secondes, const QString& format)
+{
+    // AM/PM markers stay English whatever the locale, as the formats expect.
+    return QLocale::c().toString(QTime(0, 0).addSecs(SecondesDuJour(secondes)), format);
+}

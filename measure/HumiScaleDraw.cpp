@@ -1,9 +1,0 @@
-#include "HumiScaleDraw.h"
-
-#include "Grandeurs.h"
-
-QwtText HumiScaleDraw::label(double value) const
-{
-    // 'g' with the default precision hides the rounding noise of tick values.
-    return QwtText(QStringLiteral("%1%2").arg(value / 10, 0, 'g', -1).arg(UniteHumi()));
-}

@@ -1,0 +1,12 @@
+#include "TimeScaleDraw.h"
+
+#include "FormatsDate.h"
+
+TimeScaleDraw::TimeScaleDraw(const QString& format) : m_Format(format) {}
+
+TimeScaleDraw::~TimeScaleDraw() = default;
+
+QwtText TimeScaleDraw::label(double value) const
+{
+    return QwtText(TexteHeureDuJour(static_cast<qint64>(value), m_Format));
+}

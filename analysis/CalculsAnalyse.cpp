@@ -1,5 +1,6 @@
 #include "CalculsAnalyse.h"
 
+#include "FormatsDate.h"
 #include "Synchro.h"
 #include "clsSerie.h"
 
@@ -90,7 +91,7 @@ QString TexteBorne(qint64 n, int mode, const QString& format)
     QString f = format.simplified();
     switch (mode) {
     case SYNCHRO_HEURE:
-        return QLocale::c().toString(QTime(0, 0).addSecs(static_cast<int>(n % 86400)), f);
+        return TexteHeureDuJour(n, f);
     case SYNCHRO_DATE:
         return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(n, Qt::LocalTime), f);
     default:

@@ -148,6 +148,17 @@ void clsAnalyse::MajLangue()
         return;
     m_Legende->SetTexte(lig, 5, m_Mesure == 1 ? tr("Temperature") : tr("Humidite"));
     m_Legende->SetDateHeure(lig, 6, m_Serie->Infos.DateDebut);
+    EcrireStatistiques(lig);
+}
+
+void clsAnalyse::EcrireStatistiques(int lig)
+{
+    const TS_VOIE& voie = Voie();
+    m_Legende->SetMesure(lig, 10, voie.Moyenne, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 11, voie.EcartType, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 12, voie.Minimum, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 13, voie.Maximum, QString(), m_Unite);
+    m_Legende->SetMesure(lig, 14, voie.Maximum - voie.Minimum, QString(), m_Unite);
 }
 
 int clsAnalyse::LigneLegende() const
@@ -203,11 +214,7 @@ void clsAnalyse::AjouterLigneLegende()
     m_Legende->SetTexte(lig, 8, TexteFrequence(infos.Frequence));
     // The points drawn, which a short points file makes fewer than its header says.
     m_Legende->SetEntier(lig, 9, m_Serie->NbrePointsPresents());
-    m_Legende->SetMesure(lig, 10, voie.Moyenne, QString(), m_Unite);
-    m_Legende->SetMesure(lig, 11, voie.EcartType, QString(), m_Unite);
-    m_Legende->SetMesure(lig, 12, voie.Minimum, QString(), m_Unite);
-    m_Legende->SetMesure(lig, 13, voie.Maximum, QString(), m_Unite);
-    m_Legende->SetMesure(lig, 14, voie.Maximum - voie.Minimum, QString(), m_Unite);
+    EcrireStatistiques(lig);
     m_Legende->SetTexte(lig, 15, m_NomFichier);
     m_Legende->SetTexte(lig, 16, voie.Commentaire, QString(), Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -324,9 +331,9 @@ TableauImprime clsAnalyse::TableauPoints() const
         QStringList cellules{QString::number(i + 1), texteDate.left(blanc),
                              blanc < 0 ? QString() : texteDate.mid(blanc + 1)};
         if (avecTemp)
-            cellules << QString::number(m_Serie->Temperature.Valeurs.at(i) / 10.0, 'f', 1);
+            cellules << TexteDixiemes(m_Serie->Temperature.Valeurs.at(i));
         if (avecHumi)
-            cellules << QString::number(m_Serie->Humidite.Valeurs.at(i) / 10.0, 'f', 1);
+            cellules << TexteDixiemes(m_Serie->Humidite.Valeurs.at(i));
         tableau.AjouterLigne(cellules);
     }
     return tableau;

@@ -81,6 +81,8 @@ public slots:
     void Imprimer();
 
 private:
+    // Mean, deviation, minimum, maximum and range in the legend row lig.
+    void EcrireStatistiques(int lig);
     TS_VOIE& Voie() const;
     // The recording's points as ImprimerSur() prints them, one row each.
     TableauImprime TableauPoints() const;

@@ -131,12 +131,16 @@ void frmAnalyse::MajLangue()
     ui->tabData->m_Langue = Langue();
     for (clsAnalyse* entree : qAsConst(m_lstAnalyse))
         entree->MajLangue();
-    // The time labels of a running analysis follow the language too.
+    // The time labels, the range statistics and the points shown follow the
+    // language too.
     if (!m_lstAnalyse.isEmpty()) {
         AppliquerFormatX();
         if (ui->tabPlage->rowCount() > 0)
-            AfficherBornes();
+            RecalculerPlage();
     }
+    if (m_AnalyseDatas && ui->tabData->rowCount() > 0)
+        m_AnalyseDatas->RemplirTableau(ui->tabData);
+    ui->m_qPlot->replot();
 }
 
 void frmAnalyse::AppliquerFormatX()
@@ -454,6 +458,7 @@ void frmAnalyse::on_tbxActions_currentChanged(int index)
 
 void frmAnalyse::AfficherDatas(clsAnalyse* analyse)
 {
+    m_AnalyseDatas = analyse;
     analyse->RemplirTableau(ui->tabData);
     ui->tbxActions->setCurrentWidget(ui->pgTableau);
 }
@@ -548,6 +553,16 @@ void frmAnalyse::AfficherBornes()
     // From the start of the text, should it be wider than the field.
     ui->linPlageMin->setCursorPosition(0);
     ui->linPlageMax->setCursorPosition(0);
+}
+
+void frmAnalyse::RecalculerPlage()
+{
+    ui->tabPlage->Vider();
+    ui->tabPlage->setRowCount(0);
+    AfficherBornes();
+    for (clsAnalyse* analyse : qAsConst(m_lstAnalyse))
+        analyse->CalculerPlage(ui->tabPlage, m_PlageDebut, m_PlageFin);
+    AjusterHauteurPlage();
 }
 
 void frmAnalyse::EffacerPlage()

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QList>
+#include <QPointer>
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -109,6 +110,8 @@ private:
     void RecalculerEchelles();
     // Puts the span of an axis into its wheel.
     void EffacerPlage();
+    // The range statistics and bounds written again, in the current language.
+    void RecalculerPlage();
     void AjusterHauteurPlage();
     void AfficherBornes();
     // Measures of the entries: 1 temperature, 2 humidity, 3 both, 0 none.
@@ -124,6 +127,7 @@ private:
     QString* m_CheminDatas;
     QList<QColor*> m_Palette; // owned; the palette swatches edit them in place
     QList<clsAnalyse*> m_lstAnalyse;
+    QPointer<clsAnalyse> m_AnalyseDatas; // the entry whose points the data table shows
     enm_SYNCHRO m_Synchro = SYNCHRO_NUMERO;
     QString m_Format; // bound texts: empty, time-of-day or date-time format
 

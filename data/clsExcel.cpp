@@ -1,5 +1,6 @@
 #include "clsExcel.h"
 
+#include "Grandeurs.h"
 #include "HeureLocale.h"
 #include "clsSerie.h"
 
@@ -37,13 +38,14 @@ QString TexteModele(int appareil)
 
 QString FormatTemperatureExcel()
 {
-    return QStringLiteral("0.0\" \u00B0C\"");
+    // The unit quoted: shown as text after the number.
+    return QStringLiteral("0.0\"%1\"").arg(UniteTemp());
 }
 
 QString FormatHumiditeExcel()
 {
     // Quoted: a bare % would multiply the value by 100.
-    return QStringLiteral("0.0\" %\"");
+    return QStringLiteral("0.0\"%1\"").arg(UniteHumi());
 }
 
 QString FormatDateExcel(int style)

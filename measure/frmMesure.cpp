@@ -510,11 +510,14 @@ void frmMesure::MajLangue(int langue)
         ui->lblCapteur->setText(QStringLiteral("(") +
                                 TexteCapteur(m_SerieCourante->Infos.Capteurs) +
                                 QStringLiteral(")"));
-        // Rows already in the data table take the new language's dates.
-        const QList<int>& temps = m_SerieCourante->Temps.Valeurs;
-        const int n = qMin(ui->tabData->rowCount(), m_SerieCourante->NbrePointsPresents());
+        // Rows already in the tables take the new language's dates and decimal mark.
+        const clsSerie* s = m_SerieCourante;
+        const int n = qMin(ui->tabData->rowCount(), s->NbrePointsPresents());
         for (int i = 0; i < n; ++i)
-            ui->tabData->SetDateHeure(i, 1, uint(temps.at(i)));
+            EcrireLigne(i, quint32(s->Temps.Valeurs.at(i)), s->Temperature.Valeurs.value(i),
+                        s->Humidite.Valeurs.value(i));
+        if (ui->tabStat->item(1, 0))
+            RemplirStatistiques();
     }
     MajTitresGraphe();
     ConfigGraphe::AxeX(ui->m_qPlot, SYNCHRO_DATE, FormatDateHeure());

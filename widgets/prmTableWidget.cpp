@@ -1,5 +1,6 @@
 #include "prmTableWidget.h"
 
+#include "Grandeurs.h"
 #include "clsSerie.h"
 #include "prmLabelCouleur.h"
 
@@ -50,7 +51,7 @@ void prmTableWidget::SetEntier(int lig, int col, int valeur, const QString& tool
 void prmTableWidget::SetMesure(int lig, int col, int valeur, const QString& tooltip,
                                const QString& unite)
 {
-    SetItem(lig, col, QString::number(valeur / 10.0, 'f', 1) + unite, tooltip, Qt::AlignCenter);
+    SetItem(lig, col, TexteMesure(valeur, unite), tooltip, Qt::AlignCenter);
 }
 
 void prmTableWidget::SetDateHeure(int lig, int col, uint temps, const QString& tooltip)

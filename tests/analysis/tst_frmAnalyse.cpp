@@ -612,27 +612,41 @@ private slots:
         QCOMPARE(Enfant<prmTableWidget>("tabData")->rowCount(), 4);
     }
 
-    // A language change: the legend's dates, later date cells and the time labels
-    // follow it.
+    // A language change: the legend's dates and statistics, the range bounds and
+    // statistics, the points shown and the time labels follow it. The main window
+    // sets the default locale with the language.
     void langue()
     {
-        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+        const auto retour = qScopeGuard([avant = QLocale()] { QLocale::setDefault(avant); });
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(205, 5),
                                      Rampe(400, 5)));
         Nouvelle("radSynchroHeure", true, false);
         Ajouter(Fichier("a"));
+        qobject_cast<QPushButton*>(Cellule(0, 2))->click(); // the points in the data table
         Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
         const double x = Graphe()->axisInterval(QwtPlot::xBottom).minValue();
         Glisser({x, x + 120});
         const QString debut = Enfant<QLineEdit>("linPlageMin")->text();
         QCOMPARE(debut, TexteBorne(qint64(x), SYNCHRO_HEURE, QStringLiteral("hh:mm:ss")));
+        auto* points = Enfant<prmTableWidget>("tabData");
+        auto* plage = Enfant<prmTableWidget>("tabPlage");
+        const QString degres = QStringLiteral(" \u00B0C");
+        QCOMPARE(Texte(points, 0, 3), "20,5" + degres);
+        QCOMPARE(Texte(Legende(), 0, 12), "20,5" + degres); // minimum
+        QCOMPARE(Texte(plage, 0, 4), "20,5" + degres);
 
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_Hote->m_Langue = ANGLAIS;
         m_Fenetre->MajLangue();
         QCOMPARE(Enfant<QLineEdit>("linPlageMin")->text(),
                  TexteBorne(qint64(x), SYNCHRO_HEURE, QStringLiteral("h:mm:ss AP")));
         QCOMPARE(Texte(Legende(), 0, 6), QStringLiteral("07/01/2023")); // rewritten
-        qobject_cast<QPushButton*>(Cellule(0, 2))->click();
-        QCOMPARE(Texte(Enfant<prmTableWidget>("tabData"), 0, 1), QStringLiteral("07/01/2023"));
+        QCOMPARE(Texte(points, 0, 1), QStringLiteral("07/01/2023"));
+        QCOMPARE(Texte(points, 0, 3), "20.5" + degres);
+        QCOMPARE(Texte(Legende(), 0, 12), "20.5" + degres);
+        QCOMPARE(Texte(plage, 0, 4), "20.5" + degres);
+        QCOMPARE(plage->rowCount(), 1);
     }
 
     // Entries follow the recording's sensors, both measures asked for: a channel

@@ -22,11 +22,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QToolBox>
@@ -641,15 +643,27 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Etiquette("lblAccesPort")->isHidden(), Attente);
     }
 
-    // A language change reaches the tables' dates and the time axis.
+    // A language change reaches the tables' dates and decimal marks and the time
+    // axis. The main window sets the default locale with the language.
     void changementDeLangue()
     {
+        const auto retour = qScopeGuard([avant = QLocale()] { QLocale::setDefault(avant); });
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
         QVERIFY(Brancher({"--id", "LNG", "--points", "6"}));
         Ouvrir(FRANCAIS);
         QVERIFY(Telecharger());
         QCOMPARE(Table("tabData")->item(0, 1)->text().mid(2, 1), QStringLiteral("/"));
+        const QRegularExpression virgule(QStringLiteral("^-?\\d+,\\d \u00B0C$"));
+        QVERIFY(virgule.match(Table("tabData")->item(0, 3)->text()).hasMatch());
+        QVERIFY(Table("tabStat")->item(1, 0)->text().contains(QLatin1Char(',')));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         m_Hote->m_Langue = ANGLAIS;
         m_Fenetre->MajLangue(ANGLAIS);
+        QCOMPARE(Table("tabData")->item(0, 3)->text(),
+                 QString::number(m_Fenetre->SerieCourante()->Temperature.Valeurs.first() / 10.0,
+                                 'f', 1) +
+                     QStringLiteral(" \u00B0C"));
+        QVERIFY(Table("tabStat")->item(1, 0)->text().contains(QLatin1Char('.')));
         QCOMPARE(Table("tabData")->m_Langue, ANGLAIS);
         QCOMPARE(Table("tabStat")->m_Langue, ANGLAIS);
         const QDateTime instant(QDate(2026, 3, 4), QTime(15, 6, 7));

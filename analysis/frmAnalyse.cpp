@@ -3,13 +3,16 @@
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
 #include "ConfigGraphe.h"
+#include "ExportCsv.h"
 #include "FormatsDate.h"
 #include "Grandeurs.h"
 #include "IFormatsDate.h"
 #include "RoueEchelle.h"
 #include "Zoomer.h"
 #include "clsAnalyse.h"
+#include "clsExcel.h"
 #include "clsRapport.h"
+#include "clsSerie.h"
 #include "diaSelectColonne.h"
 #include "prmLabelCouleur.h"
 #include "prmQwtPlotPicker.h"
@@ -42,6 +45,14 @@ QwtInterval Intervalle(QwtPlot* plot, int axe)
 {
     plot->updateAxes();
     return plot->axisInterval(axe);
+}
+
+// A message whose text names a file: the user's text, not markup.
+void Annoncer(QWidget* parent, QMessageBox::Icon icone, const QString& titre, const QString& texte)
+{
+    QMessageBox boite(icone, titre, texte, QMessageBox::Ok, parent);
+    boite.setTextFormat(Qt::PlainText);
+    boite.exec();
 }
 } // namespace
 
@@ -256,7 +267,7 @@ void frmAnalyse::on_btnNew_clicked()
     m_lstAnalyse.clear();
     ui->tabLegende->Vider();
     ui->tabLegende->setRowCount(0);
-    ui->tabData->setRowCount(0);
+    ViderDatas();
     EffacerPlage();
     MajMesures();
     ui->m_qPlot->replot();
@@ -302,7 +313,7 @@ void frmAnalyse::on_btnOpen_clicked()
     ui->btnRapport->setEnabled(entrees);
     if (entrees) {
         ui->gbxNewAnalyse->hide();
-        ui->tabData->setRowCount(0);
+        ViderDatas();
     }
     EffacerPlage();
 }
@@ -456,9 +467,19 @@ void frmAnalyse::on_tbxActions_currentChanged(int index)
     ui->m_qPlot->canvas()->setCursor(plage ? Qt::SizeHorCursor : Qt::SizeAllCursor);
 }
 
+void frmAnalyse::ViderDatas()
+{
+    ui->tabData->setRowCount(0);
+    m_AnalyseDatas = nullptr;
+    ui->btnExportExcel->setEnabled(false);
+    ui->btnExportCsv->setEnabled(false);
+}
+
 void frmAnalyse::AfficherDatas(clsAnalyse* analyse)
 {
     m_AnalyseDatas = analyse;
+    ui->btnExportExcel->setEnabled(true);
+    ui->btnExportCsv->setEnabled(true);
     analyse->RemplirTableau(ui->tabData);
     ui->tbxActions->setCurrentWidget(ui->pgTableau);
 }
@@ -472,7 +493,7 @@ void frmAnalyse::SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp,
                                  prmLabelCouleur* lblPlage)
 {
     ui->tabLegende->SupprimerLigneBouton(btnSupp);
-    ui->tabData->setRowCount(0);
+    ViderDatas();
     if (lblPlage) {
         ui->tabPlage->SupprimerLigneCouleur(lblPlage);
         AjusterHauteurPlage();
@@ -630,16 +651,70 @@ bool frmAnalyse::EcrireRapport(const QString& fichier, const QList<int>& colonne
     const clsRapport rapport(ui->tabLegende, m_lstAnalyse, colonnes);
     if (!rapport.Ecrire(fichier, Contexte(), ui->m_qPlot)) {
         // A file name is the user's text, not markup.
-        QMessageBox boite(
-            QMessageBox::Warning, tr("Rapport"),
-            tr("Impossible d'ecrire le rapport %1.").arg(QDir::toNativeSeparators(fichier)),
-            QMessageBox::Ok, this);
-        boite.setTextFormat(Qt::PlainText);
-        boite.exec();
+        Annoncer(this, QMessageBox::Warning, tr("Rapport"),
+                 tr("Impossible d'ecrire le rapport %1.").arg(QDir::toNativeSeparators(fichier)));
         return false;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fichier));
+    // Without a PDF viewer (or xdg-open) the user still learns where the report is.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier)))
+        Annoncer(this, QMessageBox::Information, tr("Rapport"),
+                 tr("Le rapport a été écrit dans %1.").arg(QDir::toNativeSeparators(fichier)));
     return true;
+}
+
+void frmAnalyse::on_btnExportExcel_clicked()
+{
+    if (!m_AnalyseDatas)
+        return;
+    const clsSerie* serie = m_AnalyseDatas->Serie();
+    QString nom = QFileDialog::getSaveFileName(
+        this, ui->btnExportExcel->toolTip(),
+        QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".xlsx")),
+        tr("Classeur Excel (*.xlsx)"));
+    if (nom.isEmpty())
+        return;
+    if (nom.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        nom.chop(5);
+    ExporterDonnees(nom + QStringLiteral(".xlsx"), false);
+}
+
+void frmAnalyse::on_btnExportCsv_clicked()
+{
+    if (!m_AnalyseDatas)
+        return;
+    const clsSerie* serie = m_AnalyseDatas->Serie();
+    const QString local = tr("CSV, heure locale (*.csv)");
+    const QString utc = tr("CSV, heure UTC (*.csv)");
+    QString filtre = local;
+    QString nom = QFileDialog::getSaveFileName(
+        this, ui->btnExportCsv->toolTip(),
+        QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".csv")),
+        local + QStringLiteral(";;") + utc, &filtre);
+    if (nom.isEmpty())
+        return;
+    if (!nom.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        nom += QStringLiteral(".csv");
+    ExporterDonnees(nom, true, filtre == utc);
+}
+
+bool frmAnalyse::ExporterDonnees(const QString& fichier, bool csv, bool utc)
+{
+    if (!m_AnalyseDatas)
+        return false;
+    const clsSerie& serie = *m_AnalyseDatas->Serie();
+    bool ecrit = false;
+    if (csv) {
+        ecrit = EcrireCsv(serie, fichier, utc);
+    } else {
+        clsExcel classeur;
+        QString base = fichier;
+        base.chop(5); // ".xlsx": the workbook adds it
+        ecrit = classeur.Exporter(base, Langue(), serie);
+    }
+    if (!ecrit)
+        Annoncer(this, QMessageBox::Warning,
+                 ui->tbxActions->itemText(ui->tbxActions->indexOf(ui->pgTableau)), tr("Impossible d'écrire le fichier %1.").arg(QDir::toNativeSeparators(fichier)));
+    return ecrit;
 }
 
 void frmAnalyse::on_btnImprimer_clicked()

@@ -75,6 +75,10 @@ public:
     // PDF and opens it with the desktop's viewer, or warns when it cannot be
     // written. False in that case.
     bool EcrireRapport(const QString& fichier, const QList<int>& colonnes);
+    // The points of the entry the data table shows, to fichier: a workbook
+    // (fichier ends in ".xlsx") or a CSV file with local or UTC time stamps. A
+    // message says why when it cannot be written.
+    bool ExporterDonnees(const QString& fichier, bool csv, bool utc = false);
     // The graph on an already set-up printer ("Imprimer le graphe" without its dialog).
     void ImprimerGrapheSur(QPrinter* printer);
 
@@ -96,6 +100,8 @@ private slots:
     void on_tbxActions_currentChanged(int index);
     void on_btnRapport_clicked();
     void on_btnImprimer_clicked();
+    void on_btnExportExcel_clicked();
+    void on_btnExportCsv_clicked();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -110,6 +116,8 @@ private:
     void RecalculerEchelles();
     // Puts the span of an axis into its wheel.
     void EffacerPlage();
+    // An empty data table, with nothing to export.
+    void ViderDatas();
     // The range statistics and bounds written again, in the current language.
     void RecalculerPlage();
     void AjusterHauteurPlage();

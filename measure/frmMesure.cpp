@@ -1083,7 +1083,14 @@ void frmMesure::ExporterClasseur(clsSerie* serie, bool ouvrir)
     if (!exporte) {
         QMessageBox::warning(this, tr("Sauvegarde"), tr("L'export vers excel n'a pas fonctionne."));
     } else if (ouvrir && !serie->OuvrirExcel()) {
-        QMessageBox::warning(this, tr("Excel"), tr("Impossible d'ouvrir le classeur"));
+        // No spreadsheet program (or no xdg-open): the user still learns where it is.
+        const QString classeur = QDir(serie->Chemin).filePath(serie->Nom + QStringLiteral(".xlsx"));
+        QMessageBox boite(QMessageBox::Warning, tr("Excel"),
+                          tr("Impossible d'ouvrir le classeur") + QLatin1Char('\n') +
+                              tr("Il a été écrit dans %1.").arg(QDir::toNativeSeparators(classeur)),
+                          QMessageBox::Ok, this);
+        boite.setTextFormat(Qt::PlainText);
+        boite.exec();
     }
     emit SIGNAL_StopPbar();
     disconnect(serie, nullptr, this, nullptr);

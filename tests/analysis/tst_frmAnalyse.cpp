@@ -612,6 +612,62 @@ private slots:
         QCOMPARE(Enfant<prmTableWidget>("tabData")->rowCount(), 4);
     }
 
+    // The data table's export buttons write the points shown, chosen in the
+    // file dialog: CSV with local or UTC time stamps, or a workbook.
+    void exportDonnees_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("filtre"); // the file dialog's filter chosen
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QString>("debut"); // of the file's second line
+        QTest::newRow("CSV, local") << "btnExportCsv" << "CSV, heure locale (*.csv)"
+                                    << "points.csv" << "2023-07-01T";
+        QTest::newRow("CSV, UTC, suffix added")
+            << "btnExportCsv" << "CSV, heure UTC (*.csv)" << "points"
+            << "2023-07-01T12:00:00Z,20.0,40.0";
+        QTest::newRow("workbook") << "btnExportExcel" << "Classeur Excel (*.xlsx)"
+                                  << "classeur.xlsx" << "PK";
+    }
+    void exportDonnees()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, filtre);
+        QFETCH(QString, fichier);
+        QFETCH(QString, debut);
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5)));
+        Nouvelle("radSynchroDate");
+        Ajouter(Fichier("a"));
+        auto* exporter = Enfant<QPushButton>(qPrintable(bouton));
+        QVERIFY(!exporter->isEnabled()); // nothing shown yet
+        qobject_cast<QPushButton*>(Cellule(0, 2))->click();
+        QVERIFY(exporter->isEnabled());
+
+        const QString chemin = m_Dossier->filePath(fichier);
+        Repondeur repondeur([&](QWidget* w) {
+            auto* dialogue = qobject_cast<QFileDialog*>(w);
+            if (!dialogue)
+                return false;
+            dialogue->selectNameFilter(filtre);
+            dialogue->selectFile(chemin);
+            if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                nom->setText(chemin);
+            static_cast<QDialog*>(dialogue)->accept();
+            return true;
+        });
+        exporter->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+        QFile ecrit(fichier.contains('.') ? chemin : chemin + ".csv");
+        QVERIFY2(ecrit.open(QIODevice::ReadOnly), qPrintable(ecrit.fileName()));
+        const QList<QByteArray> lignes = ecrit.readAll().split('\n');
+        if (bouton == "btnExportCsv") {
+            QCOMPARE(lignes.first(), QByteArray("timestamp,temperature_C,humidity_pct"));
+            QCOMPARE(lignes.size(), 5 + 2); // header, points, empty after the last "\n"
+        }
+        QVERIFY2(lignes.value(bouton == "btnExportCsv" ? 1 : 0).startsWith(debut.toUtf8()),
+                 lignes.value(1).constData());
+    }
+
     // A language change: the legend's dates and statistics, the range bounds and
     // statistics, the points shown and the time labels follow it. The main window
     // sets the default locale with the language.

@@ -701,7 +701,7 @@ private slots:
             << QStringList{"Sauvegarde|L'export vers excel n'a pas fonctionne."};
         QTest::newRow("desktop refuses the workbook")
             << false << true << true << false << false
-            << QStringList{"Excel|Impossible d'ouvrir le classeur"};
+            << QStringList{"Excel|Impossible d'ouvrir le classeur\nIl a été écrit dans <xlsx>."};
         QTest::newRow("with a CSV copy in UTC")
             << false << false << false << true << false << QStringList();
         QTest::newRow("CSV copy cannot be written")
@@ -718,6 +718,7 @@ private slots:
         QFETCH(QStringList, messages);
         const QString fichierCsv = Chemin("donnees/essai.csv");
         messages.replaceInStrings(QStringLiteral("<csv>"), fichierCsv);
+        messages.replaceInStrings(QStringLiteral("<xlsx>"), Chemin("donnees/essai.xlsx"));
         Simulateur* sim = Brancher({"--id", "XLS", "--points", "50"});
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));

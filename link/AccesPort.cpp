@@ -29,3 +29,20 @@ QString GroupePeripherique(const QString& port)
     const QFileInfo noeud(QFileInfo(NoeudPeripherique(port)).canonicalFilePath());
     return noeud.exists() ? noeud.group() : QString();
 }
+
+QString GroupeConseille(const QString& groupe, QFileDevice::Permissions droits)
+{
+    const QFileDevice::Permissions lectureEcriture =
+        QFileDevice::ReadGroup | QFileDevice::WriteGroup;
+    if (groupe.isEmpty() || (droits & lectureEcriture) != lectureEcriture)
+        return QString();
+    return groupe;
+}
+
+QString GroupeConseillePort(const QString& port)
+{
+    const QFileInfo noeud(QFileInfo(NoeudPeripherique(port)).canonicalFilePath());
+    if (!noeud.exists())
+        return QString();
+    return GroupeConseille(noeud.group(), noeud.permissions());
+}

@@ -1,6 +1,7 @@
 #ifndef ACCESPORT_H
 #define ACCESPORT_H
 
+#include <QFileDevice>
 #include <QSerialPort>
 #include <QString>
 
@@ -22,5 +23,14 @@ QString NoeudPeripherique(const QString& port);
 bool AccesPeripherique(const QString& port);
 // Group owning the port's device node (usually "dialout"), "" if unknown.
 QString GroupePeripherique(const QString& port);
+
+// The group that a user refused access to a device node should join: the node's
+// group when that group may read and write the node (root:dialout 0660 gives
+// "dialout"); "" when joining no group would help (root:root 0600, a group with
+// read access only), and the user is then told that this account may not open the
+// port and pointed to the program's udev rule.
+QString GroupeConseille(const QString& groupe, QFileDevice::Permissions droits);
+// The same for a port's device node (followed through symlinks); "" if unknown.
+QString GroupeConseillePort(const QString& port);
 
 #endif

@@ -260,7 +260,9 @@ bool CPortSerie::Executer(const QString& ligne, int timeout, Trames::Commande co
                           QString* reponse)
 {
     Envoyer(ligne);
-    if (!AttendreReponse(timeout, reponse, 1))
+    const bool recue = AttendreReponse(timeout, reponse, 1);
+    m_DerniereReponse = *reponse;
+    if (!recue)
         return false;
     return Trames::ReponseAcceptee(commande, *reponse);
 }

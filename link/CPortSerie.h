@@ -43,6 +43,10 @@ public:
     bool EnAttenteEntete() const { return AttenteEntete; }
     // The port was closed here after a read or resource error (device gone).
     bool PortPerdu() const { return m_Perdu; }
+    // Reply line of the last command that waited for one; empty when none came
+    // within its time-out. Tells a refusal (a reply that fails the command's
+    // test) from silence.
+    QString DerniereReponse() const { return m_DerniereReponse; }
 
 signals:
     void DAC_Datas(word Valeur1);
@@ -80,5 +84,6 @@ private:
     bool AttenteEntete = false;
 
     bool m_Perdu = false;
+    QString m_DerniereReponse;
     QEventLoop* m_BoucleAttente = nullptr; // AttendreReponse's wait, ended when a reply is queued
 };

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "AccesPort.h"
 #include "CPortSerie.h"
 #include "PseudoTerminal.h"
 
@@ -352,6 +353,8 @@ private slots:
             obtenu = m_port->QuitOnLine();
         QCOMPARE(obtenu, succes);
         QCOMPARE(m_pty->lignes(), QStringList{ligne});
+        // A refusal keeps the reply that failed, silence none.
+        QCOMPARE(m_port->DerniereReponse().isEmpty(), reponse.isEmpty());
         if (reponse.isEmpty()) {
             const bool lecture = operation == QLatin1String("I") ||
                                  operation == QLatin1String("M") || operation == QLatin1String("Q");
@@ -483,6 +486,36 @@ private slots:
         QVERIFY(m_port->DownLoad());
         m_port->Envoyer(QStringLiteral("D"));
         QVERIFY(m_port->EnAttenteEntete());
+    }
+
+    // Advice to a user refused a port: a group only when joining it would give access.
+    void groupeConseille_data()
+    {
+        QTest::addColumn<QString>("groupe");
+        QTest::addColumn<int>("droits"); // octal digits of the group
+        QTest::addColumn<QString>("attendu");
+
+        QTest::newRow("dialout rw") << "dialout" << 06 << "dialout";
+        QTest::newRow("root:root 600") << "root" << 0 << "";
+        QTest::newRow("read only") << "uucp" << 04 << "";
+        QTest::newRow("write only") << "dialout" << 02 << "";
+        QTest::newRow("rwx") << "dialout" << 07 << "dialout";
+        QTest::newRow("no group") << "" << 06 << "";
+    }
+
+    void groupeConseille()
+    {
+        QFETCH(QString, groupe);
+        QFETCH(int, droits);
+        QFETCH(QString, attendu);
+        QFileDevice::Permissions p = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        if (droits & 04)
+            p |= QFileDevice::ReadGroup;
+        if (droits & 02)
+            p |= QFileDevice::WriteGroup;
+        if (droits & 01)
+            p |= QFileDevice::ExeGroup;
+        QCOMPARE(GroupeConseille(groupe, p), attendu);
     }
 
     // Readings that stream in while a command waits reach their receiver, and the

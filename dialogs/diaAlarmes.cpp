@@ -5,14 +5,15 @@
 #include <qwt_dial_needle.h>
 
 #include "CPortSerie.h"
+#include "ReglesProgrammation.h"
 
 namespace
 {
 // What the sensors measure: -40.0 to 100.0 °C, 0.0 to 100.0 % RH.
-constexpr double TemperatureMin = -40.0;
-constexpr double TemperatureMax = 100.0;
-constexpr double HumiditeMin = 0.0;
-constexpr double HumiditeMax = 100.0;
+constexpr double TemperatureMin = ReglesProgrammation::TemperatureMin / 10.0;
+constexpr double TemperatureMax = ReglesProgrammation::TemperatureMax / 10.0;
+constexpr double HumiditeMin = ReglesProgrammation::HumiditeMin / 10.0;
+constexpr double HumiditeMax = ReglesProgrammation::HumiditeMax / 10.0;
 
 // Threshold in tenths, truncated toward zero. The spin boxes hold one decimal,
 // and every such value times 10 is a whole double.
@@ -106,14 +107,7 @@ void diaAlarmes::Afficher(const ClesReglages::SeuilsAlarmes& seuils)
 
 DAC::TS_ALARMES diaAlarmes::Alarmes() const
 {
-    const ClesReglages::SeuilsAlarmes s = Formulaire();
-    DAC::TS_ALARMES a;
-    a.Actives = quint8(s.Actives & (m_Humidite ? 15 : 3));
-    a.TempMax = qint16(a.Actives & 1 ? s.TempMax : 0);
-    a.TempMin = qint16(a.Actives & 2 ? s.TempMin : 0);
-    a.HumiMax = qint16(a.Actives & 4 ? s.HumiMax : 0);
-    a.HumiMin = qint16(a.Actives & 8 ? s.HumiMin : 0);
-    return a;
+    return ReglesProgrammation::AlarmesEnvoyees(Formulaire(), m_Humidite);
 }
 
 void diaAlarmes::on_btnProgrammer_clicked()
@@ -124,9 +118,7 @@ void diaAlarmes::on_btnProgrammer_clicked()
         champ->interpretText();
     const DAC::TS_ALARMES alarmes = Alarmes();
 
-    const bool tempInversee = (alarmes.Actives & 3) == 3 && alarmes.TempMin >= alarmes.TempMax;
-    const bool humiInversee = (alarmes.Actives & 12) == 12 && alarmes.HumiMin >= alarmes.HumiMax;
-    if (tempInversee || humiInversee) {
+    if (ReglesProgrammation::SeuilsInverses(alarmes)) {
         QMessageBox::warning(this, tr("ALARMES"),
                              tr("Le seuil minimum doit être inférieur au seuil maximum."),
                              QMessageBox::Ok);

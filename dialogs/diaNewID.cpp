@@ -6,12 +6,10 @@
 #include <QRegularExpressionValidator>
 
 #include "CPortSerie.h"
+#include "ReglesProgrammation.h"
 
 namespace
 {
-// The logger's identifier: 1 to 20 of A-Z, 0-9 and _ (no blank: it is one
-// field of the command line).
-constexpr int LongueurMax = 20;
 
 // Turns lower-case letters into capitals as they are typed, then lets only the
 // identifier's characters through.
@@ -35,7 +33,7 @@ diaNewID::diaNewID(QWidget* parent, CPortSerie* port, const QString& id, bool lc
 {
     ui->setupUi(this);
     ui->gbxLCD->setVisible(lcd);
-    ui->linNewID->setMaxLength(LongueurMax);
+    ui->linNewID->setMaxLength(ReglesProgrammation::LongueurMaxIdentifiant);
     ui->linNewID->setValidator(m_Validateur);
     ui->linNewID->setText(id);
 }
@@ -55,7 +53,7 @@ void diaNewID::Preparer(CPortSerie* port, bool lcd, const QString& id)
 void diaNewID::on_btnProgrammer_clicked()
 {
     const QString id = ui->linNewID->text();
-    if (id.isEmpty() || id.size() > LongueurMax) {
+    if (!ReglesProgrammation::IdentifiantValide(id)) {
         QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
                              tr("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres."),
                              QMessageBox::Ok);

@@ -5,25 +5,18 @@
 
 #include "CPortSerie.h"
 #include "CalculProgramme.h"
+#include "ReglesProgrammation.h"
 
 bool diaParam::s_Recalcul = false;
 
 namespace
 {
-// What the logger takes besides the period: 1000 to 32000 readings, a start
-// from 2010 to 2099.
-constexpr int MilliersMin = 1;
-constexpr int MilliersMax = 32;
-
-QDateTime DateMin()
-{
-    return QDateTime(QDate(2010, 1, 1), QTime(0, 0));
-}
-
-QDateTime DateMax()
-{
-    return QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59));
-}
+// What the logger takes: 1000 to 32000 readings, a period of 1 s to 6:59:59, a
+// start from 2010 to 2099.
+using ReglesProgrammation::DebutMax;
+using ReglesProgrammation::DebutMin;
+using ReglesProgrammation::MilliersMax;
+using ReglesProgrammation::MilliersMin;
 
 int Secondes(const QTime& t)
 {
@@ -64,8 +57,8 @@ bool Borner(QDateTimeEdit* champ, const QDateTime& min, const QDateTime& max)
 
 diaParam::diaParam(QWidget* parent, CPortSerie* port, const DAC::TS_PARAMETRES& params,
                    bool humidite)
-    : QDialog(parent), ui(new Ui::diaParam), PeriodeMax(25199), m_Port(port), m_Params(params),
-      m_Humidite(humidite)
+    : QDialog(parent), ui(new Ui::diaParam), PeriodeMax(ReglesProgrammation::PeriodeMax),
+      m_Port(port), m_Params(params), m_Humidite(humidite)
 {
     // The mode radios and the panel's three boxes sit in the same group box;
     // left to auto-exclusivity alone they would exclude one another (it looks at
@@ -176,13 +169,13 @@ void diaParam::on_radModeProgram_clicked(bool)
 // A field set back to its limit comes here again, and recalculates then.
 void diaParam::on_datProgDebut_dateTimeChanged(const QDateTime&)
 {
-    if (!Borner(ui->datProgDebut, DateMin(), DateMax()))
+    if (!Borner(ui->datProgDebut, DebutMin(), DebutMax()))
         Recalculer();
 }
 
 void diaParam::on_datProgFin_dateTimeChanged(const QDateTime&)
 {
-    if (!Borner(ui->datProgFin, DateMin(), DateMax()))
+    if (!Borner(ui->datProgFin, DebutMin(), DebutMax()))
         Recalculer();
 }
 
@@ -255,10 +248,8 @@ bool diaParam::DebutPasse()
 {
     if (!ui->radModeProgram->isChecked())
         return false;
-    // Compared in the logger's seconds, as the start is sent; the logger's clock
-    // is set from the PC's just before.
-    const qint64 debut = SecondesDepuis2010(ui->datProgDebut->dateTime());
-    if (debut > SecondesDepuis2010(QDateTime::currentDateTime()))
+    if (!ReglesProgrammation::DebutPasse(ui->datProgDebut->dateTime(),
+                                         QDateTime::currentDateTime()))
         return false;
     QMessageBox::warning(this, tr("PARAMETRAGE"), tr("Le début programmé est déjà passé."),
                          QMessageBox::Ok);

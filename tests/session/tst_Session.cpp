@@ -1,5 +1,7 @@
 // The rules of a measurement session as tables: what an acquisition stores,
-// rescales and backs up for each event, and what the watch makes of the ports.
+// rescales and backs up for each event, what the watch makes of the ports, and
+// what a programming may send.
+#include "ReglesProgrammation.h"
 #include "clsAcquisition.h"
 #include "clsSurveillance.h"
 
@@ -238,6 +240,87 @@ private slots:
         QVERIFY(!s.Oublier({"/tmp/muet"}));
         QVERIFY(s.Oublier({}));
         QVERIFY(s.Muets().isEmpty());
+    }
+
+    // The checks made before a programming is sent.
+    void identifiant_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("valide");
+        QTest::newRow("letters, digits, underscore") << "CAVE_2" << true;
+        QTest::newRow("20 characters") << QString(20, QLatin1Char('A')) << true;
+        QTest::newRow("21 characters") << QString(21, QLatin1Char('A')) << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("lower case") << "cave" << false;
+        QTest::newRow("blank") << "CAVE 2" << false;
+        QTest::newRow("slash") << "A/B" << false;
+        QTest::newRow("accent") << QString::fromUtf8("CAVÉ") << false;
+    }
+    void identifiant()
+    {
+        QFETCH(QString, id);
+        QTEST(ReglesProgrammation::IdentifiantValide(id), "valide");
+    }
+
+    void alarmes_data()
+    {
+        QTest::addColumn<int>("actives");
+        QTest::addColumn<bool>("humidite");
+        QTest::addColumn<QList<int>>("seuils"); // TempMax, TempMin, HumiMax, HumiMin
+        QTest::addColumn<QList<int>>("envoyes");
+        QTest::addColumn<bool>("inverses");
+        const QList<int> s{80, -50, 700, 300};
+        QTest::newRow("all four") << 15 << true << s << s << false;
+        QTest::newRow("thresholds off are sent as 0")
+            << 2 << true << s << QList<int>{0, -50, 0, 0} << false;
+        QTest::newRow("no humidity on a 71246")
+            << 15 << false << s << QList<int>{80, -50, 0, 0} << false;
+        QTest::newRow("temperature minimum at its maximum")
+            << 3 << true << QList<int>{80, 80, 0, 0} << QList<int>{80, 80, 0, 0} << true;
+        QTest::newRow("humidity inverted")
+            << 12 << true << QList<int>{0, 0, 300, 700} << QList<int>{0, 0, 300, 700} << true;
+        QTest::newRow("inverted but one of them off")
+            << 1 << true << QList<int>{80, 90, 0, 0} << QList<int>{80, 0, 0, 0} << false;
+    }
+    void alarmes()
+    {
+        QFETCH(int, actives);
+        QFETCH(bool, humidite);
+        QFETCH(QList<int>, seuils);
+        QFETCH(QList<int>, envoyes);
+        ClesReglages::SeuilsAlarmes entree;
+        entree.Actives = actives;
+        entree.TempMax = seuils[0];
+        entree.TempMin = seuils[1];
+        entree.HumiMax = seuils[2];
+        entree.HumiMin = seuils[3];
+        const DAC::TS_ALARMES a = ReglesProgrammation::AlarmesEnvoyees(entree, humidite);
+        QCOMPARE((QList<int>{a.TempMax, a.TempMin, a.HumiMax, a.HumiMin}), envoyes);
+        QCOMPARE(int(a.Actives), actives & (humidite ? 15 : 3));
+        QTEST(ReglesProgrammation::SeuilsInverses(a), "inverses");
+    }
+
+    void avantProgrammation_data()
+    {
+        QTest::addColumn<int>("ecartDebut"); // s from now to a programmable start
+        QTest::addColumn<bool>("passe");
+        QTest::addColumn<int>("pointsEnregistreur");
+        QTest::addColumn<int>("pointsTelecharges");
+        QTest::addColumn<int>("perdus");
+        QTest::newRow("start in an hour, empty logger") << 3600 << false << 0 << 0 << 0;
+        QTest::newRow("start now, all downloaded") << 0 << true << 1500 << 1500 << 0;
+        QTest::newRow("start a second ago, nothing downloaded") << -1 << true << 1500 << 0 << 1500;
+        QTest::newRow("start in a second, part downloaded") << 1 << false << 1500 << 700 << 1500;
+    }
+    void avantProgrammation()
+    {
+        QFETCH(int, ecartDebut);
+        QFETCH(int, pointsEnregistreur);
+        QFETCH(int, pointsTelecharges);
+        const QDateTime maintenant(QDate(2026, 3, 29), QTime(1, 59, 59, 500));
+        QTEST(ReglesProgrammation::DebutPasse(maintenant.addSecs(ecartDebut), maintenant), "passe");
+        QTEST(ReglesProgrammation::MesuresNonTelechargees(pointsEnregistreur, pointsTelecharges),
+              "perdus");
     }
 };
 

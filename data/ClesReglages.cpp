@@ -50,13 +50,18 @@ void EcrirePalette(int position, const QColor& couleur)
     QSettings().setValue(Palette(position), couleur.rgb());
 }
 
+// A logger's identifier as a group name. Percent-encoding leaves A-Z, 0-9 and
+// "-._~"; the lower-case letters are encoded too, for the settings stores that
+// ignore case.
+static QString GroupeIdentifiant(const QString& identifiant)
+{
+    static const QByteArray minuscules("abcdefghijklmnopqrstuvwxyz");
+    return QString::fromLatin1(identifiant.toUtf8().toPercentEncoding(QByteArray(), minuscules));
+}
+
 QString CleAlarmes(const QString& identifiant)
 {
-    // Percent-encoding leaves A-Z, 0-9 and "-._~"; the lower-case letters are
-    // encoded too, for the settings stores that ignore case.
-    static const QByteArray minuscules("abcdefghijklmnopqrstuvwxyz");
-    return QStringLiteral("Alarmes/") +
-           QString::fromLatin1(identifiant.toUtf8().toPercentEncoding(QByteArray(), minuscules));
+    return QStringLiteral("Alarmes/") + GroupeIdentifiant(identifiant);
 }
 
 bool LireAlarmes(const QString& identifiant, SeuilsAlarmes* seuils)
@@ -92,6 +97,38 @@ void EcrireAlarmes(const QString& identifiant, const SeuilsAlarmes& seuils)
     reglages.setValue(QStringLiteral("TempMin"), seuils.TempMin);
     reglages.setValue(QStringLiteral("HumiMax"), seuils.HumiMax);
     reglages.setValue(QStringLiteral("HumiMin"), seuils.HumiMin);
+}
+
+static QString CleTelechargement(const QString& identifiant)
+{
+    return QStringLiteral("Telechargements/") + GroupeIdentifiant(identifiant);
+}
+
+bool LireTelechargement(const QString& identifiant, Telechargement* telechargement)
+{
+    if (identifiant.isEmpty())
+        return false;
+    QSettings reglages;
+    reglages.beginGroup(CleTelechargement(identifiant));
+    bool okDebut = false;
+    bool okPoints = false;
+    const uint debut = reglages.value(QStringLiteral("DateDebut")).toUInt(&okDebut);
+    const int points = reglages.value(QStringLiteral("Points")).toInt(&okPoints);
+    if (!okDebut || !okPoints)
+        return false;
+    telechargement->DateDebut = debut;
+    telechargement->Points = points;
+    return true;
+}
+
+void EcrireTelechargement(const QString& identifiant, const Telechargement& telechargement)
+{
+    if (identifiant.isEmpty())
+        return;
+    QSettings reglages;
+    reglages.beginGroup(CleTelechargement(identifiant));
+    reglages.setValue(QStringLiteral("DateDebut"), telechargement.DateDebut);
+    reglages.setValue(QStringLiteral("Points"), telechargement.Points);
 }
 
 } // namespace ClesReglages

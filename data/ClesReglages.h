@@ -28,6 +28,13 @@
 //                  No default: absent until the logger is programmed; an empty
 //                  identifier is never stored.
 //
+//   "Telechargements/<identifier>/DateDebut", ".../Points"
+//                  unsigned 32-bit and int, the recording last downloaded whole from
+//                  that logger: its start (s since 1970 UTC) and its points per
+//                  sensor, so that a later programming knows whether it erases
+//                  readings that were never downloaded. <identifier> encoded as
+//                  for the alarms. Absent until a download completes.
+//
 // Values are read and written through short-lived default QSettings objects at the
 // point of use (window constructors and destructors, language change, the alarm
 // dialog).
@@ -73,5 +80,14 @@ void EcrirePalette(int position, const QColor& couleur);
 // each missing value keeping what *seuils held.
 bool LireAlarmes(const QString& identifiant, SeuilsAlarmes* seuils);
 void EcrireAlarmes(const QString& identifiant, const SeuilsAlarmes& seuils);
+
+// The recording last downloaded whole from a logger.
+struct Telechargement {
+    uint DateDebut = 0; // s since 1970 UTC
+    int Points = 0;     // per sensor
+};
+// False, *telechargement unchanged, when none is stored for this identifier.
+bool LireTelechargement(const QString& identifiant, Telechargement* telechargement);
+void EcrireTelechargement(const QString& identifiant, const Telechargement& telechargement);
 
 } // namespace ClesReglages

@@ -48,7 +48,49 @@ void AjouterDate(QByteArray& ligne, uint temps, int decalage, bool utc)
     ligne.append(texte, n);
 }
 
+// Appends one row and its "\n".
+void AjouterLigne(QByteArray& ligne, uint temps, int decalage, int temperature, int humidite,
+                  int voies, bool utc)
+{
+    AjouterDate(ligne, temps, utc ? 0 : decalage, utc);
+    if (voies & 1) {
+        ligne += ',';
+        AjouterDixiemes(ligne, temperature);
+    }
+    if (voies & 2) {
+        ligne += ',';
+        AjouterDixiemes(ligne, humidite);
+    }
+    ligne += '\n';
+}
+
 } // namespace
+
+QByteArray EnteteCsv(int capteurs)
+{
+    const int voies = VoiesMesurees(capteurs);
+    QByteArray entete("timestamp");
+    if (voies & 1)
+        entete += ",temperature_C";
+    if (voies & 2)
+        entete += ",humidity_pct";
+    entete += '\n';
+    return entete;
+}
+
+QByteArray LigneCsv(uint temps, int decalage, int temperature, int humidite, int capteurs, bool utc)
+{
+    QByteArray ligne;
+    AjouterLigne(ligne, temps, decalage, temperature, humidite, VoiesMesurees(capteurs), utc);
+    return ligne;
+}
+
+QByteArray DateIso8601(uint temps, int decalage, bool utc)
+{
+    QByteArray texte;
+    AjouterDate(texte, temps, utc ? 0 : decalage, utc);
+    return texte;
+}
 
 QString CheminCsv(const QString& dossier, const QString& nom)
 {
@@ -58,8 +100,6 @@ QString CheminCsv(const QString& dossier, const QString& nom)
 bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
 {
     const int voies = VoiesMesurees(serie.Infos.Capteurs);
-    const bool temperature = voies & 1;
-    const bool humidite = voies & 2;
 
     // Written beside the final name, renamed on commit: a failure leaves no half
     // file, and the previous one whole.
@@ -67,13 +107,7 @@ bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
     if (!sortie.open(QIODevice::WriteOnly)) // binary: "\n" on every platform
         return false;
 
-    QByteArray tampon("timestamp");
-    if (temperature)
-        tampon += ",temperature_C";
-    if (humidite)
-        tampon += ",humidity_pct";
-    tampon += '\n';
-
+    QByteArray tampon = EnteteCsv(voies);
     const int taillePaquet = 64 * 1024; // bytes per write
     tampon.reserve(taillePaquet + 128);
     const auto ecrire = [&sortie, &tampon] {
@@ -87,16 +121,8 @@ bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
     for (int i = 0; i < nbre; ++i) {
         // The list holds the 32-bit pattern of an unsigned time stamp.
         const uint temps = static_cast<uint>(serie.Temps.Valeurs.at(i));
-        AjouterDate(tampon, temps, utc ? 0 : heureLocale.Convertir(temps).offsetFromUtc(), utc);
-        if (temperature) {
-            tampon += ',';
-            AjouterDixiemes(tampon, serie.Temperature.Valeurs.at(i));
-        }
-        if (humidite) {
-            tampon += ',';
-            AjouterDixiemes(tampon, serie.Humidite.Valeurs.at(i));
-        }
-        tampon += '\n';
+        AjouterLigne(tampon, temps, utc ? 0 : heureLocale.Convertir(temps).offsetFromUtc(),
+                     serie.Temperature.Valeurs.at(i), serie.Humidite.Valeurs.at(i), voies, utc);
         if (tampon.size() >= taillePaquet && !ecrire())
             return false; // the temporary file goes with sortie
     }

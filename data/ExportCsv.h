@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class clsSerie;
@@ -18,3 +19,14 @@ bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc);
 
 // <dossier>/<nom>.csv, beside the recording's .ail.
 QString CheminCsv(const QString& dossier, const QString& nom);
+
+// The pieces of that format, for a program that writes rows as readings arrive.
+// Header line for a sensor mask, "\n" included.
+QByteArray EnteteCsv(int capteurs);
+// One row, "\n" included: the time stamp (s since 1970 UTC) with decalage, the
+// offset from UTC of that instant in seconds (ignored with utc), then the readings
+// in tenths of the mask's channels.
+QByteArray LigneCsv(uint temps, int decalage, int temperature, int humidite, int capteurs,
+                    bool utc);
+// The time stamp alone: "2026-12-07T14:05:00+01:00", or "2026-12-07T13:05:00Z" with utc.
+QByteArray DateIso8601(uint temps, int decalage, bool utc);

@@ -2,14 +2,16 @@
 # make test   install what is missing, build, run every test
 # make run    build and start the program for real loggers (ARGS="--port /dev/ttyUSB0")
 # make build  configure and build only
+# make package   the Debian package (.deb), built in its own folder without the update check
 # make translations   refresh the .ts files from the sources (developers; commit the result)
 
 BUILD  ?= build
+PAQUET ?= build-package
 JOBS   ?= $(shell nproc)
 ARGS   ?=
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test demo run translations bench clean
+.PHONY: all deps build test demo run package translations bench clean
 
 all: build
 
@@ -33,6 +35,14 @@ demo: deps
 run: build
 	cd $(BUILD)/bin && ./Vorsen_Logger $(ARGS)
 
+# A distribution package is updated by its package manager: it is built without
+# the update check, in its own folder. The package installs under /usr.
+package: deps
+	cmake -S . -B $(PAQUET) -DVORSEN_MISE_A_JOUR=OFF $(CMAKE_FLAGS)
+	cmake --build $(PAQUET) -j $(JOBS)
+	cd $(PAQUET) && cpack -G DEB
+	@ls -1 $(PAQUET)/*.deb
+
 translations: $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target traductions
 
@@ -40,4 +50,4 @@ bench: build
 	./scripts/bench $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(PAQUET)

@@ -13,6 +13,7 @@
 #include "prmTableWidget.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -54,6 +55,15 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
     }
     // The other channel of a one-sensor recording holds zeros: no entry for it.
     if (!lu || !enregistree || m_Serie->NbrePointsPresents() == 0) {
+        const QFileInfo points(fichier.dir(), m_Serie->Nom + QStringLiteral(".txt"));
+        if (!fichier.isFile())
+            m_Raison = tr("Le fichier n'existe pas.");
+        else if (!enregistree)
+            m_Raison.clear();
+        else if (!points.isFile())
+            m_Raison = tr("Son fichier de points %1 est introuvable.").arg(points.fileName());
+        else
+            m_Raison = tr("Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.");
         delete m_Serie;
         m_Serie = nullptr;
         return;

@@ -39,6 +39,9 @@ public:
     ~clsAnalyse() override;
 
     bool Charge() const { return m_Charge; }
+    // Why nothing was loaded, for the user; empty when the recording simply has
+    // no such channel (a temperature-only logger asked for humidity).
+    const QString& Raison() const { return m_Raison; }
     int Mesure() const { return m_Mesure; }
     // Minimum and maximum of the entry's channel, tenths.
     int ValeurMin() const;
@@ -109,6 +112,7 @@ private:
     QPointer<QPushButton> m_btnCommentaire;
     QPointer<prmCheckBox> m_chkAfficher;
     bool m_Charge = false;
+    QString m_Raison;
     enm_SYNCHRO m_Mode;
 };
 

@@ -300,11 +300,25 @@ void frmAnalyse::on_btnOpen_clicked()
         return;
     const QFileInfo fichier(nom);
     *m_CheminDatas = fichier.absolutePath();
+    AjouterFichier(fichier, temp, humi);
+}
 
+bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
+{
+    QString raison;
+    bool ajoute = false;
     if (temp)
-        AjouterCourbe(fichier, 1);
+        ajoute = AjouterCourbe(fichier, 1, &raison);
     if (ui->btnOpen->isEnabled() && humi)
-        AjouterCourbe(fichier, 2);
+        ajoute = AjouterCourbe(fichier, 2, raison.isEmpty() ? &raison : nullptr) || ajoute;
+    if (!ajoute) {
+        if (raison.isEmpty())
+            raison = tr("Il ne contient pas les mesures demandées.");
+        Annoncer(this, QMessageBox::Warning, ui->btnOpen->text(),
+                 tr("Impossible d'ajouter l'enregistrement %1.")
+                         .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())) +
+                     QLatin1Char('\n') + raison);
+    }
 
     const bool entrees = !m_lstAnalyse.isEmpty();
     ui->tabLegende->setVisible(entrees);
@@ -316,6 +330,7 @@ void frmAnalyse::on_btnOpen_clicked()
         ViderDatas();
     }
     EffacerPlage();
+    return ajoute;
 }
 
 void frmAnalyse::AppliquerSynchro()
@@ -349,7 +364,7 @@ void frmAnalyse::AppliquerSynchro()
     m_Picker->m_ModeX = m_Synchro;
 }
 
-bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
+bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure, QString* raison)
 {
     if (m_lstAnalyse.size() >= m_Palette.size())
         return false; // one palette colour per entry
@@ -360,6 +375,8 @@ bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure)
     auto* analyse = new clsAnalyse(this, graphe, ui->tabLegende, fichier, mesure,
                                    *m_Palette.at(m_lstAnalyse.size()), m_Synchro);
     if (!analyse->Charge()) {
+        if (raison)
+            *raison = analyse->Raison();
         delete analyse;
         return false;
     }

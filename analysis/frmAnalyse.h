@@ -61,7 +61,10 @@ public:
     // as "Ajouter une courbe" does once the file is chosen; the first entry of an
     // analysis fixes its synchronisation. False when the recording could not be
     // read or its logger did not measure that (sensor mask 1 or 2).
-    bool AjouterCourbe(const QFileInfo& fichier, int mesure);
+    bool AjouterCourbe(const QFileInfo& fichier, int mesure, QString* raison = nullptr);
+    // The entries of a recording for the measures asked for, as "Ajouter une
+    // courbe" does; a message names the file and says why when none could be added.
+    bool AjouterFichier(const QFileInfo& fichier, bool temp, bool humi);
 
     // Called by the entries.
     void SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp, prmLabelCouleur* lblPlage);

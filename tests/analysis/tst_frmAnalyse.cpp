@@ -86,11 +86,18 @@ private:
         Enfant<QCheckBox>("chkHumidite")->setChecked(humi);
     }
 
-    // "Ajouter une courbe", the file chosen in the file dialog.
+    // "Ajouter une courbe", the file chosen in the file dialog; the text of a
+    // message that follows is kept in m_Message.
     void Ajouter(const QString& chemin)
     {
         QString titre;
+        m_Message.clear();
         Repondeur repondeur([&](QWidget* w) {
+            if (auto* boite = qobject_cast<QMessageBox*>(w)) {
+                m_Message = boite->text();
+                boite->accept();
+                return false;
+            }
             auto* dialogue = qobject_cast<QFileDialog*>(w);
             if (!dialogue)
                 return false;
@@ -107,6 +114,8 @@ private:
         QCOMPARE(repondeur.Reponses(), 1);
         QCOMPARE(titre, QStringLiteral("Ajouter une courbe"));
     }
+
+    QString m_Message;
 
     QWidget* Cellule(int lig, int col) const { return Legende()->cellWidget(lig, col); }
     QString Texte(prmTableWidget* table, int lig, int col) const
@@ -726,6 +735,7 @@ private slots:
                                       << "Temperature et humidite";
         QTest::newRow("humidity asked of a temperature recording")
             << 1 << false << true << QStringList() << "";
+        QTest::newRow("points file missing") << -1 << true << true << QStringList() << "";
     }
     void capteurs()
     {
@@ -737,10 +747,16 @@ private slots:
         const QList<int> zeros{0, 0, 0, 0, 0};
         QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60,
                                      capteurs == 2 ? zeros : Rampe(200, 5),
-                                     capteurs == 1 ? zeros : Rampe(400, 5), capteurs));
+                                     capteurs == 1 ? zeros : Rampe(400, 5), qAbs(capteurs)));
+        if (capteurs < 0)
+            QVERIFY(QFile::remove(m_Dossier->filePath("a.txt")));
         Nouvelle("radSynchroNumero", temperature, humidite);
         Ajouter(Fichier("a"));
         const int n = mesures.size();
+        // Nothing added: a message names the file and says why.
+        QCOMPARE(m_Message.contains(Fichier("a")), n == 0);
+        if (capteurs < 0)
+            QVERIFY2(m_Message.contains("a.txt"), qPrintable(m_Message));
         QCOMPARE(m_Fenetre->Entrees().size(), n);
         QCOMPARE(Graphe()->itemList(QwtPlotItem::Rtti_PlotCurve).size(), n);
         QCOMPARE(Legende()->rowCount(), n);

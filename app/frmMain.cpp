@@ -4,6 +4,7 @@
 #include "ClesReglages.h"
 #include "DAC.h"
 #include "Emplacements.h"
+#include "FormatsDate.h"
 #include "LangueInitiale.h"
 #include "Version.h"
 #include "clsTessaroService.h"
@@ -136,18 +137,17 @@ frmMain::~frmMain()
 
 QString frmMain::FormatDate() const
 {
-    return m_Langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy") : QStringLiteral(" MM/dd/yyyy");
+    return ::FormatDate(m_Langue);
 }
 
 QString frmMain::FormatDateHeure() const
 {
-    return m_Langue == FRANCAIS ? QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss")
-                                : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
+    return ::FormatDateHeure(m_Langue);
 }
 
 QString frmMain::FormatHeure() const
 {
-    return m_Langue == FRANCAIS ? QStringLiteral("hh:mm:ss") : QStringLiteral("h:mm:ss AP");
+    return ::FormatHeure(m_Langue);
 }
 
 void frmMain::AppliquerLocale(enm_LANGUE langue)

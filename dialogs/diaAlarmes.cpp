@@ -5,6 +5,7 @@
 #include <qwt_dial_needle.h>
 
 #include "CPortSerie.h"
+#include "Grandeurs.h"
 #include "ReglesProgrammation.h"
 
 namespace
@@ -39,11 +40,12 @@ diaAlarmes::diaAlarmes(QWidget* parent, CPortSerie* port, bool humidite, const Q
     : QDialog(parent), ui(new Ui::diaAlarmes), m_Port(port), m_Humidite(humidite), m_ID(id)
 {
     ui->setupUi(this);
-    // The dials own their needles.
+    // The dials own their needles: the program's blue for the low threshold, its
+    // red for the high one.
     ui->diaHumiMin->setNeedle(
-        new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, QColor(0, 121, 190), Qt::darkGray));
+        new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, CouleurHumi(), Qt::darkGray));
     ui->diaHumiMax->setNeedle(
-        new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, QColor(224, 30, 46), Qt::darkGray));
+        new QwtDialSimpleNeedle(QwtDialSimpleNeedle::Ray, true, CouleurTemp(), Qt::darkGray));
     Borner(ui->spiTempMax, TemperatureMin, TemperatureMax);
     Borner(ui->spiTempMin, TemperatureMin, TemperatureMax);
     Borner(ui->spiHumiMax, HumiditeMin, HumiditeMax);

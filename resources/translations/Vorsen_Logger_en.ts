@@ -2,6 +2,509 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="fr_FR">
 <context>
+    <name>Aide</name>
+    <message>
+        <source>Options de toutes les commandes :
+  --port CHEMIN   cherche aussi un enregistreur sur CHEMIN (port d&apos;une autre
+                  marque, pseudo-terminal, lien symbolique) ; répétable
+  -h, --help      cette aide
+</source>
+        <translation>Options of every command:
+  --port PATH     also look for a logger on PATH (a port of another make,
+                  a pseudo-terminal, a symbolic link); may be repeated
+  -h, --help      this help
+</translation>
+    </message>
+    <message>
+        <source>Codes de sortie : 0 fait ; 1 erreur d&apos;utilisation ; 2 enregistreur ou port
+introuvable, refusé ou occupé ; 3 l&apos;enregistreur a cessé de répondre ou a
+disparu ; 4 l&apos;enregistreur a refusé une commande ; 5 un fichier n&apos;a pas pu
+être lu ou écrit.
+</source>
+        <translation>Exit statuses: 0 done; 1 usage error; 2 logger or port not found,
+refused or in use; 3 the logger stopped answering or vanished; 4 the
+logger refused a command; 5 a file could not be read or written.
+</translation>
+    </message>
+    <message>
+        <source>voir vorsen --help</source>
+        <translation>see vorsen --help</translation>
+    </message>
+    <message>
+        <source>voir vorsen %1 --help</source>
+        <translation>see vorsen %1 --help</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen COMMANDE [OPTIONS]
+Enregistreurs de température et d&apos;humidité Vorsen depuis un terminal.
+
+Commandes :
+  list                 enregistreurs trouvés : port, identifiant, modèle,
+                       points, période, capteurs, début
+  info PORT            identification et paramètres d&apos;un enregistreur
+  download PORT        télécharge l&apos;enregistrement (.ail et fichier de points,
+                       CSV, classeur)
+  monitor PORT         mesures en temps réel en CSV jusqu&apos;à Ctrl+C
+  program PORT         programme l&apos;enregistrement
+  alarms PORT          programme les seuils d&apos;alarme
+  set-id PORT NEWID    change l&apos;identifiant et l&apos;affichage
+  export FICHIER.ail   convertit un enregistrement en CSV, classeur ou rapport PDF
+
+PORT est le chemin d&apos;un port (/dev/ttyUSB0) ou l&apos;identifiant d&apos;un enregistreur
+tel que list l&apos;affiche.
+  --version       version du programme
+</source>
+        <translation>Usage: vorsen COMMAND [OPTIONS]
+Vorsen temperature and humidity loggers from a terminal.
+
+Commands:
+  list                 loggers found: port, identifier, model, points,
+                       period, sensors, start
+  info PORT            one logger&apos;s identification and parameters
+  download PORT        downloads the recording (.ail and points file,
+                       CSV, workbook)
+  monitor PORT         real-time readings as CSV until Ctrl+C
+  program PORT         programs the recording
+  alarms PORT          programs the alarm thresholds
+  set-id PORT NEWID    changes the identifier and the display
+  export FILE.ail      converts a recording to CSV, a workbook or a PDF report
+
+PORT is a port&apos;s path (/dev/ttyUSB0) or a logger&apos;s identifier as list
+shows it.
+  --version       the program&apos;s version
+</translation>
+    </message>
+    <message>
+        <source>
+Aide d&apos;une commande : vorsen COMMANDE --help ; tout le détail : man vorsen.
+</source>
+        <translation>
+Help on a command: vorsen COMMAND --help; every detail: man vorsen.
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen list [--json]
+Cherche les enregistreurs sur les ports de leurs adaptateurs et ceux de --port,
+et affiche pour chacun : port, identifiant, modèle, points, période, capteurs,
+début. Les ports refusés ou muets sont signalés sur la sortie d&apos;erreur.
+  --json          un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage: vorsen list [--json]
+Looks for loggers on the ports of their adapters and those of --port, and
+shows for each: port, identifier, model, points, period, sensors, start.
+Ports refused or silent are reported on standard error.
+  --json          a JSON object (see man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen info PORT [--json]
+Identification et paramètres d&apos;un enregistreur.
+  --json          un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage: vorsen info PORT [--json]
+One logger&apos;s identification and parameters.
+  --json          a JSON object (see man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen download PORT [-o DOSSIER] [--name BASE] [--format FORMAT]...
+Télécharge l&apos;enregistrement et écrit BASE.ail et BASE.txt (les fichiers du
+programme), puis chaque format demandé. Sans --name, BASE est nommé comme la
+sauvegarde automatique : IDENTIFIANT_AAAAMMJJ_HHMMSS. Les chemins écrits vont
+sur la sortie standard, la progression sur la sortie d&apos;erreur quand c&apos;est un
+terminal. Un enregistreur perdu en cours de route laisse des fichiers avec
+toutes les mesures reçues (code 3).
+  -o, --output DOSSIER   dossier des fichiers (défaut : dossier courant)
+  --name BASE            nom des fichiers, sans extension
+  --format FORMAT        ail, csv ou xlsx ; répétable ou séparé par des virgules
+  --utc                  heures du CSV en UTC plutôt qu&apos;en heure locale
+  --json                 un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage: vorsen download PORT [-o FOLDER] [--name BASE] [--format FORMAT]...
+Downloads the recording and writes BASE.ail and BASE.txt (the program&apos;s
+files), then each format asked for. Without --name, BASE is named like the
+automatic backup: IDENTIFIER_YYYYMMDD_HHMMSS. The paths written go to
+standard output, the progress to standard error when it is a terminal. A
+logger lost on the way leaves files with every reading received (status 3).
+  -o, --output FOLDER    folder of the files (default: current folder)
+  --name BASE            name of the files, without extension
+  --format FORMAT        ail, csv or xlsx; may be repeated or comma-separated
+  --utc                  CSV times in UTC rather than local time
+  --json                 a JSON object (see man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen monitor PORT [--period S] [--utc] [--yes]
+Programme l&apos;enregistreur en temps réel et écrit une ligne CSV par mesure
+(timestamp,temperature_C,humidity_pct, ISO 8601 avec décalage) jusqu&apos;à Ctrl+C
+ou SIGTERM, puis lui envoie l&apos;ordre d&apos;arrêt.
+  --period S      période en secondes ou H:MM:SS (défaut : celle de
+                  l&apos;enregistreur)
+  --utc           heures en UTC
+  --yes           efface des mesures jamais téléchargées
+</source>
+        <translation>Usage: vorsen monitor PORT [--period S] [--utc] [--yes]
+Puts the logger in real-time mode and writes one CSV line per reading
+(timestamp,temperature_C,humidity_pct, ISO 8601 with offset) until Ctrl+C
+or SIGTERM, then sends it the stop command.
+  --period S      period in seconds or H:MM:SS (default: the logger&apos;s)
+  --utc           times in UTC
+  --yes           erases readings never downloaded
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen program PORT --mode MODE [--period S] [--points N]
+                      [--sensors temp,humi] [--unit metric|imperial]
+                      [--start AAAA-MM-JJTHH:MM] [--yes] [--json]
+Met l&apos;horloge de l&apos;enregistreur à l&apos;heure, envoie les paramètres et les relit.
+  --mode MODE     immediate, realtime, manual, continuous ou programmable
+  --period S      période en secondes ou H:MM:SS, 1 s à 6:59:59 (défaut :
+                  celle de l&apos;enregistreur)
+  --points N      mesures de tous les capteurs, 1000 à 32000 par milliers
+                  (défaut 32000)
+  --sensors LISTE temp, humi ou temp,humi (défaut : ceux de l&apos;enregistreur)
+  --unit UNITÉ    metric ou imperial (défaut : celle de l&apos;enregistreur)
+  --start DATE    début du mode programmable, heure locale, dans le futur
+  --yes           efface des mesures jamais téléchargées ; sans cette option,
+                  le programme dit combien seraient perdues et s&apos;arrête
+  --json          les paramètres relus en JSON (voir man vorsen)
+</source>
+        <translation>Usage: vorsen program PORT --mode MODE [--period S] [--points N]
+                      [--sensors temp,humi] [--unit metric|imperial]
+                      [--start YYYY-MM-DDTHH:MM] [--yes] [--json]
+Sets the logger&apos;s clock, sends the parameters and reads them back.
+  --mode MODE     immediate, realtime, manual, continuous or programmable
+  --period S      period in seconds or H:MM:SS, 1 s to 6:59:59 (default:
+                  the logger&apos;s)
+  --points N      readings of all sensors, 1000 to 32000 in thousands
+                  (default 32000)
+  --sensors LIST  temp, humi or temp,humi (default: the logger&apos;s)
+  --unit UNIT     metric or imperial (default: the logger&apos;s)
+  --start DATE    start of the programmable mode, local time, in the future
+  --yes           erases readings never downloaded; without this option,
+                  the program says how many would be lost and stops
+  --json          the parameters read back as JSON (see man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen alarms PORT [--temp-min T] [--temp-max T] [--humi-min H]
+                     [--humi-max H]
+Programme les seuils d&apos;alarme : ceux donnés sont actifs, les autres coupés
+(sans aucun seuil, toutes les alarmes sont coupées). Températures de -40.0 à
+100.0 °C, humidités de 0.0 à 100.0 %, une décimale au plus.
+</source>
+        <translation>Usage: vorsen alarms PORT [--temp-min T] [--temp-max T] [--humi-min H]
+                     [--humi-max H]
+Programs the alarm thresholds: those given are on, the others off (with
+no threshold at all, every alarm is off). Temperatures from -40.0 to
+100.0 °C, humidities from 0.0 to 100.0 %, one decimal at most.
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen set-id PORT NEWID [--display on|off] [--json]
+Change l&apos;identifiant (1 à 20 lettres, chiffres ou _, les minuscules passent
+en capitales) et allume ou éteint l&apos;affichage (défaut : on).
+  --json          l&apos;identification relue en JSON (voir man vorsen)
+</source>
+        <translation>Usage: vorsen set-id PORT NEWID [--display on|off] [--json]
+Changes the identifier (1 to 20 letters, digits or _, lower case becomes
+upper case) and turns the display on or off (default: on).
+  --json          the identification read back as JSON (see man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen export FICHIER.ail --format csv|xlsx|pdf [-o SORTIE] [--utc]
+Convertit un enregistrement : CSV, classeur, ou rapport PDF de cet
+enregistrement avec toutes ses rubriques. Le chemin écrit va sur la sortie
+standard.
+  -o, --output SORTIE    fichier ou dossier de sortie (défaut : à côté du .ail)
+  --utc                  heures du CSV en UTC
+</source>
+        <translation>Usage: vorsen export FILE.ail --format csv|xlsx|pdf [-o OUTPUT] [--utc]
+Converts a recording: CSV, workbook, or PDF report of that recording with
+all its columns. The path written goes to standard output.
+  -o, --output OUTPUT    output file or folder (default: beside the .ail)
+  --utc                  CSV times in UTC
+</translation>
+    </message>
+</context>
+<context>
+    <name>Arguments</name>
+    <message>
+        <source>période invalide : %1 (secondes ou H:MM:SS, de 1 s à 6:59:59)</source>
+        <translation>invalid period: %1 (seconds or H:MM:SS, from 1 s to 6:59:59)</translation>
+    </message>
+    <message>
+        <source>nombre de mesures invalide : %1 (de 1000 à 32000, par milliers)</source>
+        <translation>invalid number of readings: %1 (from 1000 to 32000, in thousands)</translation>
+    </message>
+    <message>
+        <source>capteurs invalides : %1 (temp, humi ou temp,humi)</source>
+        <translation>invalid sensors: %1 (temp, humi or temp,humi)</translation>
+    </message>
+    <message>
+        <source>mode invalide : %1 (immediate, realtime, manual, continuous ou programmable)</source>
+        <translation>invalid mode: %1 (immediate, realtime, manual, continuous or programmable)</translation>
+    </message>
+    <message>
+        <source>unité invalide : %1 (metric ou imperial)</source>
+        <translation>invalid unit: %1 (metric or imperial)</translation>
+    </message>
+    <message>
+        <source>date invalide : %1 (AAAA-MM-JJTHH:MM, heure locale)</source>
+        <translation>invalid date: %1 (YYYY-MM-DDTHH:MM, local time)</translation>
+    </message>
+    <message>
+        <source>date hors du calendrier de l&apos;enregistreur (2010 à 2099) : %1</source>
+        <translation>date outside the logger&apos;s calendar (2010 to 2099): %1</translation>
+    </message>
+    <message>
+        <source>seuil invalide : %1 (une décimale au plus, de %2 à %3)</source>
+        <translation>invalid threshold: %1 (one decimal at most, from %2 to %3)</translation>
+    </message>
+    <message>
+        <source>affichage invalide : %1 (on ou off)</source>
+        <translation>invalid display: %1 (on or off)</translation>
+    </message>
+    <message>
+        <source>ce modèle ne mesure pas l&apos;humidité</source>
+        <translation>this model does not measure humidity</translation>
+    </message>
+    <message>
+        <source>le mode programmable demande --start</source>
+        <translation>the programmable mode needs --start</translation>
+    </message>
+    <message>
+        <source>--start ne sert qu&apos;en mode programmable</source>
+        <translation>--start only applies to the programmable mode</translation>
+    </message>
+    <message>
+        <source>le début programmé est déjà passé : %1</source>
+        <translation>the programmed start has already passed: %1</translation>
+    </message>
+    <message>
+        <source>le seuil minimum doit être inférieur au seuil maximum</source>
+        <translation>the minimum threshold must be below the maximum threshold</translation>
+    </message>
+    <message>
+        <source>identifiant invalide : %1 (1 à 20 lettres, chiffres ou _)</source>
+        <translation>invalid identifier: %1 (1 to 20 letters, digits or _)</translation>
+    </message>
+</context>
+<context>
+    <name>Commandes</name>
+    <message>
+        <source>format invalide : %1 (csv, xlsx ou pdf)</source>
+        <translation>invalid format: %1 (csv, xlsx or pdf)</translation>
+    </message>
+    <message>
+        <source>le fichier %1 n&apos;existe pas</source>
+        <translation>the file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>le fichier de points %1 manque</source>
+        <translation>the points file %1 is missing</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un enregistrement lisible</source>
+        <translation>%1 is not a readable recording</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur %1 peut contenir %2 mesures qui n&apos;ont pas été téléchargées ; la programmation va les effacer : relancez avec --yes pour continuer</source>
+        <translation>the logger %1 may hold %2 readings that were never downloaded; programming will erase them: run again with --yes to go on</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur trouvé</source>
+        <translation>no logger found</translation>
+    </message>
+    <message>
+        <source>format invalide : %1 (ail, csv ou xlsx)</source>
+        <translation>invalid format: %1 (ail, csv or xlsx)</translation>
+    </message>
+    <message>
+        <source>nom de fichier invalide : %1</source>
+        <translation>invalid file name: %1</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a refusé le téléchargement (réponse « %2 »)</source>
+        <translation>the logger on port %1 refused the download (reply &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu</source>
+        <translation>the logger on port %1 vanished</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 ne répond plus</source>
+        <translation>the logger on port %1 no longer answers</translation>
+    </message>
+    <message>
+        <source>%1 : aucune mesure reçue</source>
+        <translation>%1: no reading received</translation>
+    </message>
+    <message>
+        <source>%1 après %2 points sur %3 : les fichiers contiennent ces %2 points</source>
+        <translation>%1 after %2 points of %3: the files hold these %2 points</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu après %2 mesures</source>
+        <translation>the logger on port %1 vanished after %2 readings</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>commande inconnue : %1</source>
+        <translation>unknown command: %1</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>unknown option: %1</translation>
+    </message>
+    <message>
+        <source>option inconnue pour %1 : %2</source>
+        <translation>unknown option for %1: %2</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>the option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 ne prend pas de valeur</source>
+        <translation>the option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 ne peut être donnée qu&apos;une fois</source>
+        <translation>the option %1 may be given only once</translation>
+    </message>
+    <message>
+        <source>aucune commande</source>
+        <translation>no command</translation>
+    </message>
+    <message>
+        <source>il manque %1</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>argument en trop : %1</source>
+        <translation>one argument too many: %1</translation>
+    </message>
+    <message>
+        <source>l&apos;option --%1 est obligatoire</source>
+        <translation>the option --%1 is required</translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>température</source>
+        <translation>temperature</translation>
+    </message>
+    <message>
+        <source>humidité</source>
+        <translation>humidity</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Identifiant :</source>
+        <translation>Identifier:</translation>
+    </message>
+    <message>
+        <source>Modèle :</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Info :</source>
+        <translation>Info:</translation>
+    </message>
+    <message>
+        <source>Points :</source>
+        <translation>Points:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mesures)</source>
+        <translation>%1 (%2 readings)</translation>
+    </message>
+    <message>
+        <source>Période :</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Unité :</source>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>impériale</source>
+        <translation>imperial</translation>
+    </message>
+    <message>
+        <source>métrique</source>
+        <translation>metric</translation>
+    </message>
+    <message>
+        <source>Capteurs :</source>
+        <translation>Sensors:</translation>
+    </message>
+    <message>
+        <source>Début :</source>
+        <translation>Start:</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>IDENTIFIANT</source>
+        <translation>IDENTIFIER</translation>
+    </message>
+    <message>
+        <source>MODÈLE</source>
+        <translation>MODEL</translation>
+    </message>
+    <message>
+        <source>POINTS</source>
+        <translation>POINTS</translation>
+    </message>
+    <message>
+        <source>PÉRIODE</source>
+        <translation>PERIOD</translation>
+    </message>
+    <message>
+        <source>CAPTEURS</source>
+        <translation>SENSORS</translation>
+    </message>
+    <message>
+        <source>DÉBUT</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>%1/%2 points</source>
+        <translation>%1/%2 points</translation>
+    </message>
+    <message>
+        <source>, %1 points/s, %2 restantes</source>
+        <translation>, %1 points/s, %2 left</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Temperature</source>
@@ -81,6 +584,18 @@
     <message>
         <source>Page %1 / %2</source>
         <translation>Page %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;existe pas.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Son fichier de points %1 est introuvable.</source>
+        <translation>Its points file %1 cannot be found.</translation>
+    </message>
+    <message>
+        <source>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</source>
+        <translation>Neither its header nor its points file holds a readable reading.</translation>
     </message>
 </context>
 <context>
@@ -164,6 +679,49 @@
     <message>
         <source>Enregistreur %1, une mesure toutes les %2 s, %3 points</source>
         <translation>Logger %1, one reading every %2 s, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>clsLiaison</name>
+    <message>
+        <source>accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir ; installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs, puis rebranchez-le</source>
+        <translation>access to port %1 refused: your user may not open it; install the Vorsen Logger udev rule for the loggers&apos; adapter, then plug it in again</translation>
+    </message>
+    <message>
+        <source>accès refusé au port %1 : ajoutez votre utilisateur au groupe %2 puis ouvrez une nouvelle session</source>
+        <translation>access to port %1 refused: add your user to the group %2, then log in again</translation>
+    </message>
+    <message>
+        <source>le port %1 est utilisé par un autre programme</source>
+        <translation>the port %1 is used by another program</translation>
+    </message>
+    <message>
+        <source>le port %1 n&apos;existe pas</source>
+        <translation>the port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir le port %1 : %2</source>
+        <translation>cannot open the port %1: %2</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur ne répond sur le port %1</source>
+        <translation>no logger answers on port %1</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur %1 n&apos;a été trouvé</source>
+        <translation>no logger %1 was found</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu</source>
+        <translation>the logger on port %1 vanished</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 ne répond plus (commande %2)</source>
+        <translation>the logger on port %1 no longer answers (command %2)</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a refusé la commande %2 (réponse « %3 »)</source>
+        <translation>the logger on port %1 refused the command %2 (reply &quot;%3&quot;)</translation>
     </message>
 </context>
 <context>
@@ -649,6 +1207,50 @@ shown</translation>
         <source>Impossible d&apos;ecrire le rapport %1.</source>
         <translation>The report %1 could not be written.</translation>
     </message>
+    <message>
+        <source>Les points de cet enregistrement dans un classeur Excel</source>
+        <translation>The points of this recording in an Excel workbook</translation>
+    </message>
+    <message>
+        <source>Classeur Excel…</source>
+        <translation>Excel workbook…</translation>
+    </message>
+    <message>
+        <source>Les points de cet enregistrement dans un fichier CSV, pour un tableur ou un script</source>
+        <translation>The points of this recording in a CSV file, for a spreadsheet or a script</translation>
+    </message>
+    <message>
+        <source>CSV…</source>
+        <translation>CSV…</translation>
+    </message>
+    <message>
+        <source>Il ne contient pas les mesures demandées.</source>
+        <translation>It does not hold the measures asked for.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajouter l&apos;enregistrement %1.</source>
+        <translation>The recording %1 cannot be added.</translation>
+    </message>
+    <message>
+        <source>Le rapport a été écrit dans %1.</source>
+        <translation>The report was written to %1.</translation>
+    </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Excel workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV, heure locale (*.csv)</source>
+        <translation>CSV, local time (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, heure UTC (*.csv)</source>
+        <translation>CSV, UTC time (*.csv)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Cannot write the file %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -681,6 +1283,10 @@ shown</translation>
 %1</source>
         <translation>The user manual cannot be found:
 %1</translation>
+    </message>
+    <message>
+        <source>Le manuel se trouve dans %1.</source>
+        <translation>The manual is in %1.</translation>
     </message>
 </context>
 <context>
@@ -856,6 +1462,10 @@ shown</translation>
     <message>
         <source>Impossible d&apos;écrire le fichier CSV %1.</source>
         <translation>Could not write the CSV file %1.</translation>
+    </message>
+    <message>
+        <source>Il a été écrit dans %1.</source>
+        <translation>It was written to %1.</translation>
     </message>
 </context>
 </TS>

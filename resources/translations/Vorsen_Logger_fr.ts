@@ -2,6 +2,513 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="fr_FR">
 <context>
+    <name>Aide</name>
+    <message>
+        <source>Options de toutes les commandes :
+  --port CHEMIN   cherche aussi un enregistreur sur CHEMIN (port d&apos;une autre
+                  marque, pseudo-terminal, lien symbolique) ; répétable
+  -h, --help      cette aide
+</source>
+        <translation>Options de toutes les commandes :
+  --port CHEMIN   cherche aussi un enregistreur sur CHEMIN (port d&apos;une autre
+                  marque, pseudo-terminal, lien symbolique) ; répétable
+  -h, --help      cette aide
+</translation>
+    </message>
+    <message>
+        <source>Codes de sortie : 0 fait ; 1 erreur d&apos;utilisation ; 2 enregistreur ou port
+introuvable, refusé ou occupé ; 3 l&apos;enregistreur a cessé de répondre ou a
+disparu ; 4 l&apos;enregistreur a refusé une commande ; 5 un fichier n&apos;a pas pu
+être lu ou écrit.
+</source>
+        <translation>Codes de sortie : 0 fait ; 1 erreur d&apos;utilisation ; 2 enregistreur ou port
+introuvable, refusé ou occupé ; 3 l&apos;enregistreur a cessé de répondre ou a
+disparu ; 4 l&apos;enregistreur a refusé une commande ; 5 un fichier n&apos;a pas pu
+être lu ou écrit.
+</translation>
+    </message>
+    <message>
+        <source>voir vorsen --help</source>
+        <translation>voir vorsen --help</translation>
+    </message>
+    <message>
+        <source>voir vorsen %1 --help</source>
+        <translation>voir vorsen %1 --help</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen COMMANDE [OPTIONS]
+Enregistreurs de température et d&apos;humidité Vorsen depuis un terminal.
+
+Commandes :
+  list                 enregistreurs trouvés : port, identifiant, modèle,
+                       points, période, capteurs, début
+  info PORT            identification et paramètres d&apos;un enregistreur
+  download PORT        télécharge l&apos;enregistrement (.ail et fichier de points,
+                       CSV, classeur)
+  monitor PORT         mesures en temps réel en CSV jusqu&apos;à Ctrl+C
+  program PORT         programme l&apos;enregistrement
+  alarms PORT          programme les seuils d&apos;alarme
+  set-id PORT NEWID    change l&apos;identifiant et l&apos;affichage
+  export FICHIER.ail   convertit un enregistrement en CSV, classeur ou rapport PDF
+
+PORT est le chemin d&apos;un port (/dev/ttyUSB0) ou l&apos;identifiant d&apos;un enregistreur
+tel que list l&apos;affiche.
+  --version       version du programme
+</source>
+        <translation>Usage : vorsen COMMANDE [OPTIONS]
+Enregistreurs de température et d&apos;humidité Vorsen depuis un terminal.
+
+Commandes :
+  list                 enregistreurs trouvés : port, identifiant, modèle,
+                       points, période, capteurs, début
+  info PORT            identification et paramètres d&apos;un enregistreur
+  download PORT        télécharge l&apos;enregistrement (.ail et fichier de points,
+                       CSV, classeur)
+  monitor PORT         mesures en temps réel en CSV jusqu&apos;à Ctrl+C
+  program PORT         programme l&apos;enregistrement
+  alarms PORT          programme les seuils d&apos;alarme
+  set-id PORT NEWID    change l&apos;identifiant et l&apos;affichage
+  export FICHIER.ail   convertit un enregistrement en CSV, classeur ou rapport PDF
+
+PORT est le chemin d&apos;un port (/dev/ttyUSB0) ou l&apos;identifiant d&apos;un enregistreur
+tel que list l&apos;affiche.
+  --version       version du programme
+</translation>
+    </message>
+    <message>
+        <source>
+Aide d&apos;une commande : vorsen COMMANDE --help ; tout le détail : man vorsen.
+</source>
+        <translation>
+Aide d&apos;une commande : vorsen COMMANDE --help ; tout le détail : man vorsen.
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen list [--json]
+Cherche les enregistreurs sur les ports de leurs adaptateurs et ceux de --port,
+et affiche pour chacun : port, identifiant, modèle, points, période, capteurs,
+début. Les ports refusés ou muets sont signalés sur la sortie d&apos;erreur.
+  --json          un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage : vorsen list [--json]
+Cherche les enregistreurs sur les ports de leurs adaptateurs et ceux de --port,
+et affiche pour chacun : port, identifiant, modèle, points, période, capteurs,
+début. Les ports refusés ou muets sont signalés sur la sortie d&apos;erreur.
+  --json          un objet JSON (voir man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen info PORT [--json]
+Identification et paramètres d&apos;un enregistreur.
+  --json          un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage : vorsen info PORT [--json]
+Identification et paramètres d&apos;un enregistreur.
+  --json          un objet JSON (voir man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen download PORT [-o DOSSIER] [--name BASE] [--format FORMAT]...
+Télécharge l&apos;enregistrement et écrit BASE.ail et BASE.txt (les fichiers du
+programme), puis chaque format demandé. Sans --name, BASE est nommé comme la
+sauvegarde automatique : IDENTIFIANT_AAAAMMJJ_HHMMSS. Les chemins écrits vont
+sur la sortie standard, la progression sur la sortie d&apos;erreur quand c&apos;est un
+terminal. Un enregistreur perdu en cours de route laisse des fichiers avec
+toutes les mesures reçues (code 3).
+  -o, --output DOSSIER   dossier des fichiers (défaut : dossier courant)
+  --name BASE            nom des fichiers, sans extension
+  --format FORMAT        ail, csv ou xlsx ; répétable ou séparé par des virgules
+  --utc                  heures du CSV en UTC plutôt qu&apos;en heure locale
+  --json                 un objet JSON (voir man vorsen)
+</source>
+        <translation>Usage : vorsen download PORT [-o DOSSIER] [--name BASE] [--format FORMAT]...
+Télécharge l&apos;enregistrement et écrit BASE.ail et BASE.txt (les fichiers du
+programme), puis chaque format demandé. Sans --name, BASE est nommé comme la
+sauvegarde automatique : IDENTIFIANT_AAAAMMJJ_HHMMSS. Les chemins écrits vont
+sur la sortie standard, la progression sur la sortie d&apos;erreur quand c&apos;est un
+terminal. Un enregistreur perdu en cours de route laisse des fichiers avec
+toutes les mesures reçues (code 3).
+  -o, --output DOSSIER   dossier des fichiers (défaut : dossier courant)
+  --name BASE            nom des fichiers, sans extension
+  --format FORMAT        ail, csv ou xlsx ; répétable ou séparé par des virgules
+  --utc                  heures du CSV en UTC plutôt qu&apos;en heure locale
+  --json                 un objet JSON (voir man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen monitor PORT [--period S] [--utc] [--yes]
+Programme l&apos;enregistreur en temps réel et écrit une ligne CSV par mesure
+(timestamp,temperature_C,humidity_pct, ISO 8601 avec décalage) jusqu&apos;à Ctrl+C
+ou SIGTERM, puis lui envoie l&apos;ordre d&apos;arrêt.
+  --period S      période en secondes ou H:MM:SS (défaut : celle de
+                  l&apos;enregistreur)
+  --utc           heures en UTC
+  --yes           efface des mesures jamais téléchargées
+</source>
+        <translation>Usage : vorsen monitor PORT [--period S] [--utc] [--yes]
+Programme l&apos;enregistreur en temps réel et écrit une ligne CSV par mesure
+(timestamp,temperature_C,humidity_pct, ISO 8601 avec décalage) jusqu&apos;à Ctrl+C
+ou SIGTERM, puis lui envoie l&apos;ordre d&apos;arrêt.
+  --period S      période en secondes ou H:MM:SS (défaut : celle de
+                  l&apos;enregistreur)
+  --utc           heures en UTC
+  --yes           efface des mesures jamais téléchargées
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen program PORT --mode MODE [--period S] [--points N]
+                      [--sensors temp,humi] [--unit metric|imperial]
+                      [--start AAAA-MM-JJTHH:MM] [--yes] [--json]
+Met l&apos;horloge de l&apos;enregistreur à l&apos;heure, envoie les paramètres et les relit.
+  --mode MODE     immediate, realtime, manual, continuous ou programmable
+  --period S      période en secondes ou H:MM:SS, 1 s à 6:59:59 (défaut :
+                  celle de l&apos;enregistreur)
+  --points N      mesures de tous les capteurs, 1000 à 32000 par milliers
+                  (défaut 32000)
+  --sensors LISTE temp, humi ou temp,humi (défaut : ceux de l&apos;enregistreur)
+  --unit UNITÉ    metric ou imperial (défaut : celle de l&apos;enregistreur)
+  --start DATE    début du mode programmable, heure locale, dans le futur
+  --yes           efface des mesures jamais téléchargées ; sans cette option,
+                  le programme dit combien seraient perdues et s&apos;arrête
+  --json          les paramètres relus en JSON (voir man vorsen)
+</source>
+        <translation>Usage : vorsen program PORT --mode MODE [--period S] [--points N]
+                      [--sensors temp,humi] [--unit metric|imperial]
+                      [--start AAAA-MM-JJTHH:MM] [--yes] [--json]
+Met l&apos;horloge de l&apos;enregistreur à l&apos;heure, envoie les paramètres et les relit.
+  --mode MODE     immediate, realtime, manual, continuous ou programmable
+  --period S      période en secondes ou H:MM:SS, 1 s à 6:59:59 (défaut :
+                  celle de l&apos;enregistreur)
+  --points N      mesures de tous les capteurs, 1000 à 32000 par milliers
+                  (défaut 32000)
+  --sensors LISTE temp, humi ou temp,humi (défaut : ceux de l&apos;enregistreur)
+  --unit UNITÉ    metric ou imperial (défaut : celle de l&apos;enregistreur)
+  --start DATE    début du mode programmable, heure locale, dans le futur
+  --yes           efface des mesures jamais téléchargées ; sans cette option,
+                  le programme dit combien seraient perdues et s&apos;arrête
+  --json          les paramètres relus en JSON (voir man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen alarms PORT [--temp-min T] [--temp-max T] [--humi-min H]
+                     [--humi-max H]
+Programme les seuils d&apos;alarme : ceux donnés sont actifs, les autres coupés
+(sans aucun seuil, toutes les alarmes sont coupées). Températures de -40.0 à
+100.0 °C, humidités de 0.0 à 100.0 %, une décimale au plus.
+</source>
+        <translation>Usage : vorsen alarms PORT [--temp-min T] [--temp-max T] [--humi-min H]
+                     [--humi-max H]
+Programme les seuils d&apos;alarme : ceux donnés sont actifs, les autres coupés
+(sans aucun seuil, toutes les alarmes sont coupées). Températures de -40.0 à
+100.0 °C, humidités de 0.0 à 100.0 %, une décimale au plus.
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen set-id PORT NEWID [--display on|off] [--json]
+Change l&apos;identifiant (1 à 20 lettres, chiffres ou _, les minuscules passent
+en capitales) et allume ou éteint l&apos;affichage (défaut : on).
+  --json          l&apos;identification relue en JSON (voir man vorsen)
+</source>
+        <translation>Usage : vorsen set-id PORT NEWID [--display on|off] [--json]
+Change l&apos;identifiant (1 à 20 lettres, chiffres ou _, les minuscules passent
+en capitales) et allume ou éteint l&apos;affichage (défaut : on).
+  --json          l&apos;identification relue en JSON (voir man vorsen)
+</translation>
+    </message>
+    <message>
+        <source>Usage : vorsen export FICHIER.ail --format csv|xlsx|pdf [-o SORTIE] [--utc]
+Convertit un enregistrement : CSV, classeur, ou rapport PDF de cet
+enregistrement avec toutes ses rubriques. Le chemin écrit va sur la sortie
+standard.
+  -o, --output SORTIE    fichier ou dossier de sortie (défaut : à côté du .ail)
+  --utc                  heures du CSV en UTC
+</source>
+        <translation>Usage : vorsen export FICHIER.ail --format csv|xlsx|pdf [-o SORTIE] [--utc]
+Convertit un enregistrement : CSV, classeur, ou rapport PDF de cet
+enregistrement avec toutes ses rubriques. Le chemin écrit va sur la sortie
+standard.
+  -o, --output SORTIE    fichier ou dossier de sortie (défaut : à côté du .ail)
+  --utc                  heures du CSV en UTC
+</translation>
+    </message>
+</context>
+<context>
+    <name>Arguments</name>
+    <message>
+        <source>période invalide : %1 (secondes ou H:MM:SS, de 1 s à 6:59:59)</source>
+        <translation>période invalide : %1 (secondes ou H:MM:SS, de 1 s à 6:59:59)</translation>
+    </message>
+    <message>
+        <source>nombre de mesures invalide : %1 (de 1000 à 32000, par milliers)</source>
+        <translation>nombre de mesures invalide : %1 (de 1000 à 32000, par milliers)</translation>
+    </message>
+    <message>
+        <source>capteurs invalides : %1 (temp, humi ou temp,humi)</source>
+        <translation>capteurs invalides : %1 (temp, humi ou temp,humi)</translation>
+    </message>
+    <message>
+        <source>mode invalide : %1 (immediate, realtime, manual, continuous ou programmable)</source>
+        <translation>mode invalide : %1 (immediate, realtime, manual, continuous ou programmable)</translation>
+    </message>
+    <message>
+        <source>unité invalide : %1 (metric ou imperial)</source>
+        <translation>unité invalide : %1 (metric ou imperial)</translation>
+    </message>
+    <message>
+        <source>date invalide : %1 (AAAA-MM-JJTHH:MM, heure locale)</source>
+        <translation>date invalide : %1 (AAAA-MM-JJTHH:MM, heure locale)</translation>
+    </message>
+    <message>
+        <source>date hors du calendrier de l&apos;enregistreur (2010 à 2099) : %1</source>
+        <translation>date hors du calendrier de l&apos;enregistreur (2010 à 2099) : %1</translation>
+    </message>
+    <message>
+        <source>seuil invalide : %1 (une décimale au plus, de %2 à %3)</source>
+        <translation>seuil invalide : %1 (une décimale au plus, de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>affichage invalide : %1 (on ou off)</source>
+        <translation>affichage invalide : %1 (on ou off)</translation>
+    </message>
+    <message>
+        <source>ce modèle ne mesure pas l&apos;humidité</source>
+        <translation>ce modèle ne mesure pas l&apos;humidité</translation>
+    </message>
+    <message>
+        <source>le mode programmable demande --start</source>
+        <translation>le mode programmable demande --start</translation>
+    </message>
+    <message>
+        <source>--start ne sert qu&apos;en mode programmable</source>
+        <translation>--start ne sert qu&apos;en mode programmable</translation>
+    </message>
+    <message>
+        <source>le début programmé est déjà passé : %1</source>
+        <translation>le début programmé est déjà passé : %1</translation>
+    </message>
+    <message>
+        <source>le seuil minimum doit être inférieur au seuil maximum</source>
+        <translation>le seuil minimum doit être inférieur au seuil maximum</translation>
+    </message>
+    <message>
+        <source>identifiant invalide : %1 (1 à 20 lettres, chiffres ou _)</source>
+        <translation>identifiant invalide : %1 (1 à 20 lettres, chiffres ou _)</translation>
+    </message>
+</context>
+<context>
+    <name>Commandes</name>
+    <message>
+        <source>format invalide : %1 (csv, xlsx ou pdf)</source>
+        <translation>format invalide : %1 (csv, xlsx ou pdf)</translation>
+    </message>
+    <message>
+        <source>le fichier %1 n&apos;existe pas</source>
+        <translation>le fichier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>le fichier de points %1 manque</source>
+        <translation>le fichier de points %1 manque</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas un enregistrement lisible</source>
+        <translation>%1 n&apos;est pas un enregistrement lisible</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;écrire %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur %1 peut contenir %2 mesures qui n&apos;ont pas été téléchargées ; la programmation va les effacer : relancez avec --yes pour continuer</source>
+        <translation>l&apos;enregistreur %1 peut contenir %2 mesures qui n&apos;ont pas été téléchargées ; la programmation va les effacer : relancez avec --yes pour continuer</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur trouvé</source>
+        <translation>aucun enregistreur trouvé</translation>
+    </message>
+    <message>
+        <source>format invalide : %1 (ail, csv ou xlsx)</source>
+        <translation>format invalide : %1 (ail, csv ou xlsx)</translation>
+    </message>
+    <message>
+        <source>nom de fichier invalide : %1</source>
+        <translation>nom de fichier invalide : %1</translation>
+    </message>
+    <message>
+        <source>impossible de créer le dossier %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a refusé le téléchargement (réponse « %2 »)</source>
+        <translation>l&apos;enregistreur du port %1 a refusé le téléchargement (réponse « %2 »)</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu</source>
+        <translation>l&apos;enregistreur du port %1 a disparu</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 ne répond plus</source>
+        <translation>l&apos;enregistreur du port %1 ne répond plus</translation>
+    </message>
+    <message>
+        <source>%1 : aucune mesure reçue</source>
+        <translation>%1 : aucune mesure reçue</translation>
+    </message>
+    <message>
+        <source>%1 après %2 points sur %3 : les fichiers contiennent ces %2 points</source>
+        <translation>%1 après %2 points sur %3 : les fichiers contiennent ces %2 points</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu après %2 mesures</source>
+        <translation>l&apos;enregistreur du port %1 a disparu après %2 mesures</translation>
+    </message>
+</context>
+<context>
+    <name>LigneCommande</name>
+    <message>
+        <source>commande inconnue : %1</source>
+        <translation>commande inconnue : %1</translation>
+    </message>
+    <message>
+        <source>option inconnue : %1</source>
+        <translation>option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>option inconnue pour %1 : %2</source>
+        <translation>option inconnue pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>l&apos;option %1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 ne prend pas de valeur</source>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 ne peut être donnée qu&apos;une fois</source>
+        <translation>l&apos;option %1 ne peut être donnée qu&apos;une fois</translation>
+    </message>
+    <message>
+        <source>aucune commande</source>
+        <translation>aucune commande</translation>
+    </message>
+    <message>
+        <source>il manque %1</source>
+        <translation>il manque %1</translation>
+    </message>
+    <message>
+        <source>argument en trop : %1</source>
+        <translation>argument en trop : %1</translation>
+    </message>
+    <message>
+        <source>l&apos;option --%1 est obligatoire</source>
+        <translation>l&apos;option --%1 est obligatoire</translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>température</source>
+        <translation>température</translation>
+    </message>
+    <message>
+        <source>humidité</source>
+        <translation>humidité</translation>
+    </message>
+    <message>
+        <source>aucun</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Port :</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Identifiant :</source>
+        <translation>Identifiant :</translation>
+    </message>
+    <message>
+        <source>Modèle :</source>
+        <translation>Modèle :</translation>
+    </message>
+    <message>
+        <source>Info :</source>
+        <translation>Info :</translation>
+    </message>
+    <message>
+        <source>Points :</source>
+        <translation>Points :</translation>
+    </message>
+    <message>
+        <source>%1 (%2 mesures)</source>
+        <translation>%1 (%2 mesures)</translation>
+    </message>
+    <message>
+        <source>Période :</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Unité :</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>impériale</source>
+        <translation>impériale</translation>
+    </message>
+    <message>
+        <source>métrique</source>
+        <translation>métrique</translation>
+    </message>
+    <message>
+        <source>Capteurs :</source>
+        <translation>Capteurs :</translation>
+    </message>
+    <message>
+        <source>Début :</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>PORT</translation>
+    </message>
+    <message>
+        <source>IDENTIFIANT</source>
+        <translation>IDENTIFIANT</translation>
+    </message>
+    <message>
+        <source>MODÈLE</source>
+        <translation>MODÈLE</translation>
+    </message>
+    <message>
+        <source>POINTS</source>
+        <translation>POINTS</translation>
+    </message>
+    <message>
+        <source>PÉRIODE</source>
+        <translation>PÉRIODE</translation>
+    </message>
+    <message>
+        <source>CAPTEURS</source>
+        <translation>CAPTEURS</translation>
+    </message>
+    <message>
+        <source>DÉBUT</source>
+        <translation>DÉBUT</translation>
+    </message>
+    <message>
+        <source>%1/%2 points</source>
+        <translation>%1/%2 points</translation>
+    </message>
+    <message>
+        <source>, %1 points/s, %2 restantes</source>
+        <translation>, %1 points/s, %2 restantes</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Temperature</source>
@@ -81,6 +588,18 @@
     <message>
         <source>Page %1 / %2</source>
         <translation>Page %1 / %2</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;existe pas.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Son fichier de points %1 est introuvable.</source>
+        <translation>Son fichier de points %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</source>
+        <translation>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</translation>
     </message>
 </context>
 <context>
@@ -164,6 +683,49 @@
     <message>
         <source>Enregistreur %1, une mesure toutes les %2 s, %3 points</source>
         <translation>Enregistreur %1, une mesure toutes les %2 s, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>clsLiaison</name>
+    <message>
+        <source>accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir ; installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs, puis rebranchez-le</source>
+        <translation>accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir ; installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs, puis rebranchez-le</translation>
+    </message>
+    <message>
+        <source>accès refusé au port %1 : ajoutez votre utilisateur au groupe %2 puis ouvrez une nouvelle session</source>
+        <translation>accès refusé au port %1 : ajoutez votre utilisateur au groupe %2 puis ouvrez une nouvelle session</translation>
+    </message>
+    <message>
+        <source>le port %1 est utilisé par un autre programme</source>
+        <translation>le port %1 est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>le port %1 n&apos;existe pas</source>
+        <translation>le port %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;ouvrir le port %1 : %2</source>
+        <translation>impossible d&apos;ouvrir le port %1 : %2</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur ne répond sur le port %1</source>
+        <translation>aucun enregistreur ne répond sur le port %1</translation>
+    </message>
+    <message>
+        <source>aucun enregistreur %1 n&apos;a été trouvé</source>
+        <translation>aucun enregistreur %1 n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a disparu</source>
+        <translation>l&apos;enregistreur du port %1 a disparu</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 ne répond plus (commande %2)</source>
+        <translation>l&apos;enregistreur du port %1 ne répond plus (commande %2)</translation>
+    </message>
+    <message>
+        <source>l&apos;enregistreur du port %1 a refusé la commande %2 (réponse « %3 »)</source>
+        <translation>l&apos;enregistreur du port %1 a refusé la commande %2 (réponse « %3 »)</translation>
     </message>
 </context>
 <context>
@@ -649,6 +1211,50 @@ affichées</translation>
         <source>Impossible d&apos;ecrire le rapport %1.</source>
         <translation>Impossible d&apos;écrire le rapport %1.</translation>
     </message>
+    <message>
+        <source>Les points de cet enregistrement dans un classeur Excel</source>
+        <translation>Les points de cet enregistrement dans un classeur Excel</translation>
+    </message>
+    <message>
+        <source>Classeur Excel…</source>
+        <translation>Classeur Excel…</translation>
+    </message>
+    <message>
+        <source>Les points de cet enregistrement dans un fichier CSV, pour un tableur ou un script</source>
+        <translation>Les points de cet enregistrement dans un fichier CSV, pour un tableur ou un script</translation>
+    </message>
+    <message>
+        <source>CSV…</source>
+        <translation>CSV…</translation>
+    </message>
+    <message>
+        <source>Il ne contient pas les mesures demandées.</source>
+        <translation>Il ne contient pas les mesures demandées.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajouter l&apos;enregistrement %1.</source>
+        <translation>Impossible d&apos;ajouter l&apos;enregistrement %1.</translation>
+    </message>
+    <message>
+        <source>Le rapport a été écrit dans %1.</source>
+        <translation>Le rapport a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Classeur Excel (*.xlsx)</source>
+        <translation>Classeur Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>CSV, heure locale (*.csv)</source>
+        <translation>CSV, heure locale (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV, heure UTC (*.csv)</source>
+        <translation>CSV, heure UTC (*.csv)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire le fichier %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -681,6 +1287,10 @@ affichées</translation>
 %1</source>
         <translation>Le manuel d&apos;utilisation est introuvable :
 %1</translation>
+    </message>
+    <message>
+        <source>Le manuel se trouve dans %1.</source>
+        <translation>Le manuel se trouve dans %1.</translation>
     </message>
 </context>
 <context>
@@ -856,6 +1466,10 @@ affichées</translation>
     <message>
         <source>Impossible d&apos;écrire le fichier CSV %1.</source>
         <translation>Impossible d&apos;écrire le fichier CSV %1.</translation>
+    </message>
+    <message>
+        <source>Il a été écrit dans %1.</source>
+        <translation>Il a été écrit dans %1.</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "Grandeurs.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
+#include "ReglesProgrammation.h"
 #include "RoueEchelle.h"
 #include "TexteCapteur.h"
 #include "Zoomer.h"
@@ -460,7 +461,8 @@ void frmMesure::PerdreAppareil()
 void frmMesure::NoterRefus(const QString& port, QSerialPort::SerialPortError erreur)
 {
     const RefusPort refus = ClasserRefus(erreur, AccesPeripherique(port));
-    const QString groupe = refus == RefusPort::Droits ? GroupePeripherique(port) : QString();
+    // A group is worth joining only when it may read and write the node.
+    const QString groupe = refus == RefusPort::Droits ? GroupeConseillePort(port) : QString();
     if (m_Refus.Noter(port, refus, groupe))
         AfficherRefus();
 }
@@ -469,10 +471,15 @@ void frmMesure::AfficherRefus()
 {
     QStringList lignes;
     for (const clsRefusPorts::Entree& entree : m_Refus.Entrees()) {
-        if (entree.Refus == RefusPort::Droits) {
+        if (entree.Refus == RefusPort::Droits && !entree.Groupe.isEmpty()) {
             lignes << tr("Acces refuse au port %1. Ajoutez votre utilisateur au groupe %2 puis "
                          "ouvrez une nouvelle session.")
                           .arg(entree.Port, entree.Groupe);
+        } else if (entree.Refus == RefusPort::Droits) {
+            lignes << tr("Accès refusé au port %1 : votre utilisateur ne peut pas l'ouvrir. "
+                         "Installez la règle udev de Vorsen Logger pour l'adaptateur des "
+                         "enregistreurs (voir le manuel), puis rebranchez-le.")
+                          .arg(entree.Port);
         } else if (entree.Refus == RefusPort::Occupe) {
             lignes << tr("Le port %1 est utilise par un autre programme.").arg(entree.Port);
         }
@@ -912,8 +919,9 @@ bool frmMesure::ConfirmerEffacement(const clsSerie* serie, QWidget* parent)
 {
     // The logger reports readings held or still to come; those downloaded in this
     // run are in their backup.
-    const int n = serie->NbrePoints;
-    if (n <= 0 || serie->NbrePointsPresents() >= n)
+    const int n =
+        ReglesProgrammation::MesuresNonTelechargees(serie->NbrePoints, serie->NbrePointsPresents());
+    if (n == 0)
         return true;
     return QMessageBox::question(parent, serie->Infos.ID,
                                  tr("L'enregistreur peut contenir %1 mesures qui n'ont pas été "

@@ -635,10 +635,13 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(noeud).constData(), 0) == 0);
         Ouvrir();
         QVERIFY(Boutons().isEmpty());
+        // No group may open a node of mode 000: the advice is the udev rule.
         QCOMPARE(Etiquette("lblAccesPort")->text(),
-                 QStringLiteral("Acces refuse au port %1. Ajoutez votre utilisateur au groupe %2 "
-                                "puis ouvrez une nouvelle session.")
-                     .arg(sim->Lien(), QFileInfo(noeud).group()));
+                 QStringLiteral("Accès refusé au port %1 : votre utilisateur ne peut pas "
+                                "l'ouvrir. Installez la règle udev de Vorsen Logger pour "
+                                "l'adaptateur des enregistreurs (voir le manuel), puis "
+                                "rebranchez-le.")
+                     .arg(sim->Lien()));
         QVERIFY(sim->Arreter());
         QTRY_VERIFY_WITH_TIMEOUT(Etiquette("lblAccesPort")->isHidden(), Attente);
     }

@@ -53,6 +53,10 @@ Please contact us.</translation>
         <source>Impossible de lancer l&apos;installation.</source>
         <translation>The installation could not be started.</translation>
     </message>
+    <message>
+        <source>Aucun service de mise à jour n&apos;est configuré.</source>
+        <translation>No update service is configured.</translation>
+    </message>
 </context>
 <context>
     <name>diaInstall</name>

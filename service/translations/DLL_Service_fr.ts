@@ -53,6 +53,10 @@ Veuillez nous contacter.</translation>
         <source>Impossible de lancer l&apos;installation.</source>
         <translation>Impossible de lancer l&apos;installation.</translation>
     </message>
+    <message>
+        <source>Aucun service de mise à jour n&apos;est configuré.</source>
+        <translation>Aucun service de mise à jour n&apos;est configuré.</translation>
+    </message>
 </context>
 <context>
     <name>diaInstall</name>

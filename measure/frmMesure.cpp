@@ -523,6 +523,9 @@ void frmMesure::MajLangue(int langue)
         for (int i = 0; i < n; ++i)
             EcrireLigne(i, quint32(s->Temps.Valeurs.at(i)), s->Temperature.Valeurs.value(i),
                         s->Humidite.Valeurs.value(i));
+        // English times ("7:28:10 PM") are wider than French ones.
+        if (n > 0)
+            ui->tabData->resizeColumnsToContents();
         if (ui->tabStat->item(1, 0))
             RemplirStatistiques();
     }

@@ -142,13 +142,12 @@ void frmAnalyse::MajLangue()
     ui->tabData->m_Langue = Langue();
     for (clsAnalyse* entree : qAsConst(m_lstAnalyse))
         entree->MajLangue();
-    // The time labels, the range statistics and the points shown follow the
+    // The axis labels, the range statistics and the points shown follow the
     // language too.
-    if (!m_lstAnalyse.isEmpty()) {
-        AppliquerFormatX();
-        if (ui->tabPlage->rowCount() > 0)
-            RecalculerPlage();
-    }
+    ConfigGraphe::EchellesValeurs(ui->m_qPlot);
+    AppliquerFormatX();
+    if (!m_lstAnalyse.isEmpty() && ui->tabPlage->rowCount() > 0)
+        RecalculerPlage();
     if (m_AnalyseDatas && ui->tabData->rowCount() > 0)
         m_AnalyseDatas->RemplirTableau(ui->tabData);
     ui->m_qPlot->replot();

@@ -530,6 +530,7 @@ void frmMesure::MajLangue(int langue)
             RemplirStatistiques();
     }
     MajTitresGraphe();
+    ConfigGraphe::EchellesValeurs(ui->m_qPlot);
     ConfigGraphe::AxeX(ui->m_qPlot, SYNCHRO_DATE, FormatDateHeure());
     ui->m_qPlot->replot();
 

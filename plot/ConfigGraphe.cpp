@@ -26,8 +26,7 @@ void ConfigGraphe::Preparer(QwtPlot* graphe)
     }
     graphe->plotLayout()->setAlignCanvasToScales(true);
 
-    graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
-    graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
+    EchellesValeurs(graphe);
     graphe->enableAxis(QwtPlot::yLeft, true);
     graphe->enableAxis(QwtPlot::yRight, true);
     graphe->setAxisAutoScale(QwtPlot::yLeft, false);
@@ -42,6 +41,13 @@ void ConfigGraphe::Preparer(QwtPlot* graphe)
     auto* panoramique = new QwtPlotPanner(graphe->canvas());
     panoramique->setMouseButton(Qt::LeftButton, Qt::ControlModifier);
     graphe->canvas()->setCursor(Qt::SizeAllCursor);
+}
+
+void ConfigGraphe::EchellesValeurs(QwtPlot* graphe)
+{
+    // The scale widget hands the old draw's interval on to the new one.
+    graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
+    graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
 }
 
 void ConfigGraphe::AjouterLegende(QwtPlot* graphe)

@@ -16,6 +16,9 @@ public:
     // left and humidity on the right at their widest, fixed; a dotted grid; the
     // panner on Ctrl + left button.
     static void Preparer(QwtPlot* graphe);
+    // New value-axis labels: Qwt keeps the texts of the labels it drew, so that a
+    // new decimal mark (a language change) needs new scale draws.
+    static void EchellesValeurs(QwtPlot* graphe);
     // The legend above the canvas, framed.
     static void AjouterLegende(QwtPlot* graphe);
     // The zoomer: right-button drag zooms, right click goes back one step,

@@ -12,6 +12,7 @@
 #include "frmMesure.h"
 #include "ressources.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -278,12 +279,13 @@ void frmMain::OuvrirFichiers(const QStringList& fichiers)
     if (fichiers.isEmpty())
         return;
     ui->btnAnalyse->click();
-    for (const QString& chemin : fichiers) {
-        const QFileInfo fichier(chemin);
-        // The channel a one-sensor recording lacks adds no entry.
-        m_frmAnalyse->AjouterCourbe(fichier, 1);
-        m_frmAnalyse->AjouterCourbe(fichier, 2);
-    }
+    // As the user does: "Nouvelle analyse", then "Ajouter une courbe" for each
+    // file, both measures asked for (a one-sensor recording adds the one it
+    // holds; a file that adds nothing gets its message).
+    if (auto* nouvelle = m_frmAnalyse->findChild<QAbstractButton*>(QStringLiteral("btnNew")))
+        nouvelle->click();
+    for (const QString& chemin : fichiers)
+        m_frmAnalyse->AjouterFichier(QFileInfo(chemin), true, true);
 }
 
 void frmMain::on_btnMajVersion_clicked()

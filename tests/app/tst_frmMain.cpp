@@ -369,9 +369,19 @@ private slots:
         };
         QVERIFY(ecrire("deux", 3));
         QVERIFY(ecrire("temperature", 1));
+        QStringList vus;
+        QTimer repondeur;
+        connect(&repondeur, &QTimer::timeout, [&vus] {
+            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                vus << boite->text();
+                boite->accept();
+            }
+        });
+        repondeur.start(20);
 
         frmMain f;
-        f.OuvrirFichiers({dossier.filePath("deux.ail"), dossier.filePath("temperature.ail")});
+        f.OuvrirFichiers({dossier.filePath("deux.ail"), dossier.filePath("absent.ail"),
+                          dossier.filePath("temperature.ail")});
         auto* analyse = f.findChild<frmAnalyse*>();
         QVERIFY(bouton(f, "btnAnalyse")->isChecked());
         QVERIFY(!f.findChild<frmMesure*>()->isVisibleTo(&f));
@@ -380,6 +390,12 @@ private slots:
         for (const clsAnalyse* entree : analyse->Entrees())
             mesures << entree->Mesure();
         QCOMPARE(mesures, (QList<int>{1, 2, 1}));
+        QCOMPARE(vus.size(), 1);
+        QVERIFY2(vus.first().contains(dossier.filePath("absent.ail")), qPrintable(vus.first()));
+        // The analysis goes on as after "Ajouter une courbe": legend, report, more curves.
+        QVERIFY(analyse->findChild<QWidget*>("tabLegende")->isVisibleTo(analyse));
+        QVERIFY(bouton(f, "btnRapport")->isEnabled());
+        QVERIFY(bouton(f, "btnOpen")->isEnabled());
     }
 
     void premierExistant()

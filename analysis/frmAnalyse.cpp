@@ -262,6 +262,11 @@ void frmAnalyse::InitGraphe()
 
 void frmAnalyse::on_btnNew_clicked()
 {
+    NouvelleAnalyse();
+}
+
+void frmAnalyse::NouvelleAnalyse()
+{
     qDeleteAll(m_lstAnalyse);
     m_lstAnalyse.clear();
     ui->tabLegende->Vider();
@@ -306,9 +311,12 @@ bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
 {
     QString raison;
     bool ajoute = false;
-    if (temp)
+    if (m_lstAnalyse.size() >= m_Palette.size())
+        raison = tr("Une analyse compte au plus %1 courbes.").arg(m_Palette.size());
+    else if (temp)
         ajoute = AjouterCourbe(fichier, 1, &raison);
-    if (ui->btnOpen->isEnabled() && humi)
+    // One palette colour per entry.
+    if (humi && m_lstAnalyse.size() < m_Palette.size())
         ajoute = AjouterCourbe(fichier, 2, raison.isEmpty() ? &raison : nullptr) || ajoute;
     if (!ajoute) {
         if (raison.isEmpty())

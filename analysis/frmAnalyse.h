@@ -65,6 +65,9 @@ public:
     // The entries of a recording for the measures asked for, as "Ajouter une
     // courbe" does; a message names the file and says why when none could be added.
     bool AjouterFichier(const QFileInfo& fichier, bool temp, bool humi);
+    // An empty analysis, as "Nouvelle analyse" gives: the next curve fixes the
+    // synchronisation chosen in its box.
+    void NouvelleAnalyse();
 
     // Called by the entries.
     void SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp, prmLabelCouleur* lblPlage);

@@ -282,8 +282,7 @@ void frmMain::OuvrirFichiers(const QStringList& fichiers)
     // As the user does: "Nouvelle analyse", then "Ajouter une courbe" for each
     // file, both measures asked for (a one-sensor recording adds the one it
     // holds; a file that adds nothing gets its message).
-    if (auto* nouvelle = m_frmAnalyse->findChild<QAbstractButton*>(QStringLiteral("btnNew")))
-        nouvelle->click();
+    m_frmAnalyse->NouvelleAnalyse();
     for (const QString& chemin : fichiers)
         m_frmAnalyse->AjouterFichier(QFileInfo(chemin), true, true);
 }

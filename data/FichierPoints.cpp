@@ -90,6 +90,18 @@ bool AnalyserLignePoints(const QByteArray& ligne, PointFichier& point)
     return true;
 }
 
+bool LigneEntiere(const QByteArray& ligne)
+{
+    int tabulations = 0;
+    for (const char c : ligne) {
+        if (tabulations == 2 && !EstBlanc(c))
+            return true;
+        if (c == '\t' && ++tabulations > 2)
+            return false; // the third field is empty
+    }
+    return false;
+}
+
 void AjouterLignePoints(QByteArray& tampon, uint temps, int temperature, int humidite)
 {
     tampon.append(QByteArray::number(temps));

@@ -19,6 +19,10 @@ struct PointFichier {
 // that a value written from the signed list reads back unchanged.
 bool AnalyserLignePoints(const QByteArray& ligne, PointFichier& point);
 
+// Whether a line holds its three fields, the last one not blank: the last line
+// of a file cut short may lack some.
+bool LigneEntiere(const QByteArray& ligne);
+
 // Appends one line ending in "\n" (the file is written in text mode, so the
 // platform's line end lands on disk).
 void AjouterLignePoints(QByteArray& tampon, uint temps, int temperature, int humidite);

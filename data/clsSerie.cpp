@@ -1,5 +1,7 @@
 #include "clsSerie.h"
 
+#include "EcritureFichier.h"
+#include "FichierEntete.h"
 #include "FichierPoints.h"
 #include "clsExcel.h"
 #include "clsSettings.h"
@@ -157,6 +159,8 @@ void clsSerie::Initialiser()
     Port.clear();
     NbrePoints = 32000;
     NbrePointsSauves = 0;
+    m_CompteEntete = false;
+    m_EtatPaire = enm_PAIRE::Concordante;
 }
 
 void clsSerie::EffacerVoies()
@@ -226,13 +230,16 @@ bool clsSerie::Sauvegarder(QString name, const QString& dir)
 
 bool clsSerie::Ecrire(const QString& name, const QString& dir)
 {
-    // Points staged first, header next, points committed last: a failure at any
-    // step (full disk, refused name, missing folder) leaves the previous pair
-    // of files as it was.
+    // Points staged first (every byte on disk under a temporary name), header
+    // next, points committed last: a failure at any step (full disk, refused
+    // name, missing folder) leaves the previous pair of files as it was. The
+    // header counts the lines written, so that an interruption between the two
+    // renames leaves a pair the reader tells apart (EtatPaire()).
     QSaveFile points(CheminFichier(dir, name, ".txt"));
-    if (!EcrirePoints(points, NbrePoints))
+    const int lignes = EcrirePoints(points, NbrePoints);
+    if (lignes < 0)
         return false;
-    if (!EcrireEntete(name, dir)) {
+    if (!EcrireEntete(name, dir, lignes)) {
         points.cancelWriting();
         return false;
     }
@@ -242,43 +249,40 @@ bool clsSerie::Ecrire(const QString& name, const QString& dir)
 bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
 {
     QSaveFile points(CheminFichier(dir, name, ".txt"));
-    return EcrirePoints(points, count) && points.commit();
+    return EcrirePoints(points, count) >= 0 && points.commit();
 }
 
-bool clsSerie::EcrireEntete(const QString& name, const QString& dir) const
+bool clsSerie::EcrireEntete(const QString& name, const QString& dir, int nbrePoints) const
 {
-    clsSettings entete(dir, name);
-    entete.setValue(QStringLiteral("Appareil"), Infos.Appareil);
-    entete.setValue(QStringLiteral("ID"), Infos.ID);
-    entete.setValue(QStringLiteral("NbrePoints"), NbrePoints);
-    entete.setValue(QStringLiteral("Frequence"), static_cast<uint>(Infos.Frequence));
-    entete.setValue(QStringLiteral("Unite"), Infos.Unite);
-    entete.setValue(QStringLiteral("Mode"), Infos.Mode);
-    entete.setValue(QStringLiteral("DateDebut"), Infos.DateDebut);
-    entete.setValue(QStringLiteral("Capteurs"), Infos.Capteurs);
-    const QString temps = QStringLiteral("Temps");
-    entete.EcrireValeur(temps, QStringLiteral("Minimum"), Temps.Minimum);
-    entete.EcrireValeur(temps, QStringLiteral("Maximum"), Temps.Maximum);
-    for (auto voie : {std::make_pair(QStringLiteral("Temperature"), &Temperature),
-                      std::make_pair(QStringLiteral("Humidite"), &Humidite)}) {
+    QMap<QString, QVariant> cles;
+    cles.insert(QStringLiteral("Appareil"), Infos.Appareil);
+    cles.insert(QStringLiteral("ID"), Infos.ID);
+    cles.insert(QStringLiteral("NbrePoints"), nbrePoints);
+    cles.insert(QStringLiteral("Frequence"), static_cast<uint>(Infos.Frequence));
+    cles.insert(QStringLiteral("Unite"), Infos.Unite);
+    cles.insert(QStringLiteral("Mode"), Infos.Mode);
+    cles.insert(QStringLiteral("DateDebut"), Infos.DateDebut);
+    cles.insert(QStringLiteral("Capteurs"), Infos.Capteurs);
+    cles.insert(QStringLiteral("Temps/Minimum"), Temps.Minimum);
+    cles.insert(QStringLiteral("Temps/Maximum"), Temps.Maximum);
+    for (auto voie : {std::make_pair(QStringLiteral("Temperature/"), &Temperature),
+                      std::make_pair(QStringLiteral("Humidite/"), &Humidite)}) {
         const TS_VOIE& v = *voie.second;
-        entete.EcrireValeur(voie.first, QStringLiteral("Moyenne"), v.Moyenne);
-        entete.EcrireValeur(voie.first, QStringLiteral("EcartType"), v.EcartType);
-        entete.EcrireValeur(voie.first, QStringLiteral("Minimum"), v.Minimum);
-        entete.EcrireValeur(voie.first, QStringLiteral("Maximum"), v.Maximum);
-        entete.EcrireValeur(voie.first, QStringLiteral("Commentaire"), v.Commentaire);
+        cles.insert(voie.first + QStringLiteral("Moyenne"), v.Moyenne);
+        cles.insert(voie.first + QStringLiteral("EcartType"), v.EcartType);
+        cles.insert(voie.first + QStringLiteral("Minimum"), v.Minimum);
+        cles.insert(voie.first + QStringLiteral("Maximum"), v.Maximum);
+        cles.insert(voie.first + QStringLiteral("Commentaire"), v.Commentaire);
     }
-    // QSettings reports a refused write only through its status after sync().
-    entete.sync();
-    return entete.status() != QSettings::AccessError;
+    return RemplacerFichier(CheminFichier(dir, name, ".ail"), TexteEntete(cles));
 }
 
-bool clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
+int clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
 {
     // QSaveFile writes beside the file and renames on commit: a failed or
     // interrupted write leaves the previous points file whole.
     if (!fichier.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
+        return -1;
 
     // Never past the lists: a short points file may have left NbrePoints above them.
     const int nbre = qBound(0, count, NbrePointsPresents());
@@ -291,12 +295,13 @@ bool clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
         if (tampon.size() >= taillePaquet || i == nbre - 1) {
             if (fichier.write(tampon) != tampon.size()) {
                 fichier.cancelWriting();
-                return false;
+                return -1;
             }
             tampon.clear();
         }
     }
-    return true;
+    // A small file still sits in Qt's buffer: it must reach the disk now.
+    return ViderFichier(fichier) ? nbre : -1;
 }
 
 bool clsSerie::SauvegardeAuto(const QString& folder)
@@ -338,6 +343,7 @@ bool clsSerie::Ouvrir(QString name, QString dir, int capteurs)
 
     {
         const clsSettings entete(dir, Nom);
+        m_CompteEntete = entete.contains(QStringLiteral("NbrePoints"));
         NbrePoints = entete.LireEntier(QStringLiteral("NbrePoints"), NbrePoints);
         Infos.Appareil = entete.LireEntier(QStringLiteral("Appareil"), Infos.Appareil);
         Infos.ID = entete.LireTexte(QStringLiteral("ID"), Infos.ID);
@@ -377,6 +383,7 @@ bool clsSerie::Ouvrir(QString name, QString dir, int capteurs)
 
 void clsSerie::LireDonnees()
 {
+    m_EtatPaire = enm_PAIRE::Concordante;
     QFile fichier(CheminFichier(Chemin, Nom, ".txt"));
     if (!fichier.open(QIODevice::ReadOnly))
         return;
@@ -410,25 +417,63 @@ void clsSerie::LireDonnees()
         tampon.remove(0, debut);
         dejaCherche = tampon.size();
     }
-    if (!tampon.isEmpty())
-        ajouter(tampon); // last line without line end
+
+    // A last line without line end is whole in a file written by hand; in a file
+    // cut short (a full disk, a copy interrupted) it stops anywhere. It counts
+    // only when it holds its three fields and the header announces it.
+    bool coupe = false;
+    if (!tampon.trimmed().isEmpty()) {
+        const int apres = Temps.Valeurs.size() + 1;
+        coupe = !LigneEntiere(tampon) || (m_CompteEntete && apres < NbrePoints);
+        if (!coupe)
+            ajouter(tampon);
+    }
+    const int lus = Temps.Valeurs.size();
+    if (coupe) {
+        // The header's count describes a file that is no longer whole: the
+        // statistics are those of the points read.
+        m_EtatPaire = enm_PAIRE::Coupee;
+        NbrePoints = Temps.Valeurs.size();
+        RecalculerStatistiques();
+    } else if (m_CompteEntete && lus != NbrePoints) {
+        m_EtatPaire = enm_PAIRE::Discordante;
+    }
+}
+
+void clsSerie::RecalculerStatistiques()
+{
+    for (TS_VOIE* voie : {&Temps, &Temperature, &Humidite}) {
+        const QList<int> valeurs = voie->Valeurs;
+        const QString commentaire = voie->Commentaire;
+        voie->Effacer();
+        voie->Commentaire = commentaire;
+        for (const int valeur : valeurs)
+            voie->Ajouter(valeur);
+    }
 }
 
 bool clsSerie::MajCommentaire(int voie)
 {
     // Only an existing header is rewritten: a series that was never saved or
     // opened must not leave a header holding a comment alone.
-    if (!QFileInfo(CheminFichier(Chemin, Nom, ".ail")).isFile())
+    const QString chemin = CheminFichier(Chemin, Nom, ".ail");
+    if (!QFileInfo(chemin).isFile())
         return false;
-    clsSettings entete(Chemin, Nom);
+    // Every key read back as it is, one comment changed; a header that does not
+    // read whole is left alone rather than rewritten from a part of it.
+    QMap<QString, QVariant> cles;
+    {
+        const clsSettings entete(Chemin, Nom);
+        if (entete.status() != QSettings::NoError)
+            return false;
+        for (const QString& cle : entete.allKeys())
+            cles.insert(cle, entete.value(cle));
+    }
     if (voie == 1)
-        entete.EcrireValeur(QStringLiteral("Temperature"), QStringLiteral("Commentaire"),
-                            Temperature.Commentaire);
+        cles.insert(QStringLiteral("Temperature/Commentaire"), Temperature.Commentaire);
     else
-        entete.EcrireValeur(QStringLiteral("Humidite"), QStringLiteral("Commentaire"),
-                            Humidite.Commentaire);
-    entete.sync();
-    return entete.status() != QSettings::AccessError;
+        cles.insert(QStringLiteral("Humidite/Commentaire"), Humidite.Commentaire);
+    return RemplacerFichier(chemin, TexteEntete(cles));
 }
 
 bool clsSerie::ExportExcel(int dateStyle)

@@ -104,7 +104,22 @@ public:
     bool SauvegardeAuto();
     bool Ouvrir(QString name, QString dir, int capteurs);
     void LireDonnees();
+    // Rewrites one comment of the header (voie 1 temperature, any other humidity),
+    // every other key kept. False when the header is missing, does not read
+    // whole, or was not written back exactly.
     bool MajCommentaire(int voie);
+
+    // How the points file read last (LireDonnees()) stands beside its header.
+    // The two files are replaced one after the other: a program killed between
+    // the two leaves the header of one save beside the points of another.
+    enum class enm_PAIRE {
+        Concordante, // as many points as the header's "NbrePoints", or no count in it
+        Coupee,      // the file ends inside a line, before the points announced: that
+                     // line is dropped, NbrePoints becomes the points read and the
+                     // statistics are theirs
+        Discordante  // another number of points than the header announces
+    };
+    enm_PAIRE EtatPaire() const { return m_EtatPaire; }
 
     // Clock that names the automatic backups; the current local time unless a
     // test sets another one.
@@ -134,8 +149,14 @@ signals:
     void XLS_Progress(int value);
 
 private:
-    bool EcrireEntete(const QString& name, const QString& dir) const;
-    bool EcrirePoints(QSaveFile& fichier, int count) const;
+    // nbrePoints: the lines of the points file written with it.
+    bool EcrireEntete(const QString& name, const QString& dir, int nbrePoints) const;
+    // The number of lines written (every byte on disk, not yet committed), -1 on failure.
+    int EcrirePoints(QSaveFile& fichier, int count) const;
+    // Statistics of each channel computed again against NbrePoints.
+    void RecalculerStatistiques();
 
     std::function<QDateTime()> m_Horloge;
+    bool m_CompteEntete = false; // the header read last holds "NbrePoints"
+    enm_PAIRE m_EtatPaire = enm_PAIRE::Concordante;
 };

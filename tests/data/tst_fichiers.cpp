@@ -11,9 +11,14 @@
 #include <QProcess>
 #include <QSettings>
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <ctime>
-#include <sys/resource.h>
 
 class TestFichiers : public QObject
 {
@@ -41,7 +46,8 @@ private slots:
     void majCommentaireSansEnTete();
     void sauvegardeImpossible_data();
     void sauvegardeImpossible();
-    void fichierDePointsInterrompu();
+    void disquePlein_data();
+    void disquePlein();
     void fichierDePointsCourt();
     void ecrireCsv_data();
     void ecrireCsv();
@@ -158,6 +164,81 @@ public:
 private:
     QByteArray m_Avant;
     bool m_Defini;
+};
+
+// Little room for the files of one test: a small tmpfs of its own when the test
+// may mount one (root), otherwise a limit on the size of any file this process
+// writes (RLIMIT_FSIZE binds root too), which stands in for the free space.
+class DisqueRestreint
+{
+public:
+    explicit DisqueRestreint(const QString& dossier) : m_Dossier(QFile::encodeName(dossier))
+    {
+        // In a mount namespace of the process's own, the tmpfs goes with the
+        // process however the test ends.
+        static const bool espacePropre =
+            geteuid() == 0 && unshare(CLONE_NEWNS) == 0 &&
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        m_Monte = espacePropre &&
+                  mount("tmpfs", m_Dossier.constData(), "tmpfs", 0, "size=1m,mode=0700") == 0;
+        if (!m_Monte)
+            qInfo("no tmpfs: the file size limit stands in for the free space");
+    }
+    ~DisqueRestreint()
+    {
+        Liberer();
+        if (m_Monte)
+            umount2(m_Dossier.constData(), MNT_DETACH);
+    }
+
+    // Leaves `libre` bytes for new files.
+    bool Restreindre(qint64 libre)
+    {
+        if (!m_Monte) {
+            if (getrlimit(RLIMIT_FSIZE, &m_Limite) != 0)
+                return false;
+            struct rlimit limite = m_Limite;
+            limite.rlim_cur = rlim_t(libre);
+            std::signal(SIGXFSZ, SIG_IGN);
+            m_Limitee = setrlimit(RLIMIT_FSIZE, &limite) == 0;
+            return m_Limitee;
+        }
+        // The tmpfs filled up but for `libre` bytes, written: a file with holes
+        // would take no room.
+        struct statvfs etat;
+        if (statvfs(m_Dossier.constData(), &etat) != 0)
+            return false;
+        qint64 reste = qint64(etat.f_bavail) * qint64(etat.f_bsize) - libre;
+        QFile remplissage(QFile::decodeName(m_Dossier) + QStringLiteral("/remplissage"));
+        if (!remplissage.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray page(4096, 'r');
+        for (; reste > 0; reste -= page.size())
+            if (remplissage.write(page.constData(), qMin<qint64>(reste, page.size())) <= 0)
+                return false;
+        m_Rempli = true;
+        return true;
+    }
+
+    void Liberer()
+    {
+        if (m_Limitee) {
+            setrlimit(RLIMIT_FSIZE, &m_Limite);
+            std::signal(SIGXFSZ, SIG_DFL);
+            m_Limitee = false;
+        }
+        if (m_Rempli) {
+            QFile::remove(QFile::decodeName(m_Dossier) + QStringLiteral("/remplissage"));
+            m_Rempli = false;
+        }
+    }
+
+private:
+    QByteArray m_Dossier;
+    bool m_Monte = false;
+    bool m_Limitee = false;
+    bool m_Rempli = false;
+    struct rlimit m_Limite = {};
 };
 
 } // namespace
@@ -576,42 +657,98 @@ void TestFichiers::sauvegardeImpossible()
     QVERIFY(!s.SauvegardeAuto(dossier + QStringLiteral("/sous")));
 }
 
-void TestFichiers::fichierDePointsInterrompu()
+void TestFichiers::disquePlein_data()
 {
-    clsSerie ancienne;
-    RemplirSerie(ancienne, 10);
-    QVERIFY(ancienne.Sauvegarder(QStringLiteral("essai"), Dossier()));
-    const QString entete = Dossier() + QStringLiteral("/essai.ail");
-    const QString points = Dossier() + QStringLiteral("/essai.txt");
-    const QByteArray enteteAvant = Lire(entete);
-    const QByteArray pointsAvant = Lire(points);
+    QTest::addColumn<QString>("ecriture"); // "sauvegarde", "commentaire" or "auto"
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("libre");  // bytes
+    QTest::addColumn<bool>("echec"); // certain: the new points file alone needs more
+    QTest::newRow("600 points, 8 ko libres") << "sauvegarde" << 600 << 8192 << true;
+    QTest::newRow("600 points, 4 ko libres") << "sauvegarde" << 600 << 4096 << true;
+    QTest::newRow("100 points, 4 ko libres") << "sauvegarde" << 100 << 4096 << false;
+    QTest::newRow("100 points, rien de libre") << "sauvegarde" << 100 << 0 << true;
+    QTest::newRow("32 000 points, 16 ko libres") << "sauvegarde" << 32000 << 16384 << true;
+    QTest::newRow("commentaire, rien de libre") << "commentaire" << 100 << 0 << true;
+    QTest::newRow("sauvegarde automatique, 4 ko libres") << "auto" << 600 << 4096 << true;
+}
 
+void TestFichiers::disquePlein()
+{
+    // A write onto a nearly full disk either puts every byte of the new files in
+    // place and says so, or says it failed and leaves the previous files (and the
+    // automatic backup of the points) exactly as they were.
+    QFETCH(QString, ecriture);
+    QFETCH(int, points);
+    QFETCH(int, libre);
+    QFETCH(bool, echec);
+    const bool commentaire = ecriture == QLatin1String("commentaire");
+    const bool automatique = ecriture == QLatin1String("auto");
+
+    const QString cible = Dossier() + QStringLiteral("/disque");
+    const QString attendu = Dossier() + QStringLiteral("/attendu");
+    QVERIFY(QDir().mkdir(cible) && QDir().mkdir(attendu));
+    DisqueRestreint disque(cible);
+
+    // The files already there: a save of 50 points, or their automatic backup.
     clsSerie s;
-    RemplirSerie(s, 32000); // about 600 kB of points
+    RemplirSerie(s, 50);
+    s.setCommentaire(QStringLiteral("avant"));
+    QVERIFY(automatique ? s.SauvegardeAuto(cible) : s.Sauvegarder(QStringLiteral("essai"), cible));
+    const QString nom = automatique ? s.NomAuto : QStringLiteral("essai");
+    const QStringList paire{nom + QStringLiteral(".ail"), nom + QStringLiteral(".txt")};
+    QByteArray avant[2];
+    QByteArray apres[2];
+    for (int i = 0; i < 2; ++i)
+        avant[i] = Lire(cible + QLatin1Char('/') + paire.at(i));
 
-    // Files of this process may not grow beyond 16 kB: the write stops part way
-    // as on a full disk. The limit binds root too.
-    struct rlimit ancienneLimite;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &ancienneLimite), 0);
-    struct rlimit limite = ancienneLimite;
-    limite.rlim_cur = 16 * 1024;
-    std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const bool sauve = s.Sauvegarder(QStringLiteral("essai"), Dossier());
-    const bool donnees = s.EcrireDonnees(s.NbrePoints, QStringLiteral("essai"), Dossier());
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &ancienneLimite), 0);
-    std::signal(SIGXFSZ, SIG_DFL);
+    // What the write gives where there is room.
+    if (commentaire) {
+        s.setCommentaire(QString(2000, QLatin1Char('c')));
+        QVERIFY(QFile::copy(cible + QStringLiteral("/essai.ail"),
+                            attendu + QStringLiteral("/essai.ail")));
+        s.Chemin = attendu;
+        QVERIFY(s.MajCommentaire(1));
+        s.Chemin = cible;
+        apres[0] = Lire(attendu + QStringLiteral("/essai.ail"));
+        apres[1] = avant[1];
+    } else {
+        for (int i = 50; i < points; ++i)
+            s.AjouterPoint(1459339509u + 60u * i, 200 + i % 50, 500 + i % 70);
+        // The newer points are backed up at home before the user saves them.
+        if (!automatique)
+            QVERIFY(s.SauvegardeAuto());
+        QVERIFY(s.Ecrire(nom, attendu));
+        for (int i = 0; i < 2; ++i)
+            apres[i] = Lire(attendu + QLatin1Char('/') + paire.at(i));
+    }
+    const QString sauvegardeAuto = s.CheminAuto + QLatin1Char('/') + s.NomAuto;
 
-    QVERIFY(!sauve);
-    QVERIFY(!donnees);
-    QCOMPARE(Lire(points), pointsAvant);
-    QCOMPARE(Lire(entete), enteteAvant);
-    QCOMPARE(s.Nom, QStringLiteral("New"));
-    QCOMPARE(Fichiers(Dossier()), QStringList({"essai.ail", "essai.txt", "maison"}));
+    QVERIFY(disque.Restreindre(libre));
+    const bool reussi = commentaire ? s.MajCommentaire(1)
+                        : automatique ? s.SauvegardeAuto(cible)
+                                      : s.Sauvegarder(nom, cible);
+    disque.Liberer();
 
-    // Without the limit the same save goes through.
-    QVERIFY(s.Sauvegarder(QStringLiteral("essai"), Dossier()));
-    QCOMPARE(Lire(points).count('\n'), 32000);
+    if (echec)
+        QVERIFY(!reussi);
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(Lire(cible + QLatin1Char('/') + paire.at(i)), reussi ? apres[i] : avant[i]);
+    // Nothing else is left there: no temporary file, no lock.
+    QCOMPARE(Fichiers(cible), paire);
+    if (ecriture == QLatin1String("sauvegarde")) {
+        QCOMPARE(QFile::exists(sauvegardeAuto + QStringLiteral(".txt")), !reussi);
+        QCOMPARE(QFile::exists(sauvegardeAuto + QStringLiteral(".ail")), !reussi);
+        QCOMPARE(s.NbrePointsSauves, reussi ? points : 50);
+    }
+
+    // With room again the same write goes through.
+    if (!reussi) {
+        QVERIFY(commentaire ? s.MajCommentaire(1)
+                : automatique ? s.SauvegardeAuto(cible)
+                              : s.Sauvegarder(nom, cible));
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(Lire(cible + QLatin1Char('/') + paire.at(i)), apres[i]);
+    }
 }
 
 void TestFichiers::fichierDePointsCourt()
@@ -619,22 +756,26 @@ void TestFichiers::fichierDePointsCourt()
     // A header that announces 10 points beside a points file that holds 4.
     clsSerie s;
     RemplirSerie(s, 4);
-    s.NbrePoints = 10;
     QVERIFY(s.Ecrire(QStringLiteral("court"), Dossier()));
+    clsSettings(Dossier(), QStringLiteral("court")).setValue(QStringLiteral("NbrePoints"), 10);
 
     clsSerie l;
     QVERIFY(l.Ouvrir(QStringLiteral("court"), Dossier(), 3));
+    QCOMPARE(l.EtatPaire(), clsSerie::enm_PAIRE::Discordante);
     QCOMPARE(l.NbrePoints, 10);
     QCOMPARE(l.NbrePointsPresents(), 4);
     QCOMPARE(l.Temperature.Moyenne, (200 + 201 + 202 + 203) / 10);
 
-    // Writing walks the points it holds, never past the lists.
+    // Writing walks the points it holds, never past the lists, and the header
+    // counts the lines written.
     QVERIFY(l.Sauvegarder(QStringLiteral("copie"), Dossier()));
     QCOMPARE(Lire(Dossier() + QStringLiteral("/copie.txt")),
              Lire(Dossier() + QStringLiteral("/court.txt")));
     QCOMPARE(
         clsSettings(Dossier(), QStringLiteral("copie")).LireEntier(QStringLiteral("NbrePoints"), 0),
-        10);
+        4);
+    QVERIFY(l.Ouvrir(QStringLiteral("copie"), Dossier(), 3));
+    QCOMPARE(l.EtatPaire(), clsSerie::enm_PAIRE::Concordante);
     QVERIFY(l.EcrireDonnees(1000, QStringLiteral("grand"), Dossier()));
     QCOMPARE(Lire(Dossier() + QStringLiteral("/grand.txt")).count('\n'), 4);
 }

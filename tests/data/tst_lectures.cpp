@@ -188,7 +188,7 @@ void TestLectures::enTete_data()
                           << 3 << 0 << "";
     QTest::newRow("pas INI") << QByteArray("\x7f"
                                            "ELF\x02\x01\x00\xff\xfe[[=]\n\x00\x00==\x01\n",
-                                           22)
+                                           20)
                              << true << 32000 << 0 << "" << 5 << "M" << 1 << 0u << 3 << 0 << "";
     QTest::newRow("textes à la place des nombres")
         << QByteArray("[General]\nNbrePoints=beaucoup\nAppareil=x\nFrequence=cinq\nMode=\n"
@@ -243,33 +243,58 @@ void TestLectures::fichierPoints_data()
     QTest::addColumn<QList<int>>("temperature");
     QTest::addColumn<QList<int>>("humidite");
     QTest::addColumn<int>("moyenneTemperature");
+    QTest::addColumn<int>("paire"); // clsSerie::enm_PAIRE
 
+    const int concordante = int(clsSerie::enm_PAIRE::Concordante);
+    const int coupee = int(clsSerie::enm_PAIRE::Coupee);
+    const int discordante = int(clsSerie::enm_PAIRE::Discordante);
     QTest::newRow("lignes vides") << QByteArray("\n1\t200\t500\n\n\n2\t220\t520\n\n") << 2
                                   << QList<int>{1, 2} << QList<int>{200, 220}
-                                  << QList<int>{500, 520} << 210;
+                                  << QList<int>{500, 520} << 210 << concordante;
     QTest::newRow("CR LF et LF mélangés, dernière ligne sans fin")
         << QByteArray("1\t200\t500\r\n2\t220\t520\n3\t240\t540") << 3 << QList<int>{1, 2, 3}
-        << QList<int>{200, 220, 240} << QList<int>{500, 520, 540} << 220;
+        << QList<int>{200, 220, 240} << QList<int>{500, 520, 540} << 220 << concordante;
     QTest::newRow("champs manquants et en trop")
         << QByteArray("1\n2\t220\n3\t240\t540\t7\t8\n") << 3 << QList<int>{1, 2, 3}
-        << QList<int>{0, 220, 240} << QList<int>{0, 0, 540} << 153;
+        << QList<int>{0, 220, 240} << QList<int>{0, 0, 540} << 153 << concordante;
     QTest::newRow("lettres et négatifs")
         << QByteArray("x\t-400\t5\n2\tdeux\t-1\n") << 2 << QList<int>{0, 2} << QList<int>{-400, 0}
-        << QList<int>{5, -1} << -200;
+        << QList<int>{5, -1} << -200 << concordante;
+    // A file cut short: its last line, without line end, is dropped when it
+    // lacks a field or when the header announces more points; the statistics
+    // are those of the points kept.
+    QTest::newRow("coupé dans le deuxième champ")
+        << QByteArray("1\t200\t500\n2\t220\t520\n3\t24") << 3 << QList<int>{1, 2}
+        << QList<int>{200, 220} << QList<int>{500, 520} << 210 << coupee;
+    QTest::newRow("coupé après la deuxième tabulation")
+        << QByteArray("1\t200\t500\n2\t220\t520\n3\t240\t") << 3 << QList<int>{1, 2}
+        << QList<int>{200, 220} << QList<int>{500, 520} << 210 << coupee;
+    QTest::newRow("coupé dans le dernier champ, avant les points annoncés")
+        << QByteArray("1\t200\t500\n2\t220\t520\n3\t240\t5") << 600 << QList<int>{1, 2}
+        << QList<int>{200, 220} << QList<int>{500, 520} << 210 << coupee;
+    // Another count than the header's: the header of another save.
     QTest::newRow("plus de lignes que l'en-tête")
         << QByteArray("1\t100\t0\n2\t300\t0\n3\t500\t0\n") << 2 << QList<int>{1, 2, 3}
-        << QList<int>{100, 300, 500} << QList<int>{0, 0, 0} << 450;
+        << QList<int>{100, 300, 500} << QList<int>{0, 0, 0} << 450 << discordante;
+    QTest::newRow("moins de lignes que l'en-tête")
+        << QByteArray("1\t100\t0\n2\t300\t0\n") << 8436 << QList<int>{1, 2}
+        << QList<int>{100, 300} << QList<int>{0, 0} << 0 << discordante;
+    QTest::newRow("dernière ligne entière sans fin, en trop")
+        << QByteArray("1\t100\t0\n2\t300\t0") << 1 << QList<int>{1, 2} << QList<int>{100, 300}
+        << QList<int>{0, 0} << 400 << discordante;
     QTest::newRow("fichier vide") << QByteArray() << 2 << QList<int>() << QList<int>()
-                                  << QList<int>() << 0;
+                                  << QList<int>() << 0 << discordante;
     QTest::newRow("compte nul dans l'en-tête")
         << QByteArray("1\t100\t0\n2\t300\t0\n") << 0 << QList<int>{1, 2} << QList<int>{100, 300}
-        << QList<int>{0, 0} << 0;
+        << QList<int>{0, 0} << 0 << discordante;
 }
 
 void TestLectures::fichierPoints()
 {
     QFETCH(QByteArray, contenu);
     QFETCH(int, nbrePoints);
+    QFETCH(QList<int>, temps);
+    QFETCH(int, paire);
     const QString dossier = m_Dossier->path();
     {
         clsSettings entete(dossier, QStringLiteral("points"));
@@ -282,8 +307,9 @@ void TestLectures::fichierPoints()
 
     clsSerie s;
     QVERIFY(s.Ouvrir(QStringLiteral("points"), dossier, 3));
-    QCOMPARE(s.NbrePoints, nbrePoints);
-    QTEST(s.Temps.Valeurs, "temps");
+    QCOMPARE(int(s.EtatPaire()), paire);
+    QCOMPARE(s.NbrePoints, paire == int(clsSerie::enm_PAIRE::Coupee) ? temps.size() : nbrePoints);
+    QCOMPARE(s.Temps.Valeurs, temps);
     QTEST(s.Temperature.Valeurs, "temperature");
     QTEST(s.Humidite.Valeurs, "humidite");
     QTEST(s.Temperature.Moyenne, "moyenneTemperature");

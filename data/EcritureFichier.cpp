@@ -1,0 +1,32 @@
+#include "EcritureFichier.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+bool ViderFichier(QSaveFile& fichier)
+{
+    // pos() counts the bytes written, size() those the file holds.
+    if (!fichier.flush() || fichier.error() != QFileDevice::NoError ||
+        fichier.size() != fichier.pos()) {
+        fichier.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool EngagerFichier(QSaveFile& fichier)
+{
+    return ViderFichier(fichier) && fichier.commit();
+}
+
+bool RemplacerFichier(const QString& chemin, const QByteArray& octets)
+{
+    {
+        QSaveFile fichier(chemin);
+        if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() ||
+            !EngagerFichier(fichier))
+            return false;
+    }
+    QFile relu(chemin);
+    return relu.open(QIODevice::ReadOnly) && relu.readAll() == octets;
+}

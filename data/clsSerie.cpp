@@ -3,6 +3,7 @@
 #include "EcritureFichier.h"
 #include "FichierEntete.h"
 #include "FichierPoints.h"
+#include "HeureLocale.h"
 #include "clsExcel.h"
 #include "clsSettings.h"
 
@@ -81,7 +82,11 @@ QString IdentifiantFichier(const QString& id)
 
 QString TexteDate(uint time, int style)
 {
-    return TexteDate(QDateTime::fromSecsSinceEpoch(time, Qt::LocalTime), style);
+    // A table of 16000 rows asks for 16000 dates: the offset from UTC is looked
+    // up once per quarter of an hour instead of once per date (each lookup makes
+    // the C library check the zone file when TZ is unset). One cache per thread.
+    thread_local HeureLocale heure;
+    return TexteDate(heure.Convertir(time), style);
 }
 
 QString TexteDate(const QDateTime& date, int style)
@@ -92,8 +97,14 @@ QString TexteDate(const QDateTime& date, int style)
         return QLocale::c().toString(date, QStringLiteral("MM/dd/yyyy h:mm:ss AP"));
     case 1:
         return QLocale::c().toString(date, QStringLiteral("dd/MM/yyyy hh:mm:ss"));
-    default:
-        return date.toLocalTime().toString(Qt::TextDate); // no zone name or offset
+    default: {
+        // Qt's text format of a local date-time, "Wed Mar 30 14:05:09 2016", from
+        // the fields themselves: no zone name or offset, no new lookup.
+        QString texte = date.date().toString(Qt::TextDate);
+        texte.insert(texte.lastIndexOf(QLatin1Char(' ')),
+                     QLatin1Char(' ') + date.time().toString(Qt::TextDate));
+        return texte;
+    }
     }
 }
 

@@ -20,6 +20,8 @@ private slots:
     void codeModele();
     void texteDate_data();
     void texteDate();
+    void texteDateChangementHeure_data();
+    void texteDateChangementHeure();
 };
 
 namespace
@@ -236,6 +238,41 @@ void TestSerie::texteDate()
     QFETCH(QDateTime, local);
     QFETCH(int, style);
     QTEST(TexteDate(static_cast<uint>(local.toSecsSinceEpoch()), style), "texte");
+}
+
+void TestSerie::texteDateChangementHeure_data()
+{
+    // Dates of successive stamps, as a table lists them, across a change of
+    // offset in Europe/Paris (none in UTC): 10 and 1 minute before, 1 s before,
+    // at the change and 5 minutes after.
+    QTest::addColumn<uint>("changement"); // s since 1970 UTC
+    QTest::addColumn<QStringList>("utc");
+    QTest::addColumn<QStringList>("paris");
+    QTest::newRow("printemps") << 1459040400u
+                               << QStringList{"27/03/2016 00:50:00", "27/03/2016 00:59:00",
+                                              "27/03/2016 00:59:59", "27/03/2016 01:00:00",
+                                              "27/03/2016 01:05:00"}
+                               << QStringList{"27/03/2016 01:50:00", "27/03/2016 01:59:00",
+                                              "27/03/2016 01:59:59", "27/03/2016 03:00:00",
+                                              "27/03/2016 03:05:00"};
+    QTest::newRow("automne") << 1477789200u
+                             << QStringList{"30/10/2016 00:50:00", "30/10/2016 00:59:00",
+                                            "30/10/2016 00:59:59", "30/10/2016 01:00:00",
+                                            "30/10/2016 01:05:00"}
+                             << QStringList{"30/10/2016 02:50:00", "30/10/2016 02:59:00",
+                                            "30/10/2016 02:59:59", "30/10/2016 02:00:00",
+                                            "30/10/2016 02:05:00"};
+}
+
+void TestSerie::texteDateChangementHeure()
+{
+    QFETCH(uint, changement);
+    QFETCH(QStringList, utc);
+    QFETCH(QStringList, paris);
+    QStringList textes;
+    for (const int ecart : {-600, -60, -1, 0, 300})
+        textes << TexteDate(changement + uint(ecart), 1);
+    QCOMPARE(textes, qgetenv("TZ") == "Europe/Paris" ? paris : utc);
 }
 
 VORSEN_DATA_TEST_MAIN(TestSerie)

@@ -67,7 +67,7 @@ StatsPlage CalculerStatsPlage(const QVector<QPointF>& points, double premier, do
 
 qint64 XBorne(double x, int mode)
 {
-    const qint64 n = static_cast<qint64>(x);
+    const qint64 n = SecondesAxe(x);
     if (mode == SYNCHRO_NUMERO && n < 1)
         return 1;
     return n;
@@ -79,9 +79,9 @@ BornesPlage CalculerBornes(qint64 ancre, qint64 x, double axeMin, double axeMax)
     bornes.Premier = qMin(ancre, x);
     bornes.Dernier = qMax(ancre, x);
     if (bornes.Premier < axeMin)
-        bornes.Premier = static_cast<qint64>(axeMin);
+        bornes.Premier = SecondesAxe(axeMin);
     if (bornes.Dernier > axeMax)
-        bornes.Dernier = static_cast<qint64>(axeMax);
+        bornes.Dernier = SecondesAxe(axeMax);
     return bornes;
 }
 

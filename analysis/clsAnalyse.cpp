@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,15 +54,21 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
         m_Serie->LireDonnees();
         lu = true;
     }
+    // The header of one save beside the points of another (a save interrupted
+    // between its two files): neither its statistics nor its points can be trusted.
+    const bool discordante = lu && m_Serie->EtatPaire() == clsSerie::enm_PAIRE::Discordante;
+    const QFileInfo points(fichier.dir(), m_Serie->Nom + QStringLiteral(".txt"));
     // The other channel of a one-sensor recording holds zeros: no entry for it.
-    if (!lu || !enregistree || m_Serie->NbrePointsPresents() == 0) {
-        const QFileInfo points(fichier.dir(), m_Serie->Nom + QStringLiteral(".txt"));
+    if (!lu || !enregistree || discordante || m_Serie->NbrePointsPresents() == 0) {
         if (!fichier.isFile())
             m_Raison = tr("Le fichier n'existe pas.");
         else if (!enregistree)
             m_Raison.clear();
         else if (!points.isFile())
             m_Raison = tr("Son fichier de points %1 est introuvable.").arg(points.fileName());
+        else if (discordante)
+            m_Raison = tr("Les fichiers %1 et %2 ne correspondent pas.")
+                           .arg(m_Serie->Nom + QStringLiteral(".ail"), points.fileName());
         else
             m_Raison = tr("Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.");
         delete m_Serie;
@@ -70,6 +77,10 @@ clsAnalyse::clsAnalyse(frmAnalyse* fenetre, QwtPlot* plot, prmTableWidget* legen
     }
     // Ouvrir() strips every ".ail" of the name: the legend shows the name it read.
     m_NomFichier = m_Serie->Nom;
+    if (m_Serie->EtatPaire() == clsSerie::enm_PAIRE::Coupee)
+        m_Avertissement = tr("Le fichier %1 est coupé : seuls ses %n premiers points sont lus.",
+                             nullptr, m_Serie->NbrePointsPresents())
+                              .arg(QDir::toNativeSeparators(points.absoluteFilePath()));
 
     m_Couleur = couleur;
     // Read as times of day, a recording over midnight goes back to 0: its line
@@ -168,7 +179,8 @@ void clsAnalyse::EcrireStatistiques(int lig)
     m_Legende->SetMesure(lig, 11, voie.EcartType, QString(), m_Unite);
     m_Legende->SetMesure(lig, 12, voie.Minimum, QString(), m_Unite);
     m_Legende->SetMesure(lig, 13, voie.Maximum, QString(), m_Unite);
-    m_Legende->SetMesure(lig, 14, voie.Maximum - voie.Minimum, QString(), m_Unite);
+    // In 64 bits: the extremes of a points file may lie 2^32 apart.
+    m_Legende->SetMesure(lig, 14, qint64(voie.Maximum) - voie.Minimum, QString(), m_Unite);
 }
 
 int clsAnalyse::LigneLegende() const
@@ -263,9 +275,18 @@ void clsAnalyse::ModifCommentaire()
         return;
     voie.Commentaire = dialogue.TexteCommentaire();
     // Only this key of the header changes; a header that cannot be written still
-    // leaves the new text in the legend.
-    m_Serie->MajCommentaire(m_Mesure);
+    // leaves the new text in the legend, and the user learns it is not saved.
+    const bool ecrit = m_Serie->MajCommentaire(m_Mesure);
     m_Fenetre->MajCommentaireLegende(m_btnCommentaire, voie.Commentaire);
+    if (!ecrit) {
+        const QString entete = m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
+        QMessageBox boite(QMessageBox::Warning, m_NomFichier,
+                          tr("Le commentaire n'a pas pu être écrit dans %1.")
+                              .arg(QDir::toNativeSeparators(entete)),
+                          QMessageBox::Ok, m_Fenetre);
+        boite.setTextFormat(Qt::PlainText); // a file name, not markup
+        boite.exec();
+    }
 }
 
 void clsAnalyse::AffDatas()
@@ -285,7 +306,7 @@ void clsAnalyse::CalculerPlage(prmTableWidget* table, double premier, double der
     table->SetMesure(lig, 3, stats.EcartType, QString(), m_Unite);
     table->SetMesure(lig, 4, stats.Minimum, QString(), m_Unite);
     table->SetMesure(lig, 5, stats.Maximum, QString(), m_Unite);
-    table->SetMesure(lig, 6, stats.Maximum - stats.Minimum, QString(), m_Unite);
+    table->SetMesure(lig, 6, qint64(stats.Maximum) - stats.Minimum, QString(), m_Unite);
     table->resizeColumnsToContents();
 }
 

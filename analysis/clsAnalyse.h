@@ -42,6 +42,9 @@ public:
     // Why nothing was loaded, for the user; empty when the recording simply has
     // no such channel (a temperature-only logger asked for humidity).
     const QString& Raison() const { return m_Raison; }
+    // What the user must know of an entry that was loaded (a points file cut
+    // short); empty otherwise.
+    const QString& Avertissement() const { return m_Avertissement; }
     int Mesure() const { return m_Mesure; }
     // Minimum and maximum of the entry's channel, tenths.
     int ValeurMin() const;
@@ -113,6 +116,7 @@ private:
     QPointer<prmCheckBox> m_chkAfficher;
     bool m_Charge = false;
     QString m_Raison;
+    QString m_Avertissement;
     enm_SYNCHRO m_Mode;
 };
 

@@ -1,5 +1,6 @@
 #include "clsRapport.h"
 
+#include "EcritureFichier.h"
 #include "MiseEnPage.h"
 #include "TableauImprime.h"
 #include "clsAnalyse.h"
@@ -216,7 +217,8 @@ bool clsRapport::Ecrire(const QString& fichier, const ContexteRapport& contexte,
         if (!m_Entetes.isEmpty())
             DessinerTableau(&painter, &writer, y);
     }
-    return sortie.commit();
+    // A full disk must not leave a cut report reported as written.
+    return EngagerFichier(sortie);
 }
 
 double clsRapport::DessinerLegende(QPainter* painter, const QRectF& zone) const

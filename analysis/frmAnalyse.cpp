@@ -311,6 +311,7 @@ bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
 {
     QString raison;
     bool ajoute = false;
+    const int avant = m_lstAnalyse.size();
     if (m_lstAnalyse.size() >= m_Palette.size())
         raison = tr("Une analyse compte au plus %1 courbes.").arg(m_Palette.size());
     else if (temp)
@@ -318,6 +319,10 @@ bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
     // One palette colour per entry.
     if (humi && m_lstAnalyse.size() < m_Palette.size())
         ajoute = AjouterCourbe(fichier, 2, raison.isEmpty() ? &raison : nullptr) || ajoute;
+    // Both entries of a recording read the same files: one warning for them.
+    if (ajoute && !m_lstAnalyse.at(avant)->Avertissement().isEmpty())
+        Annoncer(this, QMessageBox::Warning, ui->btnOpen->text(),
+                 m_lstAnalyse.at(avant)->Avertissement());
     if (!ajoute) {
         if (raison.isEmpty())
             raison = tr("Il ne contient pas les mesures demandées.");

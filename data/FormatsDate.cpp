@@ -23,6 +23,14 @@ QString FormatDateHeure(enm_LANGUE langue)
                               : QStringLiteral(" MM/dd/yyyy\n h:mm:ss AP");
 }
 
+qint64 SecondesAxe(double valeur)
+{
+    constexpr qint64 borne = qint64(1) << 40;
+    if (qIsNaN(valeur))
+        return 0;
+    return static_cast<qint64>(qBound(-double(borne), valeur, double(borne)));
+}
+
 int SecondesDuJour(qint64 secondes)
 {
     const qint64 reste = secondes % Jour;

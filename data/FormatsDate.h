@@ -13,6 +13,11 @@ QString FormatDate(enm_LANGUE langue);      // " dd/MM/yyyy" or " MM/dd/yyyy"
 QString FormatHeure(enm_LANGUE langue);     // "hh:mm:ss" or "h:mm:ss AP"
 QString FormatDateHeure(enm_LANGUE langue); // the two on two lines
 
+// An axis value as whole seconds for the date and time functions: truncated
+// toward zero, NaN as 0, held within +-2^40 s (35 000 years) so that no
+// conversion overflows. An axis may run below 0 or beyond 32 bits.
+qint64 SecondesAxe(double valeur);
+
 // A count of seconds read as a time of day: past 24 h it wraps, before 0 it
 // counts back from midnight. 90061 gives 3661 (01:01:01).
 int SecondesDuJour(qint64 secondes);

@@ -1,5 +1,7 @@
 #include "GraduationTemps.h"
 
+#include "FormatsDate.h"
+
 #include <QDateTime>
 
 #include <cmath>
@@ -78,7 +80,7 @@ QwtScaleDiv MoteurEchelleTemps::divideScale(double x1, double x2, int maxMajor, 
     const double fin = qMax(x1, x2);
     int decalage = 0;
     if (m_Horodatage)
-        decalage = QDateTime::fromSecsSinceEpoch(qint64(debut)).offsetFromUtc();
+        decalage = QDateTime::fromSecsSinceEpoch(SecondesAxe(debut)).offsetFromUtc();
     TS_GRADUATION g = GraduationTemps(debut, fin, maxMajor, decalage);
     if (m_Place && m_Etiquette) {
         // From the shortest step down: the first whose labels all fit.

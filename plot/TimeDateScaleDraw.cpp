@@ -1,5 +1,7 @@
 #include "TimeDateScaleDraw.h"
 
+#include "FormatsDate.h"
+
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLocale>
@@ -53,9 +55,9 @@ QString TimeDateScaleDraw::TitreDates(double debut, double fin) const
 {
     const QLocale c = QLocale::c();
     const QDate premier =
-        QDateTime::fromSecsSinceEpoch(static_cast<qint64>(debut), Qt::LocalTime).date();
+        QDateTime::fromSecsSinceEpoch(SecondesAxe(debut), Qt::LocalTime).date();
     const QDate dernier =
-        QDateTime::fromSecsSinceEpoch(static_cast<qint64>(fin), Qt::LocalTime).date();
+        QDateTime::fromSecsSinceEpoch(SecondesAxe(fin), Qt::LocalTime).date();
     const QString format = FormatDate();
     if (premier == dernier)
         return c.toString(premier, format);
@@ -64,7 +66,8 @@ QString TimeDateScaleDraw::TitreDates(double debut, double fin) const
 
 QwtText TimeDateScaleDraw::label(double value) const
 {
-    const QDateTime date = QDateTime::fromSecsSinceEpoch(static_cast<uint>(value), Qt::LocalTime);
+    // An axis may start before 1970 (a single point at 0 gets [-1, 1]): signed seconds.
+    const QDateTime date = QDateTime::fromSecsSinceEpoch(SecondesAxe(value), Qt::LocalTime);
     // The C locale keeps "AM"/"PM" whatever the system language is.
     const QLocale c = QLocale::c();
     const QList<double> graduations = scaleDiv().ticks(QwtScaleDiv::MajorTick);
@@ -76,7 +79,7 @@ QwtText TimeDateScaleDraw::label(double value) const
                                               : scaleDiv().range();
     // The first label of each new day names the day.
     const QDate veille =
-        QDateTime::fromSecsSinceEpoch(static_cast<qint64>(value - pas), Qt::LocalTime).date();
+        QDateTime::fromSecsSinceEpoch(SecondesAxe(value - pas), Qt::LocalTime).date();
     if (pas >= Jour || (veille != date.date() && date.time() == QTime(0, 0)))
         return QwtText(c.toString(date, FormatJour()));
     return QwtText(c.toString(date, FormatHeure(pas, date.time().minute() == 0)));

@@ -8,5 +8,5 @@ TimeScaleDraw::~TimeScaleDraw() = default;
 
 QwtText TimeScaleDraw::label(double value) const
 {
-    return QwtText(TexteHeureDuJour(static_cast<qint64>(value), m_Format));
+    return QwtText(TexteHeureDuJour(SecondesAxe(value), m_Format));
 }

@@ -37,9 +37,9 @@ QString Zoomer::TexteSuivi(double temp, double humi, double x, int modeX, int vo
         texte += TexteMesure(temp, UniteTemp()) + QLatin1Char('\n');
     if (voies & 2)
         texte += TexteMesure(humi, UniteHumi()) + QLatin1Char('\n');
-    if (x < 0)
+    if (!(x >= 0)) // NaN too
         return texte;
-    const uint valeur = static_cast<uint>(x);
+    const qint64 valeur = SecondesAxe(x);
     switch (modeX) {
     case SYNCHRO_NUMERO:
         texte += QStringLiteral("#%1").arg(valeur);

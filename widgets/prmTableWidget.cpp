@@ -48,7 +48,7 @@ void prmTableWidget::SetEntier(int lig, int col, int valeur, const QString& tool
     SetItem(lig, col, QString::number(valeur), tooltip, Qt::AlignCenter);
 }
 
-void prmTableWidget::SetMesure(int lig, int col, int valeur, const QString& tooltip,
+void prmTableWidget::SetMesure(int lig, int col, qint64 valeur, const QString& tooltip,
                                const QString& unite)
 {
     SetItem(lig, col, TexteMesure(valeur, unite), tooltip, Qt::AlignCenter);

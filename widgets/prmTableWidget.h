@@ -27,7 +27,7 @@ public:
                   Qt::Alignment alignement = Qt::AlignCenter);
     void SetEntier(int lig, int col, int valeur, const QString& tooltip = QString());
     // valeur in tenths, written with one decimal and followed by the unit text.
-    void SetMesure(int lig, int col, int valeur, const QString& tooltip, const QString& unite);
+    void SetMesure(int lig, int col, qint64 valeur, const QString& tooltip, const QString& unite);
     // temps in s since 1970 UTC: the date in this column, the time in the next one.
     void SetDateHeure(int lig, int col, uint temps, const QString& tooltip = QString());
 

@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("time stamp") << 235.0 << 512.0 << double(INSTANT) + 0.9 << 2
                                     << valeurs + (Paris() ? "01:30:00" : "23:30:00");
         QTest::newRow("x < 0") << 235.0 << 512.0 << -0.5 << 2 << valeurs;
+        QTest::newRow("x not a number") << 235.0 << 512.0 << qQNaN() << 2 << valeurs;
+        QTest::newRow("time stamp beyond 32 bits")
+            << 235.0 << 512.0 << 4294967296.0 + 3600 << 2
+            << valeurs + (Paris() ? "08:28:16" : "07:28:16");
         QTest::newRow("other mode") << 235.0 << 512.0 << 10.0 << 3 << valeurs;
         QTest::newRow("below zero, rounded")
             << -5.0 << 0.04 << -3.0 << 0 << QStringLiteral("-0.5 \u00B0C\n0.0 %\n");
@@ -155,6 +159,10 @@ private slots:
             << QStringLiteral("hh:mm:ss") << 0.0 << t + 0.99 << (Paris() ? "01:30:00" : "23:30:00");
         QTest::newRow("epoch") << QStringLiteral("yyyy-MM-dd hh:mm") << 0.0 << 0.0
                                << (Paris() ? "1970-01-01 01:00" : "1970-01-01 00:00");
+        // The axis of a single point at the epoch starts one second before it.
+        QTest::newRow("before the epoch")
+            << QStringLiteral("yyyy-MM-dd hh:mm:ss") << 0.0 << -1.0
+            << (Paris() ? "1970-01-01 00:59:59" : "1969-12-31 23:59:59");
         // On round steps: one line, the time or, at midnight and for days, the day.
         const double minuit = QDateTime(QDate(2023, 7, 2), QTime(0, 0)).toSecsSinceEpoch();
         QTest::newRow("hours") << fr << 3600.0 << t << (Paris() ? "01:30" : "23:30");

@@ -2,9 +2,9 @@
 
 #include <QXmlStreamReader>
 
-int NumeroVersion(int major, int minor)
+qint64 NumeroVersion(int major, int minor)
 {
-    return major * 1000 + minor;
+    return qint64(major) * 1000 + minor;
 }
 
 void LireVersion(const QString& texte, int& major, int& minor)
@@ -22,7 +22,7 @@ void LireVersion(const QString& texte, int& major, int& minor)
         minor = 0;
 }
 
-bool EstPlusRecente(int installee, int disponible, int plancher)
+bool EstPlusRecente(qint64 installee, qint64 disponible, qint64 plancher)
 {
     return installee < disponible && installee >= plancher;
 }

@@ -20,14 +20,15 @@ struct TS_REPONSE {
 // Replies are untrusted: anything larger is ignored.
 constexpr int TAILLE_MAX_REPONSE = 1024 * 1024;
 
-// A version major.minor as one comparable number.
-DLL_SERVICE1_EXPORT int NumeroVersion(int major, int minor);
+// A version major.minor as one comparable number, major x 1000 + minor, in
+// 64 bits: any two 32-bit parts fit.
+DLL_SERVICE1_EXPORT qint64 NumeroVersion(int major, int minor);
 
 // "1.10" -> 1 and 10; missing or unparsable parts give 0.
 DLL_SERVICE1_EXPORT void LireVersion(const QString& texte, int& major, int& minor);
 
 // Newer when installed < available and installed >= compatibility floor.
-DLL_SERVICE1_EXPORT bool EstPlusRecente(int installee, int disponible, int plancher);
+DLL_SERVICE1_EXPORT bool EstPlusRecente(qint64 installee, qint64 disponible, qint64 plancher);
 
 // Keeps the "[FR]...[/FR]" section (language != 0) or "[UK]...[/UK]" (language 0).
 DLL_SERVICE1_EXPORT QString ExtraireDetails(const QString& details, int langue);

@@ -102,6 +102,19 @@ void tst_ReponseService::analyserReponse_data()
         << "p.exe"
         << ""
         << "";
+    // major x 1000 + minor leaves 32 bits: 4294969000 would wrap to 1704.
+    QTest::newRow("4294969.0 plancher 4294968.0: installée trop ancienne")
+        << Racine(Item("Vorsen_Logger", "4294969.0", "4294968.0", "p.exe")) << 1 << false
+        << "4294969.0"
+        << "p.exe"
+        << ""
+        << "";
+    QTest::newRow("2147483647.999 plancher -2147483648.0: plus récente")
+        << Racine(Item("Vorsen_Logger", "2147483647.999", "-2147483648.0", "p.exe")) << 1 << true
+        << "2147483647.999"
+        << "p.exe"
+        << ""
+        << "";
     QTest::newRow("deux items du même nom: le premier seul (pas plus récent)")
         << Racine(Item("Vorsen_Logger", "1.3", "1.0", "a.exe") +
                   Item("Vorsen_Logger", "1.9", "1.0", "b.exe"))

@@ -101,7 +101,7 @@ bool CPortSerie::Ouvrir()
     setStopBits(QSerialPort::OneStop);
     setFlowControl(QSerialPort::NoFlowControl);
     setBaudRate(38400, QSerialPort::AllDirections);
-    Tampon.clear();
+    Tampon.Vider();
     m_Perdu = false;
     connect(this, &QSerialPort::readyRead, this, &CPortSerie::SLOT_DataReady,
             Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
@@ -116,7 +116,7 @@ void CPortSerie::Fermer()
         disconnect(this, nullptr, this, nullptr);
         close();
     }
-    Tampon.clear();
+    Tampon.Vider();
 }
 
 void CPortSerie::SurErreur(QSerialPort::SerialPortError erreur)
@@ -131,7 +131,7 @@ void CPortSerie::SurErreur(QSerialPort::SerialPortError erreur)
         return;
     // The last lines may already sit in the port's buffer: keep them for the
     // receive handler, which runs once more to dispatch them.
-    Tampon.append(readAll());
+    Tampon.Ajouter(readAll());
     disconnect(this, nullptr, this, nullptr);
     close();
     if (!EnCours)
@@ -155,7 +155,7 @@ bool CPortSerie::PortOccupe() const
 
 void CPortSerie::Envoyer(const QString& commande)
 {
-    Tampon.clear();
+    Tampon.Vider();
     Reponses.clear();
     // A download header can only follow "D": any other command ends that wait,
     // otherwise the "m" reply to a later command would be taken for a header.
@@ -202,7 +202,7 @@ void CPortSerie::SLOT_DataReady()
         if (!moi)
             return; // destroyed by a slot run during the settle
         if (isOpen())
-            Tampon.append(readAll());
+            Tampon.Ajouter(readAll());
         if (!CouperTampon())
             return;
     }
@@ -210,7 +210,7 @@ void CPortSerie::SLOT_DataReady()
     if (!isOpen()) {
         if (!CouperTampon())
             return;
-        Tampon.clear();
+        Tampon.Vider();
     }
 
     EnCours = false;
@@ -221,14 +221,14 @@ bool CPortSerie::CouperTampon()
 {
     QPointer<CPortSerie> moi(this);
     QByteArray brute;
-    while (Trames::CouperLigne(Tampon, &brute)) {
+    while (Tampon.Couper(&brute)) {
         if (!brute.isEmpty())
             TraiterLigne(Trames::TexteLigne(brute));
         QCoreApplication::processEvents();
         if (!moi)
             return false;
     }
-    Trames::BornerTampon(Tampon);
+    Tampon.Borner();
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "DAC.h"
+#include "TamponLignes.h"
 #include "Trames.h"
 
 class QEventLoop;
@@ -38,7 +39,7 @@ public:
     bool AttendreReponse(int timeout, QString* destination, int longueurMin);
 
     // Read-only views of the receive state.
-    int TailleTampon() const { return Tampon.size(); }
+    int TailleTampon() const { return Tampon.Taille(); }
     QStringList ReponsesEnAttente() const { return Reponses; }
     bool EnAttenteEntete() const { return AttenteEntete; }
     // The port was closed here after a read or resource error (device gone).
@@ -77,7 +78,7 @@ private:
     // Device file of the port: a full path as given, or /dev/ + short name.
     QString CheminPeripherique() const;
 
-    QByteArray Tampon;
+    TamponLignes Tampon;
     bool EnCours = false;
     QMutex Verrou;
     QStringList Reponses;

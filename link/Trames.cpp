@@ -5,32 +5,11 @@
 namespace Trames
 {
 
-bool CouperLigne(QByteArray& tampon, QByteArray* ligne)
-{
-    const int i = tampon.indexOf(CR);
-    if (i < 0)
-        return false;
-    *ligne = tampon.left(i);
-    tampon.remove(0, i + 1);
-    return true;
-}
-
 QString TexteLigne(const QByteArray& brute)
 {
     const int longueur =
         static_cast<int>(qstrnlen(brute.constData(), static_cast<uint>(brute.size())));
     return QString::fromLatin1(brute.constData(), longueur);
-}
-
-bool BornerTampon(QByteArray& tampon)
-{
-    // Without this bound a device that never sends CR makes the buffer grow for
-    // as long as the port stays open.
-    if (tampon.size() > TailleMaxTampon && !tampon.contains(CR)) {
-        tampon.clear();
-        return true;
-    }
-    return false;
 }
 
 Nature Classer(const QString& ligne, bool attenteEntete)

@@ -1,7 +1,7 @@
 #pragma once
 
-// Pure handling of the logger's text lines: cutting received bytes into lines,
-// sorting lines (data, download header, reply), parsing replies and building the
+// Pure handling of the logger's text lines (cut from the received bytes by
+// TamponLignes): sorting lines (data, download header, reply), parsing replies and building the
 // command lines. No I/O here, so captured traffic replays in tests; CPortSerie
 // only wires these functions to the serial port.
 
@@ -21,18 +21,8 @@ constexpr char CR = '\r';
 // babbling device.
 constexpr int TailleMaxTampon = 4096;
 
-// Takes the first line out of tampon: if tampon holds a CR at position i, puts
-// its first i bytes into *ligne, removes the first i + 1 bytes and returns true
-// (a CR at position 0 thus gives an empty line). Without CR, returns false and
-// leaves tampon untouched.
-bool CouperLigne(QByteArray& tampon, QByteArray* ligne);
-
 // Text of a raw line: Latin-1, stopped at the first NUL byte if any.
 QString TexteLigne(const QByteArray& brute);
-
-// Drops what tampon holds when it is longer than TailleMaxTampon without any CR.
-// Returns true when it dropped something.
-bool BornerTampon(QByteArray& tampon);
 
 // What the receive handler does with a non-empty line.
 enum class Nature {

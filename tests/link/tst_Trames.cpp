@@ -2,6 +2,7 @@
 // reply tests, parsing, command lines, the adapters' manufacturer filter.
 #include <QtTest>
 
+#include "TamponLignes.h"
 #include "Trames.h"
 
 using Trames::Commande;
@@ -52,38 +53,47 @@ private slots:
         QCOMPARE(Trames::FabricantProlific(fabricant), pris);
     }
 
-    // Bytes as received -> lines cut at CR (nothing else stripped) + remainder.
+    // Bytes as received, in the pieces the port reads them, each piece cut at
+    // once as the link does -> lines cut at CR (nothing else stripped) + remainder.
     void couperLignes_data()
     {
-        QTest::addColumn<QByteArray>("recu");
+        QTest::addColumn<QList<QByteArray>>("morceaux");
         QTest::addColumn<QList<QByteArray>>("lignes");
         QTest::addColumn<QByteArray>("reste");
 
         using L = QList<QByteArray>;
-        QTest::newRow("une ligne")
-            << QByteArray("i ID 71240 X\r") << L{"i ID 71240 X"} << QByteArray();
-        QTest::newRow("demi ligne") << QByteArray("i ID 71") << L{} << QByteArray("i ID 71");
-        QTest::newRow("deux lignes") << QByteArray("c 1 2\r>\r") << L{"c 1 2", ">"} << QByteArray();
-        QTest::newRow("ligne et demie") << QByteArray("d 1\rd 2") << L{"d 1"} << QByteArray("d 2");
-        QTest::newRow("CR seul") << QByteArray("\r") << L{""} << QByteArray();
-        QTest::newRow("CR CR") << QByteArray(">\r\r") << L{">", ""} << QByteArray();
-        QTest::newRow("LF garde") << QByteArray("i a b c\r\n>") << L{"i a b c"}
-                                  << QByteArray("\n>");
-        QTest::newRow("vide") << QByteArray() << L{} << QByteArray();
+        QTest::newRow("une ligne") << L{"i ID 71240 X\r"} << L{"i ID 71240 X"} << QByteArray();
+        QTest::newRow("demi ligne") << L{"i ID 71"} << L{} << QByteArray("i ID 71");
+        QTest::newRow("deux lignes") << L{"c 1 2\r>\r"} << L{"c 1 2", ">"} << QByteArray();
+        QTest::newRow("ligne et demie") << L{"d 1\rd 2"} << L{"d 1"} << QByteArray("d 2");
+        QTest::newRow("CR seul") << L{"\r"} << L{""} << QByteArray();
+        QTest::newRow("CR CR") << L{">\r\r"} << L{">", ""} << QByteArray();
+        QTest::newRow("LF garde") << L{"i a b c\r\n>"} << L{"i a b c"} << QByteArray("\n>");
+        QTest::newRow("vide") << L{} << L{} << QByteArray();
+        QTest::newRow("ligne sur trois lectures")
+            << L{"d 1", "2 3", "4\rd"} << L{"d 12 34"} << QByteArray("d");
+        QTest::newRow("reste puis suite")
+            << L{"d 1\rd 2", "\rd 3\r", "m"} << L{"d 1", "d 2", "d 3"} << QByteArray("m");
+        QTest::newRow("CR au debut d'une lecture")
+            << L{"> ", "\r>\r"} << L{"> ", ">"} << QByteArray();
     }
 
     void couperLignes()
     {
-        QFETCH(QByteArray, recu);
+        QFETCH(QList<QByteArray>, morceaux);
         QFETCH(QList<QByteArray>, lignes);
         QFETCH(QByteArray, reste);
-        QByteArray tampon = recu;
+        TamponLignes tampon;
         QList<QByteArray> obtenues;
         QByteArray ligne;
-        while (Trames::CouperLigne(tampon, &ligne))
-            obtenues << ligne;
+        for (const QByteArray& morceau : morceaux) {
+            tampon.Ajouter(morceau);
+            while (tampon.Couper(&ligne))
+                obtenues << ligne;
+        }
         QCOMPARE(obtenues, lignes);
-        QCOMPARE(tampon, reste);
+        QCOMPARE(tampon.Reste(), reste);
+        QCOMPARE(tampon.Taille(), reste.size());
     }
 
     void texteLigne_data()
@@ -105,22 +115,30 @@ private slots:
 
     void bornerTampon_data()
     {
-        QTest::addColumn<QByteArray>("tampon");
+        QTest::addColumn<QByteArray>("recu");
         QTest::addColumn<bool>("vide");
         QTest::newRow("4096 sans CR") << QByteArray(4096, 'x') << false;
         QTest::newRow("4097 sans CR") << QByteArray(4097, 'x') << true;
         QTest::newRow("100000 sans CR") << QByteArray(100000, 'x') << true;
         QTest::newRow("5000 avec CR") << QByteArray(4999, 'x') + '\r' << false;
         QTest::newRow("court") << QByteArray("i 1") << false;
+        QTest::newRow("4097 sans CR apres une ligne")
+            << QByteArray("d 1\r") + QByteArray(4097, 'x') << true;
     }
 
     void bornerTampon()
     {
-        QFETCH(QByteArray, tampon);
+        QFETCH(QByteArray, recu);
         QFETCH(bool, vide);
-        const int avant = tampon.size();
-        QCOMPARE(Trames::BornerTampon(tampon), vide);
-        QCOMPARE(tampon.size(), vide ? 0 : avant);
+        TamponLignes tampon;
+        tampon.Ajouter(recu);
+        // What the link leaves after cutting its lines.
+        QByteArray ligne;
+        if (recu.startsWith("d 1\r"))
+            QVERIFY(tampon.Couper(&ligne));
+        const int avant = tampon.Taille();
+        QCOMPARE(tampon.Borner(), vide);
+        QCOMPARE(tampon.Taille(), vide ? 0 : avant);
     }
 
     void classer_data()

@@ -55,9 +55,14 @@ CPortSerie::~CPortSerie()
 
 QStringList CPortSerie::ListePorts()
 {
+    return ListePorts(QSerialPortInfo::availablePorts());
+}
+
+QStringList CPortSerie::ListePorts(const QList<QSerialPortInfo>& infos)
+{
     QStringList ports;
     QStringList fichiers; // device files already listed, to skip a --port naming one of them
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    for (const QSerialPortInfo& info : infos) {
         if (Trames::FabricantProlific(info.manufacturer())) {
             ports << info.portName();
             fichiers << QFileInfo(info.systemLocation()).canonicalFilePath();

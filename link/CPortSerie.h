@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMutex>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +26,11 @@ public:
 
     // Ports of the loggers' adapters, then the ports named on the command line
     // (--port PATH) whose path exists. Each name is accepted by the constructor.
+    // Enumerates the system's ports (17 to 64 ms): a window watches them through
+    // VeillePorts instead.
     static QStringList ListePorts();
+    // The same from an enumeration already made (QSerialPortInfo::availablePorts()).
+    static QStringList ListePorts(const QList<QSerialPortInfo>& infos);
     // Ports named on the command line, listed whatever their manufacturer.
     static void AjouterPortsManuels(const QStringList& chemins);
     static void ViderPortsManuels();

@@ -199,7 +199,7 @@ void frmMesure::Rechercher()
         SupprimerBouton(m_lstBoutons.first()->Identifiant());
     qDeleteAll(m_lstSeries);
     m_lstSeries.clear();
-    for (const QString& port : CPortSerie::ListePorts())
+    for (const QString& port : m_Veille.Ports())
         Sonder(port);
     QApplication::restoreOverrideCursor();
     setEnabled(true);
@@ -391,10 +391,16 @@ void frmMesure::SLOT_TimeOut()
         return;
     Occupation occupation(m_Occupe);
 
-    const QStringList ports = CPortSerie::ListePorts();
+    // The system's enumeration runs in the watch's worker thread: here, its last
+    // result and the ports named on the command line.
+    const QStringList ports = m_Veille.Ports();
     const QString selectionne = m_Port && m_SerieCourante ? m_SerieCourante->Port : QString();
-    const TS_SURVEILLANCE veille = clsSurveillance::Comparer(
-        ports, PortsConnus(), selectionne, !selectionne.isEmpty() && m_Port->PortOccupe());
+    // A port this window could not open is held while the system says it is in use.
+    const bool tenu =
+        !selectionne.isEmpty() &&
+        (m_Port->isOpen() ? m_Port->PortOccupe() : m_Veille.Occupe(m_Port->portName()));
+    const TS_SURVEILLANCE veille =
+        clsSurveillance::Comparer(ports, PortsConnus(), selectionne, tenu);
 
     if (veille.Perte)
         PerdreAppareil();

@@ -4,6 +4,7 @@
 #include "DAC.h"
 #include "EtatMesure.h"
 #include "ISelectionAppareil.h"
+#include "VeillePorts.h"
 #include "clsAcquisition.h"
 #include "clsRefusPorts.h"
 #include "clsSurveillance.h"
@@ -169,8 +170,9 @@ private:
     enm_ETAT_MESURE m_Etat = enm_ETAT_MESURE::AucunAppareil;
     clsAcquisition m_Acquisition; // the download or real-time stream of the selected logger
     clsSurveillance m_Surveillance;
-    QString m_ParamPour; // port and identifier the parameters dialog was filled for
-    int m_Occupe = 0;    // probes and commands waiting; a watch tick then skips
+    VeillePorts m_Veille; // the system's serial ports, enumerated in a worker thread
+    QString m_ParamPour;  // port and identifier the parameters dialog was filled for
+    int m_Occupe = 0;     // probes and commands waiting; a watch tick then skips
     clsRefusPorts m_Refus;
     QTimer m_Defilement; // coalesces the data table's scrolling
 };

@@ -8,6 +8,7 @@
 #include "AccesPort.h"
 #include "CPortSerie.h"
 #include "PseudoTerminal.h"
+#include "VeillePorts.h"
 
 namespace
 {
@@ -267,6 +268,50 @@ private slots:
         QVERIFY(QFile::remove(lien));
         QVERIFY(!parLien.PortOccupe());
         QVERIFY(!CPortSerie::ListePorts().contains(lien));
+    }
+
+    // The watch enumerates again only when the serial devices change: a device
+    // that appears or goes, and the udev record written after it (the adapter's
+    // manufacturer is read from there). Virtual consoles do not count.
+    void empreinteSerie_data()
+    {
+        QTest::addColumn<QString>("changement");
+        QTest::addColumn<bool>("vu");
+        QTest::newRow("rien") << "" << false;
+        QTest::newRow("console virtuelle") << "tty1" << false;
+        QTest::newRow("adaptateur branche") << "ttyUSB0" << true;
+        QTest::newRow("fiche udev ecrite") << "fiche" << true;
+        QTest::newRow("adaptateur debranche") << "-ttyS0" << true;
+    }
+    void empreinteSerie()
+    {
+        QFETCH(QString, changement);
+        QFETCH(bool, vu);
+        QTemporaryDir racine;
+        QVERIFY(racine.isValid());
+        const QString sys = racine.filePath(QStringLiteral("sys"));
+        const QString udev = racine.filePath(QStringLiteral("udev"));
+        const QString tty = sys + QStringLiteral("/class/tty/");
+        auto peripherique = [&](const QString& nom, const QByteArray& dev, bool materiel) {
+            QVERIFY(QDir().mkpath(tty + nom + (materiel ? "/device" : "")));
+            QFile numero(tty + nom + QStringLiteral("/dev"));
+            QVERIFY(numero.open(QIODevice::WriteOnly));
+            numero.write(dev + '\n');
+        };
+        peripherique(QStringLiteral("tty0"), "4:0", false);
+        peripherique(QStringLiteral("ttyS0"), "4:64", true);
+        QVERIFY(QDir().mkpath(udev));
+        const QByteArray avant = EmpreinteSerie(sys, udev);
+
+        if (changement == QLatin1String("tty1"))
+            peripherique(changement, "4:1", false);
+        else if (changement == QLatin1String("ttyUSB0"))
+            peripherique(changement, "188:0", true);
+        else if (changement == QLatin1String("fiche"))
+            QVERIFY(QFile(udev + QStringLiteral("/c4:64")).open(QIODevice::WriteOnly));
+        else if (changement == QLatin1String("-ttyS0"))
+            QVERIFY(QDir(tty + QStringLiteral("ttyS0")).removeRecursively());
+        QCOMPARE(EmpreinteSerie(sys, udev) != avant, vu);
     }
 
     // Every command: the line sent, the reply test, the record written only on success.

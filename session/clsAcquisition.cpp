@@ -13,8 +13,9 @@ void clsAcquisition::Demarrer(enm_ACQUISITION type, quint32 dateDebut, int frequ
 TS_DECISION clsAcquisition::Entete(const DAC::TS_PARAMETRES& params)
 {
     TS_DECISION d;
-    if (m_Etat.Type != enm_ACQUISITION::Telechargement || m_Etat.NbrePoints > 0)
+    if (m_Etat.Type != enm_ACQUISITION::Telechargement || m_Etat.EnteteRecu)
         return d;
+    m_Etat.EnteteRecu = true;
     m_Etat.Capteurs = params.Capteurs;
     m_Etat.NbreAttendus = PointsParCapteur(params);
     m_Etat.DateDebut = params.DateDebut;
@@ -44,7 +45,8 @@ TS_DECISION clsAcquisition::Lecture(word valeur, quint32 maintenant)
 TS_DECISION clsAcquisition::Lecture(word temp, word humi, quint32 maintenant)
 {
     TS_DECISION d;
-    if (m_Etat.Type == enm_ACQUISITION::Aucune)
+    if (m_Etat.Type == enm_ACQUISITION::Aucune ||
+        (m_Etat.Type == enm_ACQUISITION::Telechargement && !m_Etat.EnteteRecu))
         return d;
     const bool tempsReel = m_Etat.Type == enm_ACQUISITION::TempsReel;
     if (tempsReel)

@@ -17,6 +17,7 @@ struct TS_ACQUISITION {
     quint32 DateDebut = 0;    // s since 1970 UTC: start of the recording
     int Frequence = 0;        // sampling period, s
     int Capteurs = 3;         // sensor mask: 1 temperature, 2 humidity, 3 both
+    bool EnteteRecu = false;  // a download's header has come: its readings count
     int NbreAttendus = 0;     // points a download expects (from its header)
     quint32 TempsCourant = 0; // stamp of the next point of a download
     int NbrePoints = 0;       // points received
@@ -61,6 +62,9 @@ public:
     TS_DECISION Entete(const DAC::TS_PARAMETRES& params);
     // A line of one reading, which belongs to the only sensor of the mask (ignored
     // with both sensors or none). maintenant: s since 1970 UTC, for real time.
+    // During a download only the readings between its header and its last point
+    // announced count: a line before the header (a real-time reading still on
+    // its way) or after the last point is none of the recording's.
     TS_DECISION Lecture(word valeur, quint32 maintenant);
     // A line of two readings, temperature first.
     TS_DECISION Lecture(word temp, word humi, quint32 maintenant);

@@ -56,26 +56,29 @@ private slots:
         QTest::addColumn<int>("lignes");     // data lines that arrive
         QTest::addColumn<bool>("uneValeur"); // lines of one reading
         QTest::addColumn<bool>("arret");     // stopped or lost after the lines
+        QTest::addColumn<int>("avant");      // data lines before the header
         QTest::addColumn<int>("stockes");
         QTest::addColumn<QList<int>>("echelles");
         QTest::addColumn<QList<int>>("sauvegardes");
         QTest::addColumn<bool>("terminee");
 
         QTest::newRow("200 readings of two sensors: 100 points")
-            << 200 << 3 << 100 << false << false << 100 << QList<int>{1, 51, 100} << QList<int>{100}
-            << true;
+            << 200 << 3 << 100 << false << false << 0 << 100 << QList<int>{1, 51, 100}
+            << QList<int>{100} << true;
         QTest::newRow("lines after the last point are dropped")
-            << 4 << 1 << 7 << true << false << 4 << QList<int>{1, 4} << QList<int>{4} << true;
+            << 4 << 1 << 7 << true << false << 0 << 4 << QList<int>{1, 4} << QList<int>{4} << true;
         QTest::newRow("empty memory ends at the header")
-            << 0 << 3 << 0 << false << false << 0 << QList<int>{} << QList<int>{} << true;
+            << 0 << 3 << 0 << false << false << 0 << 0 << QList<int>{} << QList<int>{} << true;
         QTest::newRow("loss mid-download keeps what came")
-            << 200 << 3 << 30 << false << true << 30 << QList<int>{1} << QList<int>{0} << true;
+            << 200 << 3 << 30 << false << true << 0 << 30 << QList<int>{1} << QList<int>{0} << true;
         QTest::newRow("loss before the first point: nothing to keep")
-            << 200 << 3 << 0 << false << true << 0 << QList<int>{} << QList<int>{} << true;
+            << 200 << 3 << 0 << false << true << 0 << 0 << QList<int>{} << QList<int>{} << true;
         QTest::newRow("one reading with both sensors is ignored")
-            << 200 << 3 << 5 << true << false << 0 << QList<int>{} << QList<int>{} << false;
+            << 200 << 3 << 5 << true << false << 0 << 0 << QList<int>{} << QList<int>{} << false;
         QTest::newRow("humidity only")
-            << 3 << 2 << 3 << true << false << 3 << QList<int>{1, 3} << QList<int>{3} << true;
+            << 3 << 2 << 3 << true << false << 0 << 3 << QList<int>{1, 3} << QList<int>{3} << true;
+        QTest::newRow("readings before the header are none of the recording's")
+            << 8 << 3 << 4 << false << false << 2 << 4 << QList<int>{1, 4} << QList<int>{4} << true;
     }
     void telechargement()
     {
@@ -84,6 +87,7 @@ private slots:
         QFETCH(int, lignes);
         QFETCH(bool, uneValeur);
         QFETCH(bool, arret);
+        QFETCH(int, avant);
         QFETCH(int, stockes);
         QFETCH(QList<int>, echelles);
         QFETCH(QList<int>, sauvegardes);
@@ -92,12 +96,15 @@ private slots:
         clsAcquisition a;
         // The recording's old parameters: the header replaces them.
         a.Demarrer(enm_ACQUISITION::Telechargement, 0, 5, 3);
+        Journal j;
+        for (int i = 0; i < avant; ++i)
+            j.Noter(a.Lecture(word(100), word(100), 0), 0);
+        QCOMPARE(j.Stockes, 0);
         DAC::TS_PARAMETRES p;
         p.NbrePoints = quint16(lectures);
         p.Frequence = Periode;
         p.DateDebut = Debut;
         p.Capteurs = quint8(capteurs);
-        Journal j;
         j.Noter(a.Entete(p), 0);
         QVERIFY(j.Demarrage);
         for (int i = 0; i < lignes; ++i) {

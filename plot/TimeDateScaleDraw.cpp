@@ -54,10 +54,8 @@ int TimeDateScaleDraw::LargeurEtiquette(double pas, const QFont& police) const
 QString TimeDateScaleDraw::TitreDates(double debut, double fin) const
 {
     const QLocale c = QLocale::c();
-    const QDate premier =
-        QDateTime::fromSecsSinceEpoch(SecondesAxe(debut), Qt::LocalTime).date();
-    const QDate dernier =
-        QDateTime::fromSecsSinceEpoch(SecondesAxe(fin), Qt::LocalTime).date();
+    const QDate premier = QDateTime::fromSecsSinceEpoch(SecondesAxe(debut), Qt::LocalTime).date();
+    const QDate dernier = QDateTime::fromSecsSinceEpoch(SecondesAxe(fin), Qt::LocalTime).date();
     const QString format = FormatDate();
     if (premier == dernier)
         return c.toString(premier, format);

@@ -42,9 +42,8 @@ private slots:
                                     << valeurs + (Paris() ? "01:30:00" : "23:30:00");
         QTest::newRow("x < 0") << 235.0 << 512.0 << -0.5 << 2 << valeurs;
         QTest::newRow("x not a number") << 235.0 << 512.0 << qQNaN() << 2 << valeurs;
-        QTest::newRow("time stamp beyond 32 bits")
-            << 235.0 << 512.0 << 4294967296.0 + 3600 << 2
-            << valeurs + (Paris() ? "08:28:16" : "07:28:16");
+        QTest::newRow("time stamp beyond 32 bits") << 235.0 << 512.0 << 4294967296.0 + 3600 << 2
+                                                   << valeurs + (Paris() ? "08:28:16" : "07:28:16");
         QTest::newRow("other mode") << 235.0 << 512.0 << 10.0 << 3 << valeurs;
         QTest::newRow("below zero, rounded")
             << -5.0 << 0.04 << -3.0 << 0 << QStringLiteral("-0.5 \u00B0C\n0.0 %\n");

@@ -11,6 +11,7 @@
 #include "Grandeurs.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
+#include "PeindreSegments.h"
 #include "ReglesProgrammation.h"
 #include "RoueEchelle.h"
 #include "TexteCapteur.h"
@@ -32,7 +33,6 @@
 #include <QResizeEvent>
 
 #include <qwt_plot_curve.h>
-#include <qwt_plot_directpainter.h>
 
 #include <memory>
 
@@ -46,6 +46,9 @@ constexpr int ModeTempsReel = 2;
 constexpr int EssaisRelecture = 3;
 // The data table follows new rows at most this often, ms.
 constexpr int DelaiDefilement = 100;
+// New points reach the screen at most this often, ms: a download brings a
+// point every 2.6 ms at 38400 baud, far more often unpaced.
+constexpr int DelaiImage = 30;
 
 // Counts a probe or a logger command in progress for as long as it waits.
 class Occupation
@@ -95,6 +98,9 @@ frmMesure::frmMesure(QWidget* parent, QString* cheminDatas)
     m_Defilement.setInterval(DelaiDefilement);
     connect(&m_Defilement, &QTimer::timeout, this, &frmMesure::DefilerTableau);
     connect(ui->tbxActions, &QToolBox::currentChanged, this, &frmMesure::DefilerTableau);
+    m_Image.setSingleShot(true);
+    m_Image.setInterval(DelaiImage);
+    connect(&m_Image, &QTimer::timeout, this, &frmMesure::PeindreImage);
     AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
 }
 
@@ -113,7 +119,6 @@ frmMesure::~frmMesure()
     qDeleteAll(m_lstSeries);
     m_lstSeries.clear();
     m_SerieCourante = nullptr;
-    delete m_DirectPainter;
     delete ui;
 }
 
@@ -298,6 +303,9 @@ void frmMesure::Effacer()
     AxesParDefaut();
     ui->m_qPlot->setAutoReplot(replot);
     ui->m_qPlot->replot();
+    m_Image.stop();
+    m_Retracer = false;
+    m_Peints[0] = m_Peints[1] = 0;
     ui->tabStat->Vider();
     ui->tabData->setRowCount(0);
 }
@@ -563,7 +571,6 @@ void frmMesure::MajTitresGraphe()
 void frmMesure::ConstruireGraphe()
 {
     QwtPlot* graphe = ui->m_qPlot;
-    m_DirectPainter = new QwtPlotDirectPainter();
     ConfigGraphe::Preparer(graphe);
     ConfigGraphe::AjouterLegende(graphe);
     ConfigGraphe::AxeX(graphe, SYNCHRO_DATE, FormatDateHeure());
@@ -600,20 +607,25 @@ void frmMesure::SLOT_Zoomed()
     m_RoueHumi->Regler();
 }
 
-void frmMesure::DessinerSegment(QwtPlotCurve* courbe, int n)
+void frmMesure::PeindreImage()
 {
-    // The canvas repaints only around the new segment (pen and antialiasing
-    // included), not its whole area.
-    const QwtPlot* graphe = ui->m_qPlot;
-    const QwtScaleMap x = graphe->canvasMap(courbe->xAxis());
-    const QwtScaleMap y = graphe->canvasMap(courbe->yAxis());
-    const QPointF a = courbe->sample(size_t(qMax(n - 2, 0)));
-    const QPointF b = courbe->sample(size_t(n - 1));
-    const QRectF segment(QPointF(x.transform(a.x()), y.transform(a.y())),
-                         QPointF(x.transform(b.x()), y.transform(b.y())));
-    m_DirectPainter->setClipRegion(
-        QRegion(segment.normalized().toAlignedRect().adjusted(-3, -3, 3, 3)));
-    m_DirectPainter->drawSeries(courbe, n - 2, n - 1);
+    m_Image.stop();
+    QwtPlotCurve* courbes[2] = {m_CourbeTemp, m_CourbeHumi};
+    if (m_Retracer) {
+        // Every sample is drawn again with the new axes.
+        m_Retracer = false;
+        ui->m_qPlot->replot();
+    } else {
+        // From the last sample on screen: the segment that joins the new ones.
+        QVector<TS_SEGMENTS> segments;
+        for (int c = 0; c < 2; ++c) {
+            const int n = int(courbes[c]->dataSize());
+            segments.append({courbes[c], qMax(qMin(m_Peints[c], n) - 1, 0), n - 1});
+        }
+        PeindreSegments(ui->m_qPlot, segments);
+    }
+    for (int c = 0; c < 2; ++c)
+        m_Peints[c] = int(courbes[c]->dataSize());
 }
 
 void frmMesure::DefinirEchelle(int axe, double min, double max)
@@ -723,13 +735,11 @@ void frmMesure::Appliquer(const TS_DECISION& d)
     if (d.Stocker) {
         s->AjouterPoint(d.Temps, d.Temp, d.Humi);
         AjouterLigne(d.Numero, d.Temps, d.Temp, d.Humi);
-        // Only the new segment is painted.
+        // Only the new segments are painted, with the next frame.
         Donnees(m_CourbeTemp)->append(QPointF(d.Temps, d.Temp));
         Donnees(m_CourbeHumi)->append(QPointF(d.Temps, d.Humi));
-        if (m_CourbeTemp->isVisible())
-            DessinerSegment(m_CourbeTemp, d.Numero);
-        if (m_CourbeHumi->isVisible())
-            DessinerSegment(m_CourbeHumi, d.Numero);
+        if (!m_Image.isActive())
+            m_Image.start();
         if (m_Etat == enm_ETAT_MESURE::TempsReel)
             ui->lblPoint->setText(QString::number(d.Numero));
     }
@@ -744,10 +754,16 @@ void frmMesure::Appliquer(const TS_DECISION& d)
         retracer = true;
     }
     graphe->setAutoReplot(true);
-    if (retracer || d.Terminee)
-        graphe->replot();
-
+    // The axes are set at once; the plot is drawn again with the next frame, or
+    // now at the end.
+    if (retracer) {
+        m_Retracer = true;
+        if (!m_Image.isActive())
+            m_Image.start();
+    }
     if (d.Terminee) {
+        m_Retracer = true;
+        PeindreImage();
         if (m_Etat == enm_ETAT_MESURE::Telechargement) {
             m_Zoomer->setZoomBase(false);
             emit SIGNAL_StopPbar();
@@ -856,6 +872,7 @@ void frmMesure::AfficherPoints(const clsSerie* serie)
     DefinirEchelleTemps(serie->Temps.Valeurs.first(), serie->Temps.Valeurs.at(n - 1));
     graphe->setAutoReplot(true);
     graphe->replot();
+    m_Peints[0] = m_Peints[1] = n;
     m_Zoomer->setZoomBase(false);
 }
 

@@ -20,7 +20,6 @@
 class CPortSerie;
 class IFormatsDate;
 class QwtPlotCurve;
-class QwtPlotDirectPainter;
 class RoueEchelle;
 class Zoomer;
 class clsSerie;
@@ -133,8 +132,9 @@ private:
     // Sets an axis only when its interval changes (each change replots).
     void DefinirEchelle(int axe, double min, double max);
     void DefinirEchelleTemps(double min, double max);
-    // Paints the segment from sample n - 2 to n - 1 of a curve.
-    void DessinerSegment(QwtPlotCurve* courbe, int n);
+    // Puts on screen what the points received since the last frame changed:
+    // the whole plot after a rescale, else the new segments of both curves.
+    void PeindreImage();
     void DefilerTableau();
     QString FormatDateHeure() const;
     // Reads the selected logger back after programming, up to three attempts;
@@ -148,7 +148,6 @@ private:
     Ui::frmMesure* ui;
 
     IFormatsDate* m_pFormats; // the main window, none when the parent is another widget
-    QwtPlotDirectPainter* m_DirectPainter = nullptr;
     QwtPlotCurve* m_CourbeTemp = nullptr;
     QwtPlotCurve* m_CourbeHumi = nullptr;
     Zoomer* m_Zoomer = nullptr;
@@ -174,7 +173,10 @@ private:
     QString m_ParamPour;  // port and identifier the parameters dialog was filled for
     int m_Occupe = 0;     // probes and commands waiting; a watch tick then skips
     clsRefusPorts m_Refus;
-    QTimer m_Defilement; // coalesces the data table's scrolling
+    QTimer m_Defilement;      // coalesces the data table's scrolling
+    QTimer m_Image;           // one frame: what new points change is painted at most this often
+    int m_Peints[2] = {0, 0}; // samples of the temperature and humidity curves on screen
+    bool m_Retracer = false;  // a rescale waits for the next frame
 };
 
 #endif

@@ -4,14 +4,23 @@
 # make build  configure and build only
 # make package   the Debian package (.deb), built in its own folder without the update check
 # make translations   refresh the .ts files from the sources (developers; commit the result)
+# make test-sanitize   build and run the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R)
+# make fuzz   each fuzz target of tests/fuzz for FUZZ_SECONDES seconds (clang and libFuzzer)
 
 BUILD  ?= build
 PAQUET ?= build-package
 JOBS   ?= $(shell nproc)
 ARGS   ?=
 CMAKE_FLAGS ?=
+SANITIZE ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDES ?= 60
+SAN_TESTS ?=
+# The first error found ends the program, leaks included.
+SAN_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps build test demo run package translations bench clean
+.PHONY: all deps build test demo run package translations bench clean test-sanitize fuzz
 
 all: build
 
@@ -49,5 +58,18 @@ translations: $(BUILD)/CMakeCache.txt
 bench: build
 	./scripts/bench $(BUILD)
 
+# The build's own programs (the manual's layout) run under the sanitizers too.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE) -DVORSEN_SANITIZE=ON $(CMAKE_FLAGS)
+	$(SAN_ENV) cmake --build $(SANITIZE) -j $(JOBS)
+	cd $(SANITIZE) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS) $(if $(SAN_TESTS),-R '$(SAN_TESTS)')
+
+fuzz: deps
+	@./scripts/install-deps clang
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DVORSEN_FUZZ=ON $(CMAKE_FLAGS)
+	$(SAN_ENV) cmake --build $(FUZZ_BUILD) -j $(JOBS) --target programmes_fuzz
+	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDES)
+
 clean:
-	rm -rf $(BUILD) $(PAQUET)
+	rm -rf $(BUILD) $(PAQUET) $(SANITIZE) $(FUZZ_BUILD)

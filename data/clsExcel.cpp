@@ -2,9 +2,11 @@
 
 #include "Grandeurs.h"
 #include "HeureLocale.h"
+#include "Progression.h"
 #include "clsSerie.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
@@ -17,6 +19,8 @@ namespace
 {
 
 const QString NomTemporaire = QStringLiteral("classeur.xlsx");
+// Pending events are processed at most this often during the rows, ms.
+constexpr int PeriodeEvenements = 5;
 const char* const FeuilleInfos = "Infos";
 
 // Model text of a model code (see CodeModele()); "" for an unknown code.
@@ -133,6 +137,9 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
         (!avecHumidite || EcrireTexte(m_Feuille, 1, colonneHumidite, tr("Humi.")));
     // Point k on row k + 2, numbered k + 1. Readings are in tenths.
     HeureLocale horloge;
+    QElapsedTimer evenements;
+    evenements.start();
+    int progres = 1; // the last value emitted
     for (int k = 0; ok && k < n; ++k) {
         const int ligne = k + 2;
         const QDateTime moment = horloge.Convertir(static_cast<uint>(temps.at(k)));
@@ -143,8 +150,15 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
               EcrireNombre(m_Feuille, ligne, 4, temperatures.at(k) / 10.0, temperature)) &&
              (!avecHumidite ||
               EcrireNombre(m_Feuille, ligne, colonneHumidite, humidites.at(k) / 10.0, humidite));
-        emit XLS_Progress(ligne);
-        QCoreApplication::processEvents(); // the progress bar repaints
+        // The caller's bar runs from 0 to n + 2.
+        if (ligne == n + 1 || PourcentageChange(progres, ligne, 0, n + 2)) {
+            progres = ligne;
+            emit XLS_Progress(ligne);
+        }
+        if (evenements.elapsed() >= PeriodeEvenements) {
+            QCoreApplication::processEvents(); // the window stays responsive
+            evenements.restart();
+        }
     }
     if (!ok) {
         Abandonner();

@@ -44,9 +44,10 @@ public:
     // Starts a workbook with one sheet. False when it cannot be created.
     bool OuvrirClasseur();
     // Writes the points held by the series and saves the workbook as <path>.xlsx
-    // (path has no extension). Progress: XLS_Progress(1), then 2 to n + 1 for n
-    // points, with pending events processed after each. False when anything could
-    // not be written.
+    // (path has no extension). Progress: XLS_Progress(1), then, of the rows' 2 to
+    // n + 1 for n points, those that move a bar from 0 to n + 2 to another whole
+    // percent, and n + 1. Pending events are processed after the first value and
+    // then at most every 5 ms. False when anything could not be written.
     bool Exporter(const QString& path, int dateStyle, const clsSerie& serie);
     // Ends the workbook and saves it as <path>.xlsx. False when no workbook is
     // open or the file could not be written.

@@ -1,5 +1,7 @@
 #include "clsAcquisition.h"
 
+#include "Progression.h"
+
 void clsAcquisition::Demarrer(enm_ACQUISITION type, quint32 dateDebut, int frequence, int capteurs)
 {
     m_Etat = TS_ACQUISITION();
@@ -72,7 +74,7 @@ TS_DECISION clsAcquisition::Lecture(word temp, word humi, quint32 maintenant)
         return d;
     }
 
-    d.Progression = true;
+    d.Progression = PourcentageChange(n - 1, n, 0, m_Etat.NbreAttendus);
     if (n % PasTelechargement == 1) {
         d.Echelles = true;
         d.AxeTemps = true;

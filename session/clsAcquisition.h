@@ -34,7 +34,7 @@ struct TS_DECISION {
     int Numero = 0;       // its number, 1 for the first point
 
     bool Demarrage = false;   // a download starts: progress from 0 to NbreAttendus
-    bool Progression = false; // progress value: Numero
+    bool Progression = false; // progress value: Numero (a download, at each whole percent)
     bool Echelles = false;    // rescale the value axes, refill the statistics
     bool AxeTemps = false;    // the time axis spans [TempsMin, TempsMax]
     double TempsMin = 0.0;
@@ -45,7 +45,8 @@ struct TS_DECISION {
 
 // The rules of one acquisition, free of widgets and of the port: given its state
 // and an event (a header, a reading, a stop, a loss), what to store and show.
-// A download rescales every 50 points and at its last; real time rescales every
+// A download moves its progress at each whole percent of the points it expects,
+// rescales every 50 points and at its last; real time rescales every
 // point, moves its time axis and writes its backup every 20.
 class clsAcquisition
 {

@@ -129,6 +129,39 @@ private slots:
             QCOMPARE(j.FinsAxe.last(), double(Debut + quint32((stockes - 1) * Periode)));
     }
 
+    // A download moves its progress bar at each whole percent of the points it
+    // expects, the last point included: about 100 repaints, whatever its size.
+    void progression_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("valeurs");
+        QTest::newRow("49 points: each") << 49 << 49;
+        QTest::newRow("100 points: each") << 100 << 100;
+        QTest::newRow("150 points") << 150 << 100;
+        QTest::newRow("16000 points") << 16000 << 100;
+    }
+    void progression()
+    {
+        QFETCH(int, points);
+        QFETCH(int, valeurs);
+        clsAcquisition a;
+        a.Demarrer(enm_ACQUISITION::Telechargement, 0, 5, 3);
+        DAC::TS_PARAMETRES p;
+        p.NbrePoints = quint16(2 * points);
+        p.Frequence = Periode;
+        p.DateDebut = Debut;
+        p.Capteurs = 3;
+        a.Entete(p);
+        QList<int> numeros;
+        for (int i = 0; i < points; ++i) {
+            const TS_DECISION d = a.Lecture(word(200), word(500), 0);
+            if (d.Progression)
+                numeros << d.Numero;
+        }
+        QCOMPARE(numeros.size(), valeurs);
+        QCOMPARE(numeros.last(), points);
+    }
+
     // Real time: every point carries its arrival time and rescales; points 1, 21,
     // 41... move the time axis and write the backup; a stop backs up what came.
     void tempsReel_data()

@@ -3,6 +3,7 @@
 #include "CalculsAnalyse.h"
 #include "CourbeCoupee.h"
 #include "CurveData.h"
+#include "DialoguesQt.h"
 #include "Grandeurs.h"
 #include "MiseEnPage.h"
 #include "clsSerie.h"
@@ -200,6 +201,8 @@ QPushButton* clsAnalyse::NouveauBouton(const char* image, const QString& tooltip
     bouton->setFlat(true);
     bouton->setCursor(Qt::PointingHandCursor);
     bouton->setToolTip(tooltip);
+    // An icon and no text: screen readers say the tool tip.
+    bouton->setAccessibleName(tooltip);
     return bouton;
 }
 
@@ -212,11 +215,13 @@ void clsAnalyse::AjouterLigneLegende()
     m_chkAfficher = new prmCheckBox(m_Legende);
     m_chkAfficher->setChecked(true);
     m_chkAfficher->setToolTip(tr("Afficher/Masquer la courbe"));
+    m_chkAfficher->setAccessibleName(m_chkAfficher->toolTip());
     connect(m_chkAfficher, &QCheckBox::clicked, this, &clsAnalyse::MasquerCourbe);
     m_Legende->SetWidget(lig, 0, m_chkAfficher);
 
     m_lblCouleur = new prmLabelCouleur(&m_Couleur, m_Legende, StylePastille, true);
     m_lblCouleur->setToolTip(tr("Cliquer pour modifier la couleur"));
+    m_lblCouleur->setAccessibleName(m_lblCouleur->toolTip());
     m_lblCouleur->setCursor(Qt::PointingHandCursor);
     connect(m_lblCouleur, &prmLabelCouleur::CouleurChanged, this, &clsAnalyse::CouleurChanged);
     m_Legende->SetWidget(lig, 1, m_lblCouleur);
@@ -448,6 +453,7 @@ void clsAnalyse::Imprimer()
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
     QPrintDialog dialogue(&printer);
+    DialoguesQt::Rattacher(&dialogue, m_Fenetre);
     if (dialogue.exec() != QDialog::Accepted)
         return;
     ImprimerSur(&printer);

@@ -3,6 +3,7 @@
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
 #include "ConfigGraphe.h"
+#include "DialoguesQt.h"
 #include "ExportCsv.h"
 #include "FormatsDate.h"
 #include "Grandeurs.h"
@@ -21,7 +22,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMessageBox>
@@ -298,8 +298,8 @@ void frmAnalyse::on_btnOpen_clicked()
                                  QMessageBox::Ok);
         return;
     }
-    const QString nom = QFileDialog::getOpenFileName(this, ui->btnOpen->text(), *m_CheminDatas,
-                                                     tr("Logger (*.ail)"));
+    const QString nom = DialoguesQt::FichierAOuvrir(this, ui->btnOpen->text(), *m_CheminDatas,
+                                                    tr("Logger (*.ail)"));
     if (nom.isEmpty())
         return;
     const QFileInfo fichier(nom);
@@ -652,8 +652,8 @@ void frmAnalyse::on_btnRapport_clicked()
         return;
     const QList<int> colonnes = selection.ColonnesCochees();
     // The data folder is proposed, not updated.
-    const QString nom = QFileDialog::getSaveFileName(this, ui->btnRapport->text(), *m_CheminDatas,
-                                                     tr("Document pdf (*.pdf)"));
+    const QString nom = DialoguesQt::FichierAEnregistrer(
+        this, ui->btnRapport->text(), *m_CheminDatas, tr("Document pdf (*.pdf)"));
     if (nom.isEmpty())
         return;
     EcrireRapport(clsRapport::NomPdf(nom), colonnes);
@@ -696,7 +696,7 @@ void frmAnalyse::on_btnExportExcel_clicked()
     if (!m_AnalyseDatas)
         return;
     const clsSerie* serie = m_AnalyseDatas->Serie();
-    QString nom = QFileDialog::getSaveFileName(
+    QString nom = DialoguesQt::FichierAEnregistrer(
         this, ui->btnExportExcel->toolTip(),
         QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".xlsx")),
         tr("Classeur Excel (*.xlsx)"));
@@ -715,7 +715,7 @@ void frmAnalyse::on_btnExportCsv_clicked()
     const QString local = tr("CSV, heure locale (*.csv)");
     const QString utc = tr("CSV, heure UTC (*.csv)");
     QString filtre = local;
-    QString nom = QFileDialog::getSaveFileName(
+    QString nom = DialoguesQt::FichierAEnregistrer(
         this, ui->btnExportCsv->toolTip(),
         QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".csv")),
         local + QStringLiteral(";;") + utc, &filtre);
@@ -752,7 +752,8 @@ void frmAnalyse::on_btnImprimer_clicked()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
-    QPrintDialog dialogue(&printer, this);
+    QPrintDialog dialogue(&printer);
+    DialoguesQt::Rattacher(&dialogue, this);
     if (dialogue.exec() != QDialog::Accepted)
         return;
     ImprimerGrapheSur(&printer);

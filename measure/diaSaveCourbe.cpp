@@ -1,9 +1,9 @@
 #include "diaSaveCourbe.h"
 #include "ui_diaSaveCourbe.h"
 
+#include "DialoguesQt.h"
 #include <clsExcel.h>
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 diaSaveCourbe::diaSaveCourbe(QWidget* parent, const QString& folder, const QString& name,
@@ -62,7 +62,7 @@ bool diaSaveCourbe::CsvUtc() const
 void diaSaveCourbe::on_btnSave_clicked()
 {
     const QString fichier =
-        QFileDialog::getSaveFileName(this, m_Fichier, m_Fichier, tr("Logger (*.ail)"));
+        DialoguesQt::FichierAEnregistrer(this, m_Fichier, m_Fichier, tr("Logger (*.ail)"));
     if (fichier.isEmpty())
         return; // cancelled: the dialog stays open as it was
     m_Fichier = fichier;

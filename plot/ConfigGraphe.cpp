@@ -8,6 +8,7 @@
 #include "TimeScaleDraw.h"
 #include "Zoomer.h"
 
+#include <QGuiApplication>
 #include <QPen>
 
 #include <qwt_legend.h>
@@ -85,7 +86,8 @@ void ConfigGraphe::AxeX(QwtPlot* graphe, enm_SYNCHRO mode, const QString& format
 void ConfigGraphe::TitresAxes(QwtPlot* graphe, const QString& temp, const QString& humi,
                               bool couleurs)
 {
-    const QFont police(QStringLiteral("Tahoma"), 12);
+    // The desktop's font family.
+    const QFont police(QGuiApplication::font().family(), 12);
     QwtText titreTemp(temp);
     titreTemp.setFont(police);
     QwtText titreHumi(humi);

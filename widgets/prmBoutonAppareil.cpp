@@ -10,7 +10,12 @@ prmBoutonAppareil::prmBoutonAppareil(ISelectionAppareil* createur, QWidget* pare
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setMinimumHeight(35);
     setMaximumHeight(35);
-    setFont(QFont(QStringLiteral("Cambria"), 12, QFont::Normal, false));
+    // The desktop's font family.
+    QFont police;
+    police.setPointSize(12);
+    police.setWeight(QFont::Normal);
+    police.setItalic(false);
+    setFont(police);
     setText(texte);
     setCursor(Qt::PointingHandCursor);
     // The icon stands right of the caption.

@@ -1,12 +1,19 @@
 #include "prmLabelCouleur.h"
 
+#include "DialoguesQt.h"
+
 #include <QColorDialog>
+#include <QKeyEvent>
+#include <QPainter>
 
 prmLabelCouleur::prmLabelCouleur(QColor* couleur, QWidget* parent, const QString& styleSupp,
                                  bool modifiable)
     : QLabel(parent), m_Modifiable(modifiable), m_StyleSupp(styleSupp), m_pCouleur(couleur)
 {
     setFixedSize(30, 30);
+    // Reached with Tab and changed with Space or Enter, like a button.
+    if (modifiable)
+        setFocusPolicy(Qt::StrongFocus);
     MajStyle();
     setText(QString());
 }
@@ -16,7 +23,7 @@ void prmLabelCouleur::MajStyle()
     // rgb() and not rgba(): a hidden curve keeps its colour with alpha 0, and its
     // swatch must still show that colour.
     setStyleSheet(QStringLiteral("prmLabelCouleur {background-color: rgb(%1,%2,%3);%4} "
-                                 "QToolTip {background-color: white;}")
+                                 "QToolTip {background-color: palette(tooltip-base);}")
                       .arg(m_pCouleur->red())
                       .arg(m_pCouleur->green())
                       .arg(m_pCouleur->blue())
@@ -29,15 +36,56 @@ void prmLabelCouleur::setCouleur(const QColor& couleur)
     MajStyle();
 }
 
-void prmLabelCouleur::mouseReleaseEvent(QMouseEvent* event)
+void prmLabelCouleur::Choisir()
 {
-    QLabel::mouseReleaseEvent(event);
     if (!m_Modifiable)
         return;
-    const QColor choix =
-        QColorDialog::getColor(*m_pCouleur, nullptr, QString(), QColorDialog::ShowAlphaChannel);
+    QColorDialog dialogue;
+    dialogue.setOption(QColorDialog::ShowAlphaChannel);
+    dialogue.setCurrentColor(*m_pCouleur);
+    DialoguesQt::Rattacher(&dialogue, this);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    const QColor choix = dialogue.selectedColor();
     if (!choix.isValid() || choix == *m_pCouleur)
         return;
     setCouleur(choix);
     emit CouleurChanged(choix);
+}
+
+void prmLabelCouleur::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    Choisir();
+}
+
+void prmLabelCouleur::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        if (m_Modifiable) {
+            Choisir();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void prmLabelCouleur::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The colour fills the swatch: the keyboard focus is a frame in the
+    // palette's highlight, inside its margins.
+    QPainter peintre(this);
+    peintre.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawRect(contentsRect().adjusted(1, 1, -1, -1));
 }

@@ -4,11 +4,14 @@
 #include <QColor>
 #include <QLabel>
 
+class QKeyEvent;
 class QMouseEvent;
+class QPaintEvent;
 
 // A 30x30 colour swatch. It shows a colour object it does not own (the caller
 // keeps it alive as long as the swatch) and, when modifiable, edits it in place
-// through the colour dialog.
+// through the colour dialog, opened by a click or from the keyboard (Tab to it,
+// then Space or Enter).
 class prmLabelCouleur : public QLabel
 {
     Q_OBJECT
@@ -22,6 +25,8 @@ public:
     void MajStyle();
     // Stores the colour into the colour object and shows it, without signal.
     void setCouleur(const QColor& couleur);
+    // When modifiable: the colour dialog; a new colour is stored and signalled.
+    void Choisir();
 
     bool m_Modifiable;
 
@@ -30,6 +35,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_StyleSupp;

@@ -2,6 +2,8 @@
 #include "prmLabelCouleur.h"
 
 #include <QColorDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
 
 // Answers every colour dialog that opens: picks `choix` (if valid) and accepts,
 // or rejects when `choix` is invalid. Counts the dialogs it answered.
@@ -42,8 +44,10 @@ class tst_prmLabelCouleur : public QObject
     Q_OBJECT
 
 private slots:
+    // A click, or Space or Enter once the swatch has the keyboard focus.
     void clic_data()
     {
+        QTest::addColumn<int>("touche"); // 0: a click
         QTest::addColumn<bool>("modifiable");
         QTest::addColumn<QColor>("choix");
         QTest::addColumn<int>("dialogues");
@@ -51,15 +55,22 @@ private slots:
         QTest::addColumn<int>("signaux");
         const QColor depart(0, 121, 190);
         const QColor nouvelle(10, 200, 30);
-        QTest::newRow("not modifiable") << false << nouvelle << 0 << depart << 0;
-        QTest::newRow("cancelled") << true << QColor() << 1 << depart << 0;
-        QTest::newRow("same colour") << true << depart << 1 << depart << 0;
-        QTest::newRow("new colour") << true << nouvelle << 1 << nouvelle << 1;
+        QTest::newRow("not modifiable") << 0 << false << nouvelle << 0 << depart << 0;
+        QTest::newRow("cancelled") << 0 << true << QColor() << 1 << depart << 0;
+        QTest::newRow("same colour") << 0 << true << depart << 1 << depart << 0;
+        QTest::newRow("new colour") << 0 << true << nouvelle << 1 << nouvelle << 1;
         QTest::newRow("same colour, transparent")
-            << true << QColor(0, 121, 190, 0) << 1 << QColor(0, 121, 190, 0) << 1;
+            << 0 << true << QColor(0, 121, 190, 0) << 1 << QColor(0, 121, 190, 0) << 1;
+        QTest::newRow("Space") << int(Qt::Key_Space) << true << nouvelle << 1 << nouvelle << 1;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true << nouvelle << 1 << nouvelle << 1;
+        QTest::newRow("keypad Enter, cancelled")
+            << int(Qt::Key_Enter) << true << QColor() << 1 << depart << 0;
+        QTest::newRow("Space, not modifiable")
+            << int(Qt::Key_Space) << false << nouvelle << 0 << depart << 0;
     }
     void clic()
     {
+        QFETCH(int, touche);
         QFETCH(bool, modifiable);
         QFETCH(QColor, choix);
         QFETCH(int, dialogues);
@@ -69,12 +80,34 @@ private slots:
         prmLabelCouleur pastille(&couleur, nullptr, QString(), modifiable);
         QSignalSpy spy(&pastille, &prmLabelCouleur::CouleurChanged);
         Repondeur repondeur(choix);
-        QTest::mouseClick(&pastille, Qt::LeftButton);
+        if (touche)
+            QTest::keyClick(&pastille, Qt::Key(touche));
+        else
+            QTest::mouseClick(&pastille, Qt::LeftButton);
         QCOMPARE(repondeur.m_Dialogues, dialogues);
         QCOMPARE(couleur, finale);
         QCOMPARE(spy.count(), signaux);
         if (signaux)
             QCOMPARE(spy.at(0).at(0).value<QColor>(), finale);
+    }
+
+    // Tab reaches a swatch that can be changed, and only such a swatch.
+    void tabulation()
+    {
+        QColor a(Qt::red), b(Qt::blue);
+        QWidget fenetre;
+        auto* disposition = new QHBoxLayout(&fenetre);
+        auto* champ = new QLineEdit;
+        disposition->addWidget(champ);
+        disposition->addWidget(new prmLabelCouleur(&a, nullptr, QString(), false));
+        auto* modifiable = new prmLabelCouleur(&b, nullptr, QString(), true);
+        disposition->addWidget(modifiable);
+        fenetre.show();
+        QApplication::setActiveWindow(&fenetre);
+        QVERIFY(QTest::qWaitForWindowActive(&fenetre));
+        champ->setFocus();
+        QTest::keyClick(champ, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), modifiable);
     }
 
     // A hidden curve's colour has alpha 0; its swatch still shows the colour.

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 #include "ui_frmMain.h"
 
+#include "Apparence.h"
 #include "ClesReglages.h"
 #include "DAC.h"
 #include "Emplacements.h"
@@ -16,8 +17,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -25,7 +26,15 @@
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QUrl>
+
+namespace
+{
+
+const int LargeurBoutonVue = 140; // the header's buttons, at least (pixels)
+
+} // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
 {
@@ -37,11 +46,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
                        .arg(VERSION_MINEURE)
                        .arg(QLatin1String(VERSION_SUFFIXE)));
 
-    QString styleSheet;
-    QFile fichierStyle(QStringLiteral(":/Style.qss"));
-    if (fichierStyle.open(QIODevice::ReadOnly))
-        styleSheet = QString::fromLatin1(fichierStyle.readAll());
-    qApp->setStyleSheet(styleSheet);
+    // On this window, not on the application: the dialogs it opens inherit it,
+    // Qt's file, print and colour dialogs (opened outside it) do not.
+    m_Style = Apparence::FeuilleDeStyle(QApplication::palette());
+    setStyleSheet(m_Style);
 
     m_Pbar = new QProgressBar(this);
     m_Pbar->setObjectName(QStringLiteral("pbaProgression"));
@@ -68,6 +76,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
         ui->btnLangueAnglais->setChecked(true);
     }
     ui->retranslateUi(this);
+    LargeurBoutonsVues();
 
     m_CheminDatas = ClesReglages::LireCheminDatas();
 
@@ -93,7 +102,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
 
     statusBar()->addPermanentWidget(ui->lblVersionDispo, 0);
     QFont police = ui->lblVersionDispo->font();
-    police.setFamily(QStringLiteral("Tahoma"));
     police.setPointSize(10);
     police.setItalic(true);
     ui->lblVersionDispo->setFont(police);
@@ -101,7 +109,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
 
 #if VORSEN_MISE_A_JOUR
     m_Service = new clsTessaroService();
-    m_Service->setStyleSheet(styleSheet);
+    m_Service->setStyleSheet(m_Style);
     m_Service->setNomApplication(QStringLiteral("Vorsen_Logger"));
     m_Service->setVersionMajor(VERSION_MAJEURE);
     m_Service->setVersionMinor(VERSION_MINEURE);
@@ -151,6 +159,38 @@ QString frmMain::FormatHeure() const
     return ::FormatHeure(m_Langue);
 }
 
+void frmMain::LargeurBoutonsVues()
+{
+    // The checked view button writes its text in bold italics (style sheet),
+    // wider than the text its size is measured on: both buttons get room for
+    // it, so that a larger desktop font never cuts it.
+    for (QToolButton* bouton : {ui->btnAcquisition, ui->btnAnalyse}) {
+        bouton->ensurePolished();
+        QFont gras = bouton->font();
+        gras.setBold(true);
+        gras.setItalic(true);
+        const int surplus = QFontMetrics(gras).horizontalAdvance(bouton->text()) -
+                            bouton->fontMetrics().horizontalAdvance(bouton->text());
+        bouton->setMinimumWidth(
+            qMax(LargeurBoutonVue, bouton->sizeHint().width() + qMax(surplus, 0)));
+    }
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The desktop switched between a light and a dark theme.
+    if (event->type() != QEvent::ApplicationPaletteChange)
+        return;
+    const QString style = Apparence::FeuilleDeStyle(QApplication::palette());
+    if (style == m_Style)
+        return;
+    m_Style = style;
+    setStyleSheet(m_Style);
+    if (m_Service)
+        m_Service->setStyleSheet(m_Style);
+}
+
 void frmMain::AppliquerLocale(enm_LANGUE langue)
 {
     // Widgets that format by themselves (date editors and their month names,
@@ -167,6 +207,7 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
     if (m_Service)
         m_Service->setLangue(newLangue);
     ui->retranslateUi(this);
+    LargeurBoutonsVues();
     if (m_frmMesure) {
         m_frmMesure->Retraduire();
         m_frmMesure->MajLangue(newLangue);

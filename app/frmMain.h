@@ -63,7 +63,12 @@ private slots:
     void on_btnHelp_clicked();
     void on_btnMajVersion_clicked();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Room for the bold italic text of the checked view button.
+    void LargeurBoutonsVues();
     // The default locale of the widgets: the interface language's.
     static void AppliquerLocale(enm_LANGUE langue);
 
@@ -76,6 +81,7 @@ private:
     frmMesure* m_frmMesure = nullptr;
     frmAnalyse* m_frmAnalyse = nullptr;
     clsTessaroService* m_Service = nullptr;
+    QString m_Style; // this window's style sheet, the update dialogs' too
     QTranslator m_TradEn;
     QTranslator m_TradFr;
     QTranslator m_TradQtFr; // Qt's own texts (message box buttons, file dialog)

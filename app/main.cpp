@@ -34,6 +34,9 @@ int main(int argc, char* argv[])
     if (code >= 0)
         return code;
 
+    // On a scaled screen (QT_SCALE_FACTOR=2, or the desktop's own setting) the
+    // images come from their NAME@2x.png files.
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     // Ties the windows to the desktop entry (its icon and name in task bars).
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vorsen.Logger"));

@@ -1,13 +1,23 @@
 #include "ClesReglages.h"
+#include "DAC.h"
 #include "Emplacements.h"
 #include "LangueInitiale.h"
 #include "clsAnalyse.h"
 #include "clsSerie.h"
+#include "diaAlarmes.h"
+#include "diaMajComment.h"
+#include "diaNewID.h"
+#include "diaParam.h"
+#include "diaSaveCourbe.h"
+#include "diaSelectColonne.h"
 #include "frmAnalyse.h"
 #include "frmMain.h"
 #include "frmMesure.h"
+#include "prmTableWidget.h"
 
 #include <QDateTimeEdit>
+#include <QKeySequence>
+#include <QSignalSpy>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -31,6 +41,21 @@ public:
 public slots:
     void ouvrir(const QUrl& url) { ouverts << url; }
 };
+
+// A recording of `capteurs` (1 temperature, 3 both) in `dossier`, as a download
+// saves it.
+bool EcrireEnregistrement(const QString& dossier, const QString& nom, int capteurs)
+{
+    clsSerie serie;
+    serie.NbrePoints = 0;
+    serie.Infos.Appareil = 1;
+    serie.Infos.Frequence = 60;
+    serie.Infos.DateDebut = 1767268800;
+    serie.Infos.Capteurs = capteurs;
+    for (int i = 0; i < 20; ++i)
+        serie.AjouterPoint(1767268800u + uint(60 * i), 200 + i, 500 - i);
+    return serie.Sauvegarder(nom, dossier);
+}
 
 class tst_frmMain : public QObject
 {
@@ -356,19 +381,8 @@ private slots:
     void fichiersOuverts()
     {
         QTemporaryDir dossier;
-        const auto ecrire = [&dossier](const QString& nom, int capteurs) {
-            clsSerie serie;
-            serie.NbrePoints = 0;
-            serie.Infos.Appareil = 1;
-            serie.Infos.Frequence = 60;
-            serie.Infos.DateDebut = 1767268800;
-            serie.Infos.Capteurs = capteurs;
-            for (int i = 0; i < 20; ++i)
-                serie.AjouterPoint(1767268800u + uint(60 * i), 200 + i, 500 - i);
-            return serie.Sauvegarder(nom, dossier.path());
-        };
-        QVERIFY(ecrire("deux", 3));
-        QVERIFY(ecrire("temperature", 1));
+        QVERIFY(EcrireEnregistrement(dossier.path(), "deux", 3));
+        QVERIFY(EcrireEnregistrement(dossier.path(), "temperature", 1));
         QStringList vus;
         QTimer repondeur;
         connect(&repondeur, &QTimer::timeout, [&vus] {
@@ -396,6 +410,106 @@ private slots:
         QVERIFY(analyse->findChild<QWidget*>("tabLegende")->isVisibleTo(analyse));
         QVERIFY(bouton(f, "btnRapport")->isEnabled());
         QVERIFY(bouton(f, "btnOpen")->isEnabled());
+    }
+
+    // Each shortcut in the real window: the button it clicks, the dialog that
+    // opens (Qt's own dialogs without the program's style sheet), or nothing
+    // when the view it belongs to is hidden.
+    void raccourcis_data()
+    {
+        QTest::addColumn<QString>("vue"); // the view button clicked first
+        QTest::addColumn<QKeySequence>("touche");
+        QTest::addColumn<QStringList>("cliques");
+        QTest::addColumn<QStringList>("dialogues");
+        QTest::addColumn<bool>("fermee");
+        const QString mesure = "btnAcquisition", analyse = "btnAnalyse";
+        QTest::newRow("F1: the manual") << mesure << QKeySequence(Qt::Key_F1)
+                                        << QStringList{"btnHelp"}
+                                        << QStringList{"QMessageBox (style sheet)"} << false;
+        QTest::newRow("Ctrl+S: save the download")
+            << mesure << QKeySequence("Ctrl+S") << QStringList{"btnSave"} << QStringList()
+            << false;
+        QTest::newRow("Ctrl+S in the analysis: nothing")
+            << analyse << QKeySequence("Ctrl+S") << QStringList() << QStringList() << false;
+        QTest::newRow("Ctrl+O: add a curve")
+            << analyse << QKeySequence("Ctrl+O") << QStringList{"btnOpen"}
+            << QStringList{"QFileDialog"} << false;
+        QTest::newRow("Ctrl+O in the measurement: nothing")
+            << mesure << QKeySequence("Ctrl+O") << QStringList() << QStringList() << false;
+        QTest::newRow("Ctrl+P: print the graph")
+            << analyse << QKeySequence("Ctrl+P") << QStringList{"btnImprimer"}
+            << QStringList{"QPrintDialog"} << false;
+        QTest::newRow("Ctrl+Q: quit") << analyse << QKeySequence("Ctrl+Q") << QStringList()
+                                      << QStringList() << true;
+    }
+    void raccourcis()
+    {
+        QFETCH(QString, vue);
+        QFETCH(QKeySequence, touche);
+        QTemporaryDir dossier;
+        QVERIFY(EcrireEnregistrement(dossier.path(), "essai", 3));
+
+        QStringList dialogues;
+        QTimer repondeur;
+        connect(&repondeur, &QTimer::timeout, [&dialogues] {
+            if (auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialogues << QString::fromLatin1(dialogue->metaObject()->className()) +
+                                 (dialogue->style() == QApplication::style()
+                                      ? QString()
+                                      : QStringLiteral(" (style sheet)"));
+                dialogue->reject();
+            }
+        });
+        repondeur.start(20);
+
+        frmMain f;
+        f.OuvrirFichiers({dossier.filePath("essai.ail")}); // "Ajouter une courbe", "Imprimer"
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QStringList cliques;
+        for (const char* nom : {"btnHelp", "btnSave", "btnOpen", "btnImprimer"}) {
+            auto* b = bouton(f, nom);
+            QVERIFY2(b, nom);
+            connect(b, &QAbstractButton::clicked, [&cliques, nom] { cliques << nom; });
+        }
+        bouton(f, qPrintable(vue))->click();
+        bouton(f, "btnSave")->setEnabled(true); // as after a download
+
+        QTest::keySequence(&f, touche);
+        QTEST(cliques, "cliques");
+        QTEST(dialogues, "dialogues");
+        QTEST(!f.isVisible(), "fermee");
+        // The program's style sheet is its windows', not the application's.
+        QVERIFY(qApp->styleSheet().isEmpty());
+        QVERIFY(!f.styleSheet().isEmpty());
+    }
+
+    // Screen readers say a button's text; an icon-only button says its name.
+    void nomsAccessibles()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(EcrireEnregistrement(dossier.path(), "essai", 3));
+        frmMain f;
+        f.OuvrirFichiers({dossier.filePath("essai.ail")}); // the legend's row buttons
+        DAC::TS_PARAMETRES parametres{};
+        const QList<QWidget*> fenetres{
+            &f,
+            new diaParam(&f, nullptr, parametres, true),
+            new diaAlarmes(&f, nullptr, true, "SALLE_1"),
+            new diaNewID(&f, nullptr, "SALLE_1", true),
+            new diaSaveCourbe(&f, dossier.path(), "SALLE_1", QString()),
+            new diaMajComment(&f, QString()),
+            new diaSelectColonne(&f, f.findChild<prmTableWidget*>("tabLegende"))};
+        int iconesSeules = 0;
+        for (QWidget* fenetre : fenetres)
+            for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>()) {
+                if (b->icon().isNull() || !b->text().isEmpty() || !b->isVisibleTo(fenetre))
+                    continue;
+                ++iconesSeules;
+                QVERIFY2(!b->accessibleName().isEmpty(),
+                         qPrintable(b->objectName() + " " + b->toolTip()));
+            }
+        QVERIFY(iconesSeules >= 8); // the header's four, the legend row's four
     }
 
     void premierExistant()

@@ -23,7 +23,7 @@ void prmLabelCouleur::MajStyle()
     // rgb() and not rgba(): a hidden curve keeps its colour with alpha 0, and its
     // swatch must still show that colour.
     setStyleSheet(QStringLiteral("prmLabelCouleur {background-color: rgb(%1,%2,%3);%4} "
-                                 "QToolTip {background-color: palette(tooltip-base);}")
+                                 "QToolTip {background-color: palette(base); color: palette(text);}")
                       .arg(m_pCouleur->red())
                       .arg(m_pCouleur->green())
                       .arg(m_pCouleur->blue())

@@ -597,6 +597,21 @@ all its columns. The path written goes to standard output.
         <source>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</source>
         <translation>Neither its header nor its points file holds a readable reading.</translation>
     </message>
+    <message>
+        <source>Les fichiers %1 et %2 ne correspondent pas.</source>
+        <translation>The files %1 and %2 do not match.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier %1 est coupé : seuls ses %n premiers points sont lus.</source>
+        <translation>
+            <numerusform>The file %1 is cut short: only its first point is read.</numerusform>
+            <numerusform>The file %1 is cut short: only its first %n points are read.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;a pas pu être écrit dans %1.</source>
+        <translation>The comment could not be written to %1.</translation>
+    </message>
 </context>
 <context>
     <name>clsExcel</name>
@@ -1251,6 +1266,10 @@ shown</translation>
         <source>Impossible d&apos;écrire le fichier %1.</source>
         <translation>Cannot write the file %1.</translation>
     </message>
+    <message>
+        <source>Une analyse compte au plus %1 courbes.</source>
+        <translation>An analysis holds at most %1 curves.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1466,6 +1485,10 @@ shown</translation>
     <message>
         <source>Il a été écrit dans %1.</source>
         <translation>It was written to %1.</translation>
+    </message>
+    <message>
+        <source>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</source>
+        <translation>Access to port %1 refused: your user may not open it. Install the Vorsen Logger udev rule for the loggers&apos; adapter (see the manual), then plug it in again.</translation>
     </message>
 </context>
 </TS>

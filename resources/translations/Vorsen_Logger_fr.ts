@@ -601,6 +601,21 @@ standard.
         <source>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</source>
         <translation>Ni son en-tête ni son fichier de points ne contiennent de mesure lisible.</translation>
     </message>
+    <message>
+        <source>Les fichiers %1 et %2 ne correspondent pas.</source>
+        <translation>Les fichiers %1 et %2 ne correspondent pas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Le fichier %1 est coupé : seuls ses %n premiers points sont lus.</source>
+        <translation>
+            <numerusform>Le fichier %1 est coupé : seul son premier point est lu.</numerusform>
+            <numerusform>Le fichier %1 est coupé : seuls ses %n premiers points sont lus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le commentaire n&apos;a pas pu être écrit dans %1.</source>
+        <translation>Le commentaire n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>clsExcel</name>
@@ -1255,6 +1270,10 @@ affichées</translation>
         <source>Impossible d&apos;écrire le fichier %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
+    <message>
+        <source>Une analyse compte au plus %1 courbes.</source>
+        <translation>Une analyse compte au plus %1 courbes.</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1470,6 +1489,10 @@ affichées</translation>
     <message>
         <source>Il a été écrit dans %1.</source>
         <translation>Il a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</source>
+        <translation>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</translation>
     </message>
 </context>
 </TS>

@@ -17,8 +17,10 @@ SANITIZE ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDES ?= 60
 SAN_TESTS ?=
-# The first error found ends the program, leaks included.
-SAN_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+# The first error found ends the program, leaks included (but those of the
+# libraries listed in tests/sanitizers/lsan.supp).
+SAN_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0
 
 .PHONY: all deps build test demo run package translations bench clean test-sanitize fuzz
 

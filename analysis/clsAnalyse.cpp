@@ -284,7 +284,8 @@ void clsAnalyse::ModifCommentaire()
     const bool ecrit = m_Serie->MajCommentaire(m_Mesure);
     m_Fenetre->MajCommentaireLegende(m_btnCommentaire, voie.Commentaire);
     if (!ecrit) {
-        const QString entete = m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
+        const QString entete =
+            m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
         QMessageBox boite(QMessageBox::Warning, m_NomFichier,
                           tr("Le commentaire n'a pas pu être écrit dans %1.")
                               .arg(QDir::toNativeSeparators(entete)),

@@ -101,10 +101,21 @@ void AjouterTexte(QByteArray& sortie, const QString& texte)
     }
 }
 
-// A text as the reader expects it: one holding a NUL is wrapped in @String(),
-// one starting with "@" takes a second "@" (the reader reads "@..." as a type).
-QString TexteMarque(const QString& texte)
+// One value as the reader expects its text: the invalid value and byte arrays
+// by their markers; a text holding a NUL wrapped in @String(); a text starting
+// with "@" takes a second "@" (the reader reads "@..." as a type).
+QString TexteValeur(const QVariant& valeur)
 {
+    switch (valeur.type()) {
+    case QVariant::Invalid:
+        return QStringLiteral("@Invalid()");
+    case QVariant::ByteArray:
+        return QStringLiteral("@ByteArray(") + QString::fromLatin1(valeur.toByteArray()) +
+               QLatin1Char(')');
+    default:
+        break;
+    }
+    const QString texte = valeur.toString();
     if (texte.contains(QChar(0)))
         return QStringLiteral("@String(") + texte + QLatin1Char(')');
     if (texte.startsWith(QLatin1Char('@')))
@@ -112,29 +123,22 @@ QString TexteMarque(const QString& texte)
     return texte;
 }
 
+// A list as its values separated by ", " (a list read with a marked value in it
+// comes as a list of values); an empty one as the invalid value, as QSettings
+// writes it.
 void AjouterValeur(QByteArray& sortie, const QVariant& valeur)
 {
-    switch (valeur.type()) {
-    case QVariant::Invalid:
-        sortie += "@Invalid()";
-        break;
-    case QVariant::StringList: {
-        const QStringList textes = valeur.toStringList();
-        if (textes.isEmpty())
-            sortie += "@Invalid()"; // what QSettings writes for an empty list
-        for (int i = 0; i < textes.size(); ++i) {
-            if (i > 0)
-                sortie += ", ";
-            AjouterTexte(sortie, TexteMarque(textes.at(i)));
-        }
-        break;
+    if (valeur.type() != QVariant::StringList && valeur.type() != QVariant::List) {
+        AjouterTexte(sortie, TexteValeur(valeur));
+        return;
     }
-    case QVariant::ByteArray:
-        AjouterTexte(sortie, QStringLiteral("@ByteArray(") +
-                                 QString::fromLatin1(valeur.toByteArray()) + QLatin1Char(')'));
-        break;
-    default:
-        AjouterTexte(sortie, TexteMarque(valeur.toString()));
+    const QVariantList valeurs = valeur.toList();
+    if (valeurs.isEmpty())
+        sortie += "@Invalid()";
+    for (int i = 0; i < valeurs.size(); ++i) {
+        if (i > 0)
+            sortie += ", ";
+        AjouterTexte(sortie, TexteValeur(valeurs.at(i)));
     }
 }
 

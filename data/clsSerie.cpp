@@ -477,8 +477,11 @@ bool clsSerie::MajCommentaire(int voie)
         const clsSettings entete(Chemin, Nom);
         if (entete.status() != QSettings::NoError)
             return false;
-        for (const QString& cle : entete.allKeys())
-            cles.insert(cle, entete.value(cle));
+        for (const QString& cle : entete.allKeys()) {
+            // A key without a name ("=1") can be neither read nor written back.
+            if (!cle.isEmpty() && !cle.endsWith(QLatin1Char('/')))
+                cles.insert(cle, entete.value(cle));
+        }
     }
     if (voie == 1)
         cles.insert(QStringLiteral("Temperature/Commentaire"), Temperature.Commentaire);

@@ -46,6 +46,13 @@ QString clsSettings::VersTexte(const QVariant& valeur, const QString& defaut)
     // into a list; give it back whole rather than empty.
     if (valeur.type() == QVariant::StringList)
         return valeur.toStringList().join(QStringLiteral(", "));
+    // A list holding a marked value ("@String(...)"): a list of values.
+    if (valeur.type() == QVariant::List) {
+        QStringList textes;
+        for (const QVariant& element : valeur.toList())
+            textes << element.toString();
+        return textes.join(QStringLiteral(", "));
+    }
     return valeur.toString();
 }
 

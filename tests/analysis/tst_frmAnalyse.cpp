@@ -781,22 +781,24 @@ private slots:
     // then added by date.
     void pairesAbimees_data()
     {
-        QTest::addColumn<int>("compte");         // the header's NbrePoints, -1 as saved
-        QTest::addColumn<QByteArray>("points");  // the points file, empty as saved
-        QTest::addColumn<int>("lus");            // points of each entry, 0: no entry
-        QTest::addColumn<QString>("message");    // part of the message shown, "" none
-        QTest::addColumn<QString>("etendue");    // range of the temperature, "" not looked at
-        const QString differentes = QStringLiteral("Les fichiers a.ail et a.txt ne correspondent pas.");
+        QTest::addColumn<int>("compte");        // the header's NbrePoints, -1 as saved
+        QTest::addColumn<QByteArray>("points"); // the points file, empty as saved
+        QTest::addColumn<int>("lus");           // points of each entry, 0: no entry
+        QTest::addColumn<QString>("message");   // part of the message shown, "" none
+        QTest::addColumn<QString>("etendue");   // range of the temperature, "" not looked at
+        const QString differentes =
+            QStringLiteral("Les fichiers a.ail et a.txt ne correspondent pas.");
         QTest::newRow("header of a later save") << 8436 << QByteArray() << 0 << differentes << "";
         QTest::newRow("points of an earlier save")
-            << -1 << QByteArray("1688212800\t200\t400\n1688212860\t201\t401\n") << 0
-            << differentes << "";
+            << -1 << QByteArray("1688212800\t200\t400\n1688212860\t201\t401\n") << 0 << differentes
+            << "";
         QTest::newRow("cut in its last line")
             << -1 << QByteArray("1688212800\t200\t400\n1688212860\t201\t401\n1688212920\t20") << 2
-            << "a.txt est coupé" << "0.1 \u00B0C";
+            << "a.txt est coupé"
+            << "0.1 \u00B0C";
         QTest::newRow("readings 2^32 tenths apart")
-            << 2 << QByteArray("1688212800\t2147483647\t0\n1688212860\t-2147483648\t0\n") << 2
-            << "" << "429496729.5 \u00B0C";
+            << 2 << QByteArray("1688212800\t2147483647\t0\n1688212860\t-2147483648\t0\n") << 2 << ""
+            << "429496729.5 \u00B0C";
         QTest::newRow("one point at the epoch") << 1 << QByteArray("0\t200\t400\n") << 1 << ""
                                                 << "0.0 \u00B0C";
     }

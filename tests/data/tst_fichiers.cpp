@@ -724,7 +724,7 @@ void TestFichiers::disquePlein()
     const QString sauvegardeAuto = s.CheminAuto + QLatin1Char('/') + s.NomAuto;
 
     QVERIFY(disque.Restreindre(libre));
-    const bool reussi = commentaire ? s.MajCommentaire(1)
+    const bool reussi = commentaire   ? s.MajCommentaire(1)
                         : automatique ? s.SauvegardeAuto(cible)
                                       : s.Sauvegarder(nom, cible);
     disque.Liberer();
@@ -743,7 +743,7 @@ void TestFichiers::disquePlein()
 
     // With room again the same write goes through.
     if (!reussi) {
-        QVERIFY(commentaire ? s.MajCommentaire(1)
+        QVERIFY(commentaire   ? s.MajCommentaire(1)
                 : automatique ? s.SauvegardeAuto(cible)
                               : s.Sauvegarder(nom, cible));
         for (int i = 0; i < 2; ++i)

@@ -157,6 +157,9 @@ void TestLectures::valeurEnTete_data()
     QTest::newRow("liste (virgules sans guillemets)")
         << QVariant(QStringList{"Chambre froide", "porte"}) << 0 << qint64(0)
         << "Chambre froide, porte";
+    QTest::newRow("liste dont une valeur est marquée (@String)")
+        << QVariant(QVariantList{QStringLiteral("a"), QString(QStringLiteral("b") + QChar(0))}) << 0
+        << qint64(0) << QString(QStringLiteral("a, b") + QChar(0));
 }
 
 void TestLectures::valeurEnTete()
@@ -277,8 +280,8 @@ void TestLectures::fichierPoints_data()
         << QByteArray("1\t100\t0\n2\t300\t0\n3\t500\t0\n") << 2 << QList<int>{1, 2, 3}
         << QList<int>{100, 300, 500} << QList<int>{0, 0, 0} << 450 << discordante;
     QTest::newRow("moins de lignes que l'en-tête")
-        << QByteArray("1\t100\t0\n2\t300\t0\n") << 8436 << QList<int>{1, 2}
-        << QList<int>{100, 300} << QList<int>{0, 0} << 0 << discordante;
+        << QByteArray("1\t100\t0\n2\t300\t0\n") << 8436 << QList<int>{1, 2} << QList<int>{100, 300}
+        << QList<int>{0, 0} << 0 << discordante;
     QTest::newRow("dernière ligne entière sans fin, en trop")
         << QByteArray("1\t100\t0\n2\t300\t0") << 1 << QList<int>{1, 2} << QList<int>{100, 300}
         << QList<int>{0, 0} << 400 << discordante;

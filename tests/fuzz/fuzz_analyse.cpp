@@ -39,10 +39,11 @@ struct Banc {
             new QApplication(argc, argv);
             initRessources();
         }
-        hote.resize(1000, 700);
-        fenetre = new frmAnalyse(&hote, &cheminDatas);
+        hote = new QWidget;
+        hote->resize(1000, 700);
+        fenetre = new frmAnalyse(hote, &cheminDatas);
         fenetre->resize(1000, 700);
-        hote.show();
+        hote->show();
     }
     template <class T> T* Enfant(const char* nom) const
     {
@@ -52,7 +53,7 @@ struct Banc {
     QTemporaryDir maison;
     QTemporaryDir dossier;
     QString cheminDatas;
-    QWidget hote;
+    QWidget* hote = nullptr; // after the application
     frmAnalyse* fenetre = nullptr;
     int numero = 0;
 };
@@ -91,13 +92,17 @@ int CibleAnalyse(const uint8_t* donnees, size_t taille)
     for (const char* radio : {"radSynchroNumero", "radSynchroHeure", "radSynchroDate"}) {
         fenetre->NouvelleAnalyse();
         banc->Enfant<QRadioButton>(radio)->setChecked(true);
-        QString raison;
-        const bool temperature = fenetre->AjouterCourbe(fichier, 1, &raison);
-        const bool humidite = fenetre->AjouterCourbe(fichier, 2);
-        if (discordante)
-            EXIGER(!temperature && !humidite &&
-                       raison.contains(QLatin1String("ne correspondent pas")),
-                   raison);
+        QString raisons[2];
+        const bool temperature = fenetre->AjouterCourbe(fichier, 1, &raisons[0]);
+        const bool humidite = fenetre->AjouterCourbe(fichier, 2, &raisons[1]);
+        // Nothing added, and said for each measure the logger recorded.
+        if (discordante) {
+            EXIGER(!temperature && !humidite, QString());
+            EXIGER(!(raisons[0] + raisons[1]).isEmpty(), QString());
+            for (const QString& raison : raisons)
+                EXIGER(raison.isEmpty() || raison.contains(QLatin1String("ne correspondent pas")),
+                       raison);
+        }
         const QList<clsAnalyse*> entrees = fenetre->Entrees();
         for (int i = 0; i < entrees.size(); ++i) {
             const clsAnalyse* entree = entrees.at(i);
@@ -133,9 +138,9 @@ int CibleAnalyse(const uint8_t* donnees, size_t taille)
         fenetre->AfficherDatas(entrees.first());
         EXIGER(table->rowCount() == entrees.first()->Serie()->NbrePointsPresents(),
                QString::number(table->rowCount()));
-        // Drawn, axes and labels included.
-        banc->hote.grab();
     }
+    // Drawn by date, axes and labels included (an axis may start before 1970).
+    banc->hote->grab();
     fenetre->NouvelleAnalyse();
 
     QDir d(dir);

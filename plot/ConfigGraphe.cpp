@@ -22,7 +22,7 @@ void ConfigGraphe::Preparer(QwtPlot* graphe)
 {
     graphe->setAutoReplot(true);
     if (auto* canevas = qobject_cast<QwtPlotCanvas*>(graphe->canvas())) {
-        canevas->setPaintAttribute(QwtPlotCanvas::BackingStore, false);
+        canevas->setPaintAttribute(QwtPlotCanvas::BackingStore, true);
         canevas->setBorderRadius(10);
     }
     graphe->plotLayout()->setAlignCanvasToScales(true);

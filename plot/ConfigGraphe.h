@@ -11,10 +11,10 @@ class Zoomer;
 class ConfigGraphe
 {
 public:
-    // Canvas with rounded corners drawn without a backing store (new points are
-    // painted straight onto it), canvas aligned on the scales, temperature on the
-    // left and humidity on the right at their widest, fixed; a dotted grid; the
-    // panner on Ctrl + left button.
+    // Canvas with rounded corners and a backing store (a replot draws it once;
+    // pointer trackers and new points only copy it to the screen), canvas
+    // aligned on the scales, temperature on the left and humidity on the right
+    // at their widest, fixed; a dotted grid; the panner on Ctrl + left button.
     static void Preparer(QwtPlot* graphe);
     // New value-axis labels: Qwt keeps the texts of the labels it drew, so that a
     // new decimal mark (a language change) needs new scale draws.

@@ -5,8 +5,10 @@
 
 // A curve of the measurement window. A replot during a download draws up to
 // 16000 points per curve every 50 points: long runs are thinned per pixel column
-// first (ReduireColonnes). Short runs, such as the new segment that the direct
-// painter adds, are drawn as Qwt draws them.
+// first (ReduireColonnes), the samples that shape each column found through the
+// min/max tree of its DonneesMesure, so that a replot costs about the same
+// whatever the number of samples. Short runs, such as the new segments of one
+// frame, are drawn as Qwt draws them.
 class CourbeMesure : public QwtPlotCurve
 {
 public:

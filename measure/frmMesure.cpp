@@ -5,7 +5,7 @@
 #include "ClesReglages.h"
 #include "ConfigGraphe.h"
 #include "CourbeMesure.h"
-#include "CurveData.h"
+#include "DonneesMesure.h"
 #include "ExportCsv.h"
 #include "FormatsDate.h"
 #include "Grandeurs.h"
@@ -77,9 +77,9 @@ QString ImageModele(int appareil)
     }
 }
 
-CurveData* Donnees(QwtPlotCurve* courbe)
+DonneesMesure* Donnees(QwtPlotCurve* courbe)
 {
-    return static_cast<CurveData*>(courbe->data());
+    return static_cast<DonneesMesure*>(courbe->data());
 }
 
 } // namespace
@@ -296,8 +296,8 @@ void frmMesure::Selectionner(bool checked, QString port)
 
 void frmMesure::Effacer()
 {
-    Donnees(m_CourbeTemp)->clear();
-    Donnees(m_CourbeHumi)->clear();
+    Donnees(m_CourbeTemp)->Vider();
+    Donnees(m_CourbeHumi)->Vider();
     const bool replot = ui->m_qPlot->autoReplot();
     ui->m_qPlot->setAutoReplot(false);
     AxesParDefaut();
@@ -576,12 +576,12 @@ void frmMesure::ConstruireGraphe()
     ConfigGraphe::AxeX(graphe, SYNCHRO_DATE, FormatDateHeure());
 
     m_CourbeTemp = new CourbeMesure;
-    m_CourbeTemp->setData(new CurveData);
+    m_CourbeTemp->setData(new DonneesMesure);
     m_CourbeTemp->setPen(QPen(CouleurTemp(), 1, Qt::SolidLine));
     m_CourbeTemp->setRenderHint(QwtPlotItem::RenderAntialiased, true);
     m_CourbeTemp->setYAxis(QwtPlot::yLeft);
     m_CourbeHumi = new CourbeMesure;
-    m_CourbeHumi->setData(new CurveData);
+    m_CourbeHumi->setData(new DonneesMesure);
     m_CourbeHumi->setPen(QPen(CouleurHumi(), 1, Qt::SolidLine));
     m_CourbeHumi->setRenderHint(QwtPlotItem::RenderAntialiased, true);
     m_CourbeHumi->setYAxis(QwtPlot::yRight);
@@ -736,8 +736,8 @@ void frmMesure::Appliquer(const TS_DECISION& d)
         s->AjouterPoint(d.Temps, d.Temp, d.Humi);
         AjouterLigne(d.Numero, d.Temps, d.Temp, d.Humi);
         // Only the new segments are painted, with the next frame.
-        Donnees(m_CourbeTemp)->append(QPointF(d.Temps, d.Temp));
-        Donnees(m_CourbeHumi)->append(QPointF(d.Temps, d.Humi));
+        Donnees(m_CourbeTemp)->Ajouter(QPointF(d.Temps, d.Temp));
+        Donnees(m_CourbeHumi)->Ajouter(QPointF(d.Temps, d.Humi));
         if (!m_Image.isActive())
             m_Image.start();
         if (m_Etat == enm_ETAT_MESURE::TempsReel)
@@ -848,8 +848,8 @@ void frmMesure::AfficherPoints(const clsSerie* serie)
     MontrerVoies(serie->Infos.Capteurs);
     if (n == 0)
         return;
-    CurveData* temp = Donnees(m_CourbeTemp);
-    CurveData* humi = Donnees(m_CourbeHumi);
+    DonneesMesure* temp = Donnees(m_CourbeTemp);
+    DonneesMesure* humi = Donnees(m_CourbeHumi);
     prmTableWidget* table = ui->tabData;
     table->setUpdatesEnabled(false);
     table->setRowCount(n);
@@ -857,8 +857,8 @@ void frmMesure::AfficherPoints(const clsSerie* serie)
         const quint32 t = quint32(serie->Temps.Valeurs.at(i));
         const int vt = serie->Temperature.Valeurs.at(i);
         const int vh = serie->Humidite.Valeurs.at(i);
-        temp->append(QPointF(t, vt));
-        humi->append(QPointF(t, vh));
+        temp->Ajouter(QPointF(t, vt));
+        humi->Ajouter(QPointF(t, vh));
         EcrireLigne(i, t, vt, vh);
     }
     table->resizeColumnsToContents();

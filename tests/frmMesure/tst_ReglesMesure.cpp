@@ -2,6 +2,7 @@
 // the value axes of a recording, the sensor names, and what the user is told
 // about a port that does not open.
 #include "AccesPort.h"
+#include "ArbreMinMax.h"
 #include "IntervalleMesures.h"
 #include "ReductionColonnes.h"
 #include "TexteCapteur.h"
@@ -232,6 +233,51 @@ private slots:
         for (const QPointF& p : reduite)
             etendre(apres, p);
         QCOMPARE(apres, avant);
+    }
+
+    // The min/max tree picks, for any range of samples, the samples whose
+    // reduction is the reduction of the whole range (columns: whole x here).
+    void arbreMinMax_data()
+    {
+        QTest::addColumn<QString>("entree"); // "x:y ...", or a walk of 16000 samples
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("a"); // -1: the last sample
+        QTest::newRow("one point per column") << "1:5 2:1 3:9 4:3 5:4" << 0 << -1;
+        QTest::newRow("each column on its own")
+            << "1:5 1:1 1:9 1:3 1:4 2:7 2:7 2:0 2:8 2:6" << 0 << -1;
+        QTest::newRow("part of them") << "1:5 1:1 1:9 1:3 1:4 2:7 2:7 2:0 2:8 2:6" << 2 << 7;
+        QTest::newRow("equal extremes: the first") << "1:5 1:1 1:9 1:1 1:9 1:5 1:1 1:9" << 0 << -1;
+        QTest::newRow("same column again later") << "1:1 1:2 1:3 2:0 1:9 1:8 1:7" << 0 << -1;
+        QTest::newRow("16000 samples over 600 columns") << "marche" << 0 << -1;
+        QTest::newRow("the last 333 of them") << "marche" << 15667 << -1;
+        QTest::newRow("a clock put back halfway") << "recul" << 0 << -1;
+    }
+    void arbreMinMax()
+    {
+        QFETCH(QString, entree);
+        QFETCH(int, de);
+        QFETCH(int, a);
+        QPolygonF ligne;
+        if (entree == QLatin1String("marche") || entree == QLatin1String("recul")) {
+            QRandomGenerator hasard(11);
+            double y = 300;
+            for (int i = 0; i < 16000; ++i) {
+                y += hasard.bounded(7) - 3;
+                const int j = entree == QLatin1String("recul") && i >= 8000 ? i - 5000 : i;
+                ligne << QPointF(j * 600.0 / 16000.0, y);
+            }
+        } else {
+            ligne = Ligne(entree);
+        }
+        if (a < 0)
+            a = ligne.size() - 1;
+        ArbreMinMax arbre;
+        for (const QPointF& p : qAsConst(ligne))
+            arbre.Ajouter(p.x(), p.y());
+        QPolygonF choisis;
+        for (int i : arbre.Representants(de, a, [](double x) { return int(std::floor(x)); }))
+            choisis << ligne.at(i);
+        QCOMPARE(ReduireColonnes(choisis), ReduireColonnes(ligne.mid(de, a - de + 1)));
     }
 
     void noeudPeripherique_data()

@@ -26,13 +26,18 @@
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBox>
 #include <QToolButton>
 #include <QUrl>
 
 namespace
 {
 
-const int LargeurBoutonVue = 140; // the header's buttons, at least (pixels)
+const int LargeurBoutonVue = 140; // the view buttons, at least (pixels)
+// The open page's title: 12 points, bold italic (style sheet); around its
+// text, 10 pixels of padding on each side, the box's borders and some room.
+const int PoliceTitrePage = 12;
+const int MargesTitrePage = 40;
 
 } // namespace
 
@@ -76,7 +81,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
         ui->btnLangueAnglais->setChecked(true);
     }
     ui->retranslateUi(this);
-    LargeurBoutonsVues();
 
     m_CheminDatas = ClesReglages::LireCheminDatas();
 
@@ -99,6 +103,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_frmAnalyse->hide();
 
     ui->btnAcquisition->setChecked(true);
+    AjusterLargeurs();
 
     statusBar()->addPermanentWidget(ui->lblVersionDispo, 0);
     QFont police = ui->lblVersionDispo->font();
@@ -159,20 +164,47 @@ QString frmMain::FormatHeure() const
     return ::FormatHeure(m_Langue);
 }
 
-void frmMain::LargeurBoutonsVues()
+int frmMain::SurplusGrasItalique(QWidget* bouton, const QString& texte)
 {
-    // The checked view button writes its text in bold italics (style sheet),
-    // wider than the text its size is measured on: both buttons get room for
-    // it, so that a larger desktop font never cuts it.
+    bouton->ensurePolished();
+    QFont gras = bouton->font();
+    gras.setBold(true);
+    gras.setItalic(true);
+    return qMax(0, QFontMetrics(gras).horizontalAdvance(texte) -
+                       bouton->fontMetrics().horizontalAdvance(texte));
+}
+
+void frmMain::AjusterLargeurs()
+{
+    // The checked view button and the open page's title write their text in
+    // bold italics (style sheet), wider than the text their size hint measures.
+    // They get room for it, so that a larger desktop font never cuts a text;
+    // with the design's fonts the design's widths hold.
     for (QToolButton* bouton : {ui->btnAcquisition, ui->btnAnalyse}) {
-        bouton->ensurePolished();
-        QFont gras = bouton->font();
-        gras.setBold(true);
-        gras.setItalic(true);
-        const int surplus = QFontMetrics(gras).horizontalAdvance(bouton->text()) -
-                            bouton->fontMetrics().horizontalAdvance(bouton->text());
-        bouton->setMinimumWidth(
-            qMax(LargeurBoutonVue, bouton->sizeHint().width() + qMax(surplus, 0)));
+        // Its size hint also counts a blank on each side of the text and 4
+        // pixels before it, room that the style sheet's padding already gives.
+        const int marges = 2 * bouton->fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 4;
+        bouton->setMinimumWidth(qMax(LargeurBoutonVue,
+                                     bouton->sizeHint().width() - marges +
+                                         SurplusGrasItalique(bouton, bouton->text())));
+    }
+    for (QToolBox* boite : findChildren<QToolBox*>()) {
+        if (!m_LargeursBoites.contains(boite))
+            m_LargeursBoites.insert(boite, {boite->minimumWidth(), boite->maximumWidth()});
+        // A page title is drawn in the style sheet's font, not in its own.
+        int titres = 0;
+        for (QAbstractButton* titre : boite->findChildren<QAbstractButton*>(
+                 QStringLiteral("qt_toolbox_toolboxbutton"), Qt::FindDirectChildrenOnly)) {
+            QFont police = titre->font();
+            police.setPointSize(PoliceTitrePage);
+            police.setBold(true);
+            police.setItalic(true);
+            titres = qMax(titres, QFontMetrics(police).horizontalAdvance(titre->text()) +
+                                      MargesTitrePage);
+        }
+        const QPair<int, int> design = m_LargeursBoites.value(boite);
+        boite->setMinimumWidth(qMax(design.first, titres));
+        boite->setMaximumWidth(qMax(design.second, titres));
     }
 }
 
@@ -207,7 +239,6 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
     if (m_Service)
         m_Service->setLangue(newLangue);
     ui->retranslateUi(this);
-    LargeurBoutonsVues();
     if (m_frmMesure) {
         m_frmMesure->Retraduire();
         m_frmMesure->MajLangue(newLangue);
@@ -216,6 +247,7 @@ void frmMain::MajTraduction(enm_LANGUE newLangue)
         m_frmAnalyse->Retraduire();
         m_frmAnalyse->MajLangue();
     }
+    AjusterLargeurs();
 }
 
 void frmMain::on_btnLangueAnglais_clicked()

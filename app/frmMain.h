@@ -4,13 +4,16 @@
 #include "IFormatsDate.h"
 #include "Langue.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
 
 class QLabel;
 class QProgressBar;
+class QToolBox;
 class frmMesure;
 class frmAnalyse;
 class clsTessaroService;
@@ -67,8 +70,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Room for the bold italic text of the checked view button.
-    void LargeurBoutonsVues();
+    // Room for the bold italic texts of the checked view button and of the
+    // open page titles, whatever the desktop's font size.
+    void AjusterLargeurs();
+    static int SurplusGrasItalique(QWidget* bouton, const QString& texte);
     // The default locale of the widgets: the interface language's.
     static void AppliquerLocale(enm_LANGUE langue);
 
@@ -82,6 +87,7 @@ private:
     frmAnalyse* m_frmAnalyse = nullptr;
     clsTessaroService* m_Service = nullptr;
     QString m_Style; // this window's style sheet, the update dialogs' too
+    QHash<QToolBox*, QPair<int, int>> m_LargeursBoites; // the forms' minimum and maximum widths
     QTranslator m_TradEn;
     QTranslator m_TradFr;
     QTranslator m_TradQtFr; // Qt's own texts (message box buttons, file dialog)

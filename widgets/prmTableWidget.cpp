@@ -27,12 +27,17 @@ void prmTableWidget::SetItem(int lig, int col, const QString& texte, const QStri
 {
     Agrandir(lig, col);
     QTableWidgetItem* cellule = item(lig, col);
-    if (cellule) {
-        cellule->setText(texte);
-    } else {
+    if (!cellule) {
+        // Filled before it joins the table: the model hears of it once, not once
+        // per property (a table of 16000 rows is filled cell by cell).
         cellule = new QTableWidgetItem(texte);
+        cellule->setTextAlignment(alignement);
+        if (!tooltip.isEmpty())
+            cellule->setToolTip(tooltip);
         setItem(lig, col, cellule);
+        return;
     }
+    cellule->setText(texte);
     cellule->setTextAlignment(alignement);
     cellule->setToolTip(tooltip);
 }

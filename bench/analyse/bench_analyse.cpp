@@ -1,25 +1,26 @@
 // Adds 14 curves of 16000 points (7 recordings, both measures) to the analysis
-// view and selects a range over all of them. Prints the time per curve and in
-// total, the range statistics time, and the peak memory; the reference is the
-// time the same 14 recordings take to read alone (clsSerie::Ouvrir).
+// view of the real main window (its style sheet, shown) and selects a range over
+// all of them. Prints the time per curve and in total, the range statistics
+// time, the data table of one curve, and the peak memory; the reference is the
+// time the same 14 recordings take to read alone (clsSerie::Ouvrir). Run it
+// offscreen and on an X display (the bench script does both).
+#include "ClesReglages.h"
 #include "CurveData.h"
-#include "IFormatsDate.h"
+#include "Figures.h"
 #include "clsAnalyse.h"
 #include "clsSerie.h"
 #include "frmAnalyse.h"
-#include "ressources.h"
+#include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QVBoxLayout>
 #include <qwt_plot.h>
-
-#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdio>
@@ -28,13 +29,6 @@ namespace
 {
 const int NBRE_FICHIERS = 7;
 const int NBRE_POINTS = 16000;
-
-long PicMemoireKo()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss; // KiB on Linux
-}
 
 bool Ecrire(const QString& dir, const QString& nom, uint debut, int decalage)
 {
@@ -47,15 +41,6 @@ bool Ecrire(const QString& dir, const QString& nom, uint debut, int decalage)
                            550 - decalage + int(100 * std::cos(i / 400.0)));
     return serie.Sauvegarder(nom, dir);
 }
-
-class Hote : public QWidget, public IFormatsDate
-{
-public:
-    enm_LANGUE Langue() const override { return FRANCAIS; }
-    QString FormatDate() const override { return QStringLiteral(" dd/MM/yyyy"); }
-    QString FormatDateHeure() const override { return QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss"); }
-    QString FormatHeure() const override { return QStringLiteral("hh:mm:ss"); }
-};
 } // namespace
 
 int main(int argc, char* argv[])
@@ -65,8 +50,11 @@ int main(int argc, char* argv[])
     QTemporaryDir maison;
     qputenv("HOME", QFile::encodeName(maison.path()));
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger_bench"));
     QApplication app(argc, argv);
-    initRessources();
+    QSettings().clear();
+    QSettings().setValue(QLatin1String(ClesReglages::Langue), 1);
     QTextStream out(stdout);
 
     const QString dir = maison.path();
@@ -76,7 +64,7 @@ int main(int argc, char* argv[])
             out << "cannot write the recordings\n";
             return 1;
         }
-    const long memoireDepart = PicMemoireKo();
+    const long memoireDepart = MemoirePicKo();
 
     // Reference: the 14 recordings read alone.
     QElapsedTimer chrono;
@@ -88,14 +76,10 @@ int main(int argc, char* argv[])
         }
     const double lectureMs = chrono.nsecsElapsed() / 1e6;
 
-    Hote hote;
-    hote.resize(903, 500);
-    QString chemin = dir;
-    auto* fenetre = new frmAnalyse(&hote, &chemin);
-    auto* disposition = new QVBoxLayout(&hote);
-    disposition->setContentsMargins(0, 0, 0, 0);
-    disposition->addWidget(fenetre);
-    hote.show();
+    frmMain principale;
+    principale.show();
+    principale.findChild<QAbstractButton*>(QStringLiteral("btnAnalyse"))->click();
+    auto* fenetre = principale.findChild<frmAnalyse*>();
     QApplication::processEvents();
     fenetre->findChild<QAbstractButton*>(QStringLiteral("btnNew"))->click();
     fenetre->findChild<QAbstractButton*>(QStringLiteral("radSynchroDate"))->setChecked(true);
@@ -134,18 +118,17 @@ int main(int argc, char* argv[])
     double pire = 0;
     for (double t : parCourbe)
         pire = qMax(pire, t);
-    out << "curves added: " << fenetre->Entrees().size() << " of " << NBRE_POINTS << " points\n";
-    out << "reference, 14 recordings read alone: " << QString::number(lectureMs, 'f', 1) << " ms\n";
-    out << "per curve: mean " << QString::number(totalMs / parCourbe.size(), 'f', 1)
-        << " ms, worst " << QString::number(pire, 'f', 1) << " ms\n";
-    out << "all 14 curves: " << QString::number(totalMs, 'f', 1) << " ms ("
-        << QString::number(totalMs / lectureMs, 'f', 2)
-        << " x reading alone; goal under 1000 ms)\n";
-    out << "range statistics over " << pointsPlage
-        << " points: " << QString::number(plageMs, 'f', 1) << " ms (goal under 50 ms)\n";
-    out << "data table of one curve (" << NBRE_POINTS
-        << " rows): " << QString::number(tableauMs, 'f', 1) << " ms\n";
-    out << "peak memory: " << PicMemoireKo() / 1024 << " MiB (" << memoireDepart / 1024
-        << " MiB before the analysis)\n";
+    std::printf("%d curves of %d points added to the analysis view.\n",
+                int(fenetre->Entrees().size()), NBRE_POINTS);
+    Figure("14 recordings read alone (reference), ms", "%.1f", lectureMs);
+    Figure("per curve, mean, ms", "%.1f", totalMs / parCourbe.size());
+    Figure("per curve, worst, ms", "%.1f", pire);
+    Figure("all 14 curves, ms", "%.1f", totalMs);
+    Figure("all 14 curves / reading alone", "%.2f", totalMs / lectureMs);
+    Figure("range statistics, ms", "%.1f", plageMs);
+    Figure("range statistics, points", "%d", pointsPlage);
+    Figure("data table of one curve (16000 rows), ms", "%.1f", tableauMs);
+    Figure("peak memory, MiB", "%ld", MemoirePicKo() / 1024);
+    Figure("peak memory before the analysis, MiB", "%ld", memoireDepart / 1024);
     return 0;
 }

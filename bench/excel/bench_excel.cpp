@@ -1,8 +1,9 @@
 // Exports a full 71246 recording (16000 points, both sensors) to a workbook and
 // prints the time and peak memory of each step. Each step runs in a child process
 // of its own so that its peak resident size (getrusage ru_maxrss) is not the peak
-// of an earlier step. Times are the median of several runs; the reference is the
-// same recording saved as .ail + .txt in the same run.
+// of an earlier step. Times are the median of several runs; the references are the
+// same recording saved as .ail + .txt in the same run, and libxlsxwriter alone
+// writing the same cells.
 #include <clsSerie.h>
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "MesureFils.h"
+#include "ReferenceXlsx.h"
 
 namespace
 {
@@ -98,6 +100,16 @@ int main(int argc, char** argv)
         return Mediane([&] { return s.ExportExcel(0); });
     });
 
+    const Mesure seul = DansUnFils([&] {
+        clsSerie s;
+        Remplir(s, d);
+        std::vector<double> temps;
+        for (int i = 0; i < Fois; ++i)
+            temps.push_back(ReferenceXlsx(s, 1));
+        std::sort(temps.begin(), temps.end());
+        return temps.front() < 0 ? -1.0 : temps[temps.size() / 2];
+    });
+
     const qint64 tailleXlsx = QFile(d + QStringLiteral("/bench.xlsx")).size();
     const qint64 tailleTxt = QFile(d + QStringLiteral("/bench.txt")).size();
     std::printf("Recording of %d points: workbook %lld bytes, points file %lld bytes\n\n",
@@ -107,6 +119,8 @@ int main(int argc, char** argv)
     Ligne("ref S: Sauvegarder (.ail + .txt)", sauver, sauver, serie.rssMio);
     Ligne("ExportExcel, French dates, x S", exporter, sauver, serie.rssMio);
     Ligne("ExportExcel, English dates, x S", exporterAnglais, sauver, serie.rssMio);
+    Ligne("ref X: libxlsxwriter alone, same cells", seul, seul, serie.rssMio);
+    Ligne("ExportExcel, French dates, x X", exporter, seul, serie.rssMio);
     if (exporter.ms > 0)
         std::printf("\n%.2f us per point; the cell-by-cell automation made %d round trips "
                     "(2 per cell, 5 cells per row).\n",

@@ -1,108 +1,108 @@
-// Feeds a download from the logger simulator, unpaced, through the real serial
-// port into the real measurement window, and prints how the window keeps up:
-//   - time from "D" to the last point, and that time divided by the time the same
-//     bytes take on the wire at 38400 baud 8N1 (10 bits a byte);
-//   - the longest gap between two turns of the event loop during the download
-//     (a 1 ms timer that should fire on every turn);
-//   - peak memory of the process (VmHWM), before and after;
-//   - the time to choose the downloaded logger again after another one (its
-//     points drawn and listed anew).
-// For reference, measured in the same run: the same download through the serial
-// link alone, without the window (the floor set by the simulator and the link's
-// 25 ms settle before each read), and the port enumeration that every 500 ms
-// watch tick runs on the GUI thread.
+// Feeds a download from the logger simulator through the real serial port into
+// the real program: the main window with its style sheet, shown, its measurement
+// view downloading. Run it offscreen and on an X display (the bench script does
+// both); it prints:
+//   - time from "D" to the last point, its backup written and the screen painted,
+//     and that time divided by the time the same bytes take on the wire at
+//     38400 baud 8N1 (10 bits a byte);
+//   - the longest gap between two turns of the event loop during the download,
+//     and the number of gaps above 50 ms;
+//   - CPU time and peak memory of the process;
+//   - a full replot (what each rescale costs) with every point and empty;
+// and, unpaced only:
+//   - the same download through the serial link alone, without the window (the
+//     floor set by the simulator and the link's 25 ms settle before each read);
+//   - the workbook export of the downloaded recording from the window (save
+//     dialog, progress bar), against libxlsxwriter alone writing the same cells
+//     (medians of three runs);
+//   - the time to choose the downloaded logger again after another one.
 //
-//     QT_QPA_PLATFORM=offscreen bench_telechargement [readings] [--hidden]
+//     bench_telechargement [readings] [--paced]
 //
 // readings: both sensors, all readings together (default 32000, 16000 lines).
-// --hidden: the window is not shown (the user looks at the analysis view).
+// --paced: the simulator writes at the wire rate, as a logger does.
 #include "CPortSerie.h"
-#include "IFormatsDate.h"
+#include "ClesReglages.h"
+#include "Figures.h"
+#include "ReferenceXlsx.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
+#include "frmMain.h"
 #include "frmMesure.h"
 #include "prmBoutonAppareil.h"
-#include "ressources.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QProgressBar>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <qwt_plot.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
+#include <functional>
+#include <vector>
 
 namespace
 {
 
-// The main window as the view sees it, with its progress bar.
-class Hote : public QWidget, public IFormatsDate
+// Answers the save dialog (workbook export only), its file dialog and any
+// message box, from a repeating timer: a modal dialog blocks in its own loop.
+class Guichet : public QObject
 {
 public:
-    Hote()
+    explicit Guichet(const QString& fichier) : m_Fichier(fichier)
     {
-        resize(903, 600);
-        auto* lay = new QVBoxLayout(this);
-        m_Fenetre = new frmMesure(this, &m_Chemin);
-        lay->addWidget(m_Fenetre, 32);
-        auto* barre = new QHBoxLayout;
-        m_Message = new QLabel(this);
-        m_Barre = new QProgressBar(this);
-        barre->addWidget(m_Message);
-        barre->addWidget(m_Barre);
-        lay->addLayout(barre);
-        QObject::connect(m_Fenetre, &frmMesure::SIGNAL_StartPbar, m_Barre,
-                         [this](QString message, int min, int max) {
-                             m_Message->setText(message);
-                             m_Barre->setRange(min, max);
-                             m_Barre->setValue(min);
-                         });
-        QObject::connect(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue, m_Barre,
-                         &QProgressBar::setValue);
+        connect(&m_Minuterie, &QTimer::timeout, this, &Guichet::Repondre);
+        m_Minuterie.start(20);
     }
-    enm_LANGUE Langue() const override { return FRANCAIS; }
-    QString FormatDate() const override { return QStringLiteral(" dd/MM/yyyy"); }
-    QString FormatDateHeure() const override { return QStringLiteral(" dd/MM/yyyy\n  hh:mm:ss"); }
-    QString FormatHeure() const override { return QStringLiteral("hh:mm:ss"); }
 
-    QString m_Chemin;
-    frmMesure* m_Fenetre;
-    QLabel* m_Message;
-    QProgressBar* m_Barre;
+private:
+    void Repondre()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (auto* boite = qobject_cast<QMessageBox*>(modal)) {
+            std::fprintf(stderr, "message: %s\n", qPrintable(boite->text()));
+            QAbstractButton* bouton = boite->button(QMessageBox::Yes);
+            if (!bouton)
+                bouton = boite->button(QMessageBox::Ok);
+            bouton ? bouton->click() : boite->reject();
+        } else if (auto* fichiers = qobject_cast<QFileDialog*>(modal)) {
+            if (fichiers == m_Fichiers)
+                return;
+            m_Fichiers = fichiers;
+            fichiers->selectFile(m_Fichier);
+            QMetaObject::invokeMethod(fichiers, "accept", Qt::QueuedConnection);
+        } else if (modal != m_Traite &&
+                   qstrcmp(modal->metaObject()->className(), "diaSaveCourbe") == 0) {
+            m_Traite = modal;
+            modal->findChild<QCheckBox*>(QStringLiteral("chkExcel"))->setChecked(true);
+            modal->findChild<QCheckBox*>(QStringLiteral("chkOpenXls"))->setChecked(false);
+            modal->findChild<QCheckBox*>(QStringLiteral("chkCsv"))->setChecked(false);
+            QToolButton* enregistrer = modal->findChild<QToolButton*>(QStringLiteral("btnSave"));
+            QTimer::singleShot(0, enregistrer, &QToolButton::click);
+        }
+    }
+
+    QString m_Fichier;
+    QTimer m_Minuterie;
+    QPointer<QWidget> m_Traite;
+    QPointer<QWidget> m_Fichiers;
 };
 
-// Peak resident memory of this process, kB.
-long MemoirePic()
-{
-    QFile statut(QStringLiteral("/proc/self/status"));
-    if (!statut.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& ligne : statut.readAll().split('\n')) {
-        if (ligne.startsWith("VmHWM:"))
-            return ligne.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// CPU time of this process so far (user and system), s.
-double TempsProcesseur()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Time of a full replot, painted at once, ms.
+// Time of a full replot painted at once (what each rescale costs), ms.
 double MesurerTrace(QwtPlot* graphe)
 {
     QElapsedTimer chrono;
@@ -114,6 +114,24 @@ double MesurerTrace(QwtPlot* graphe)
     return chrono.nsecsElapsed() / 5e6;
 }
 
+// Processes events until pret() or ms have passed.
+bool Attendre(const std::function<bool()>& pret, int ms)
+{
+    // An event loop that sleeps between events, looking at pret() every 10 ms.
+    QEventLoop boucle;
+    QTimer regard;
+    QObject::connect(&regard, &QTimer::timeout, &boucle, [&] {
+        if (pret())
+            boucle.quit();
+    });
+    QTimer::singleShot(ms, &boucle, &QEventLoop::quit);
+    if (pret())
+        return true;
+    regard.start(10);
+    boucle.exec();
+    return pret();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -121,23 +139,27 @@ int main(int argc, char** argv)
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir maison;
     qputenv("HOME", QFile::encodeName(maison.path()));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger_bench"));
     QApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Vorsen"));
-    app.setApplicationName(QStringLiteral("Vorsen_Logger_bench"));
-    initRessources();
+    QSettings().clear();
+    QSettings().setValue(QLatin1String(ClesReglages::Langue), 1);
 
     int lectures = 32000;
-    bool cache = false;
+    bool cadence = false;
     for (const QString& argument : app.arguments().mid(1)) {
-        if (argument == QLatin1String("--hidden"))
-            cache = true;
+        if (argument == QLatin1String("--paced"))
+            cadence = true;
         else
             lectures = argument.toInt();
     }
 
+    QStringList options{"--id",      "BENCH", "--points", QString::number(lectures),
+                        "--sensors", "3",     "--period", "60"};
+    if (cadence)
+        options << "--paced";
     Simulateur sim;
-    if (!sim.Demarrer({"--id", "BENCH", "--points", QString::number(lectures), "--sensors", "3",
-                       "--period", "60"})) {
+    if (!sim.Demarrer(options)) {
         std::fprintf(stderr, "simulator: %s\n", qPrintable(sim.Erreur()));
         return 1;
     }
@@ -145,7 +167,7 @@ int main(int argc, char** argv)
 
     // Reference: the link alone, every data line counted and dropped.
     double secondesLien = -1, processeurLien = 0;
-    {
+    if (!cadence) {
         CPortSerie lien(sim.Lien());
         if (!lien.Ouvrir()) {
             std::fprintf(stderr, "cannot open %s\n", qPrintable(sim.Lien()));
@@ -168,68 +190,50 @@ int main(int argc, char** argv)
         processeurLien = TempsProcesseur() - processeurLien;
         lien.Fermer();
     }
-    QElapsedTimer chronoListe;
-    chronoListe.start();
-    for (int i = 0; i < 5; ++i)
-        CPortSerie::ListePorts();
-    const double msListe = chronoListe.nsecsElapsed() / 5e6;
 
-    const long memoireAvant = MemoirePic();
-    Hote hote;
-    if (!cache)
-        hote.show();
-    hote.m_Fenetre->Rechercher();
-    auto* telecharger = hote.m_Fenetre->findChild<QToolButton*>(QStringLiteral("btnTelecharger"));
-    QElapsedTimer attente;
-    attente.start();
-    while (!telecharger->isEnabled() && attente.elapsed() < 20000)
-        app.processEvents(QEventLoop::AllEvents, 50);
-    if (!telecharger->isEnabled()) {
+    const long memoireAvant = MemoirePicKo();
+    frmMain principale;
+    principale.show();
+    frmMesure* fenetre = principale.findChild<frmMesure*>();
+    auto* telecharger = fenetre->findChild<QToolButton*>(QStringLiteral("btnTelecharger"));
+    if (!Attendre([&] { return telecharger->isEnabled(); }, 20000)) {
         std::fprintf(stderr, "the simulated logger was not found\n");
         return 1;
     }
-
-    auto* graphe = hote.m_Fenetre->findChild<QwtPlot*>(QStringLiteral("m_qPlot"));
+    Attendre([] { return false; }, 300); // the window settles on screen
+    auto* graphe = fenetre->findChild<QwtPlot*>(QStringLiteral("m_qPlot"));
     const double msTraceVide = MesurerTrace(graphe);
 
-    // A 1 ms timer fires on every turn of the event loop, nested loops included.
+    EcartsBoucle ecarts;
     QElapsedTimer horloge;
-    qint64 dernierTour = 0;
-    qint64 plusLongEcart = 0;
-    QTimer tours;
-    tours.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tours, &QTimer::timeout, [&] {
-        const qint64 maintenant = horloge.nsecsElapsed();
-        plusLongEcart = qMax(plusLongEcart, maintenant - dernierTour);
-        dernierTour = maintenant;
-    });
-
     qint64 duree = -1;
     double processeur = 0;
-    QObject::connect(hote.m_Fenetre, &frmMesure::SIGNAL_StopPbar, &app, [&] {
-        duree = horloge.nsecsElapsed();
-        processeur = TempsProcesseur() - processeur;
-        tours.stop();
-        QTimer::singleShot(0, &app, &QApplication::quit);
+    // The end: once the last point's slot has returned (its backup written) and
+    // what it left to paint is on screen.
+    QObject::connect(fenetre, &frmMesure::SIGNAL_StopPbar, &app, [&] {
+        if (duree >= 0)
+            return;
+        QTimer::singleShot(0, &app, [&] {
+            QCoreApplication::sendPostedEvents();
+            duree = horloge.nsecsElapsed();
+            processeur = TempsProcesseur() - processeur;
+            ecarts.Arreter();
+        });
     });
     processeur = TempsProcesseur();
     horloge.start();
-    tours.start(1);
+    ecarts.Demarrer();
     telecharger->click(); // sends "D"
-    QTimer::singleShot(600000, &app, &QApplication::quit);
-    app.exec();
-    if (duree < 0) {
+    if (!Attendre([&] { return duree >= 0; }, 600000)) {
         std::fprintf(stderr, "the download did not end within 10 minutes\n");
         return 1;
     }
 
-    // What each rescale (every 50 points) costs once the curves are complete.
-    const double msTrace = MesurerTrace(graphe);
-
     // Bytes on the wire: the header and one "d T H" line per point, each ending in CR.
-    const clsSerie* s = hote.m_Fenetre->SerieCourante();
+    clsSerie* s = fenetre->SerieCourante();
+    const int points = s->NbrePoints;
     qint64 octets = 0;
-    for (int i = 0; i < s->NbrePoints; ++i) {
+    for (int i = 0; i < points; ++i) {
         octets += QStringLiteral("d %1 %2\r")
                       .arg(s->Temperature.Valeurs.at(i))
                       .arg(s->Humidite.Valeurs.at(i))
@@ -238,47 +242,77 @@ int main(int argc, char** argv)
     octets += QStringLiteral("m %1 60 M 0000 0000 3\r").arg(lectures).size();
     const double secondesLigne = octets * 10.0 / 38400.0;
     const double secondes = duree / 1e9;
+    const double msTrace = MesurerTrace(graphe);
 
-    // Another logger plugged in and chosen, then the downloaded one again: its
-    // points are drawn and listed anew (the time includes its "Q" and reply).
-    double msRetour = -1;
-    Simulateur autre;
-    if (autre.Demarrer({"--id", "AUTRE", "--points", "0"})) {
-        CPortSerie::AjouterPortsManuels({autre.Lien()});
-        QList<prmBoutonAppareil*> boutons;
-        attente.restart();
-        while (boutons.size() < 2 && attente.elapsed() < 20000) {
-            app.processEvents(QEventLoop::AllEvents, 50);
-            boutons = hote.m_Fenetre->findChildren<prmBoutonAppareil*>();
-        }
-        if (boutons.size() == 2) {
-            boutons.at(1)->click();
-            app.processEvents();
-            QElapsedTimer retour;
-            retour.start();
-            boutons.at(0)->click();
-            msRetour = retour.nsecsElapsed() / 1e6;
-        }
+    std::printf("Download of %d readings (%d points, %lld bytes) into the main window, %s.\n",
+                lectures, points, octets, cadence ? "paced at 38400 baud" : "unpaced");
+    Figure("wire time at 38400 baud, s", "%.2f", secondesLigne);
+    Figure("\"D\" to last point shown, s", "%.3f", secondes);
+    Figure("ratio to the wire", "%.4f", secondes / secondesLigne);
+    Figure("CPU time, s", "%.3f", processeur);
+    Figure("longest event-loop gap, ms", "%.1f", ecarts.PlusLongMs());
+    Figure("event-loop gaps above 50 ms", "%d", ecarts.Longs());
+    Figure("full replot, all points, ms", "%.2f", msTrace);
+    Figure("full replot, empty plot, ms", "%.2f", msTraceVide);
+    if (!cadence) {
+        Figure("link alone, s", "%.3f", secondesLien);
+        Figure("window / link alone", "%.2f", secondes / secondesLien);
     }
 
-    std::printf("readings                   %d (%d points, %lld bytes)\n", lectures, s->NbrePoints,
-                octets);
-    std::printf("window                     %s\n", cache ? "hidden" : "shown");
-    std::printf("wire time at 38400 baud    %.2f s\n", secondesLigne);
-    std::printf("\"D\" to last point          %.3f s\n", secondes);
-    std::printf("ratio to the wire          %.4f (goal below 0.05)\n", secondes / secondesLigne);
-    std::printf("CPU time of the program    %.3f s (ratio to the wire %.4f)\n", processeur,
-                processeur / secondesLigne);
-    std::printf("link alone (reference)     %.3f s, CPU %.3f s (ratio to the wire %.4f)\n",
-                secondesLien, processeurLien, secondesLien / secondesLigne);
-    std::printf("window / link alone        %.2f\n", secondes / secondesLien);
-    std::printf("port enumeration per tick  %.1f ms\n", msListe);
-    std::printf("full replot                %.1f ms with every point, %.1f ms empty\n", msTrace,
-                msTraceVide);
-    std::printf("longest event-loop gap     %.1f ms (goal below 50 ms)\n", plusLongEcart / 1e6);
-    std::printf("back to the logger         %.1f ms (%d points shown again)\n", msRetour,
-                hote.m_Fenetre->SerieCourante() ? hote.m_Fenetre->SerieCourante()->NbrePoints : 0);
-    std::printf("peak memory                %ld kB (%ld kB before the window)\n", MemoirePic(),
-                memoireAvant);
+    if (!cadence) {
+        // Workbook export from the window, against libxlsxwriter alone: medians
+        // of three runs of each (the machine is shared).
+        std::vector<double> references, exports;
+        qint64 debutExport = -1, finExport = -1;
+        QElapsedTimer chronoExport;
+        chronoExport.start();
+        QObject::connect(fenetre, &frmMesure::SIGNAL_StartPbar, &app,
+                         [&](QString, int, int) { debutExport = chronoExport.nsecsElapsed(); });
+        QObject::connect(fenetre, &frmMesure::SIGNAL_StopPbar, &app, [&] {
+            if (debutExport >= 0 && finExport < 0)
+                finExport = chronoExport.nsecsElapsed();
+        });
+        for (int fois = 0; fois < 3; ++fois) {
+            references.push_back(ReferenceXlsx(*s, 1));
+            debutExport = finExport = -1;
+            Guichet guichet(QDir(maison.path()).filePath(QStringLiteral("export%1.ail").arg(fois)));
+            fenetre->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
+            exports.push_back(finExport >= 0 ? (finExport - debutExport) / 1e6 : -1);
+        }
+        std::sort(references.begin(), references.end());
+        std::sort(exports.begin(), exports.end());
+        const double msReference = references[1];
+        const double msExport = exports[1];
+        Figure("workbook export in the window, ms", "%.1f", msExport);
+        Figure("libxlsxwriter alone, same cells, ms", "%.1f", msReference);
+        Figure("export / libxlsxwriter alone", "%.2f", msExport / msReference);
+
+        // Another logger plugged in and chosen, then the downloaded one again: its
+        // points are drawn and listed anew (the time includes its "Q" and reply).
+        double msRetour = -1;
+        Simulateur autre;
+        if (autre.Demarrer({"--id", "AUTRE", "--points", "0"})) {
+            CPortSerie::AjouterPortsManuels({autre.Lien()});
+            QList<prmBoutonAppareil*> boutons;
+            Attendre(
+                [&] {
+                    boutons = fenetre->findChildren<prmBoutonAppareil*>();
+                    return boutons.size() == 2;
+                },
+                20000);
+            if (boutons.size() == 2) {
+                boutons.at(1)->click();
+                QCoreApplication::processEvents();
+                QElapsedTimer retour;
+                retour.start();
+                boutons.at(0)->click();
+                QCoreApplication::sendPostedEvents();
+                msRetour = retour.nsecsElapsed() / 1e6;
+            }
+        }
+        Figure("back to the logger, ms", "%.1f", msRetour);
+    }
+    Figure("peak memory, kB", "%ld", MemoirePicKo());
+    Figure("peak memory before the window, kB", "%ld", memoireAvant);
     return 0;
 }

@@ -2,11 +2,15 @@
 
 #include "CPortSerie.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
+#include <algorithm>
 #include <chrono>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -18,23 +22,39 @@ constexpr int AttentePremiereListe = 5000;
 
 QByteArray EmpreinteSerie(const QString& sys, const QString& udev)
 {
+    // Plain system calls: this runs twice a second for as long as the program does.
     QByteArray empreinte;
-    const QDir tty(sys + QStringLiteral("/class/tty"));
-    for (const QString& nom :
-         tty.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name)) {
+    const QByteArray tty = QFile::encodeName(sys) + "/class/tty";
+    const QByteArray fiches = QFile::encodeName(udev) + "/c";
+    DIR* dossier = ::opendir(tty.constData());
+    if (!dossier)
+        return empreinte;
+    QList<QByteArray> lignes;
+    const int fd = ::dirfd(dossier);
+    while (const dirent* entree = ::readdir(dossier)) {
+        const QByteArray nom(entree->d_name);
         // Virtual consoles and pseudo-terminals have no device behind them.
-        const QString dossier = tty.filePath(nom);
-        if (!QFileInfo::exists(dossier + QStringLiteral("/device")))
+        if (nom.startsWith('.') || ::faccessat(fd, (nom + "/device").constData(), F_OK, 0) != 0)
             continue;
-        QFile numero(dossier + QStringLiteral("/dev"));
-        const QByteArray dev =
-            numero.open(QIODevice::ReadOnly) ? numero.readAll().trimmed() : QByteArray();
-        const QFileInfo fiche(udev + QStringLiteral("/c") + QString::fromLatin1(dev));
-        empreinte +=
-            QFile::encodeName(nom) + ' ' + dev + ' ' +
-            QByteArray::number(fiche.exists() ? fiche.lastModified().toMSecsSinceEpoch() : -1) +
-            '\n';
+        QByteArray dev;
+        const int numero = ::openat(fd, (nom + "/dev").constData(), O_RDONLY | O_CLOEXEC);
+        if (numero >= 0) {
+            char texte[32];
+            const ssize_t lu = ::read(numero, texte, sizeof texte);
+            ::close(numero);
+            dev = QByteArray(texte, int(qMax<ssize_t>(lu, 0))).trimmed();
+        }
+        struct stat fiche = {};
+        const bool ecrite = ::stat((fiches + dev).constData(), &fiche) == 0;
+        lignes << nom + ' ' + dev + ' ' +
+                      (ecrite ? QByteArray::number(qint64(fiche.st_mtim.tv_sec)) + '.' +
+                                    QByteArray::number(qint64(fiche.st_mtim.tv_nsec))
+                              : QByteArray("-"));
     }
+    ::closedir(dossier);
+    std::sort(lignes.begin(), lignes.end());
+    for (const QByteArray& ligne : qAsConst(lignes))
+        empreinte += ligne + '\n';
     return empreinte;
 }
 

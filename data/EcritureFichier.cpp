@@ -3,11 +3,13 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <unistd.h>
+
 bool ViderFichier(QSaveFile& fichier)
 {
     // pos() counts the bytes written, size() those the file holds.
     if (!fichier.flush() || fichier.error() != QFileDevice::NoError ||
-        fichier.size() != fichier.pos()) {
+        fichier.size() != fichier.pos() || ::fsync(fichier.handle()) != 0) {
         fichier.cancelWriting();
         return false;
     }
@@ -27,6 +29,11 @@ bool RemplacerFichier(const QString& chemin, const QByteArray& octets)
             !EngagerFichier(fichier))
             return false;
     }
+    return RelireFichier(chemin, octets);
+}
+
+bool RelireFichier(const QString& chemin, const QByteArray& octets)
+{
     QFile relu(chemin);
     return relu.open(QIODevice::ReadOnly) && relu.readAll() == octets;
 }

@@ -12,8 +12,10 @@ class QSaveFile;
 // 16 kB: all of a small file) are lost and commit() returns true, replacing the
 // previous file with a cut one. Everything is flushed and checked first.
 
-// Flushes what fichier still buffers and checks that the temporary file holds
-// every byte written. False, the writing cancelled, otherwise.
+// Flushes what fichier still buffers, checks that the temporary file holds
+// every byte written and waits for them to reach the disk (fsync), so that
+// commit() has nothing left but the rename. False, the writing cancelled,
+// otherwise.
 bool ViderFichier(QSaveFile& fichier);
 
 // ViderFichier(), then commit(): the previous file is replaced only by a whole one.
@@ -23,3 +25,6 @@ bool EngagerFichier(QSaveFile& fichier);
 // holds exactly octets. A failure before the replacement leaves the previous
 // file as it was.
 bool RemplacerFichier(const QString& chemin, const QByteArray& octets);
+
+// Whether the file chemin holds exactly octets.
+bool RelireFichier(const QString& chemin, const QByteArray& octets);

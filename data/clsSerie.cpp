@@ -241,20 +241,29 @@ bool clsSerie::Sauvegarder(QString name, const QString& dir)
 
 bool clsSerie::Ecrire(const QString& name, const QString& dir)
 {
-    // Points staged first (every byte on disk under a temporary name), header
-    // next, points committed last: a failure at any step (full disk, refused
-    // name, missing folder) leaves the previous pair of files as it was. The
-    // header counts the lines written, so that an interruption between the two
-    // renames leaves a pair the reader tells apart (EtatPaire()).
+    // Both files staged under temporary names, every byte on disk, before either
+    // takes its place: a failure at any step (full disk, refused name, missing
+    // folder) leaves the previous pair as it was, and the two renames follow
+    // each other within microseconds. Should the program die between them, the
+    // header counts the lines written, so that the reader tells the pair apart
+    // (EtatPaire()).
     QSaveFile points(CheminFichier(dir, name, ".txt"));
     const int lignes = EcrirePoints(points, NbrePoints);
     if (lignes < 0)
         return false;
-    if (!EcrireEntete(name, dir, lignes)) {
+    const QString chemin = CheminFichier(dir, name, ".ail");
+    const QByteArray texte = TexteEntete(ClesEntete(lignes));
+    QSaveFile entete(chemin);
+    if (!entete.open(QIODevice::WriteOnly) || entete.write(texte) != texte.size() ||
+        !ViderFichier(entete)) {
         points.cancelWriting();
         return false;
     }
-    return points.commit();
+    if (!points.commit()) {
+        entete.cancelWriting();
+        return false;
+    }
+    return entete.commit() && RelireFichier(chemin, texte);
 }
 
 bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
@@ -263,7 +272,7 @@ bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
     return EcrirePoints(points, count) >= 0 && points.commit();
 }
 
-bool clsSerie::EcrireEntete(const QString& name, const QString& dir, int nbrePoints) const
+QMap<QString, QVariant> clsSerie::ClesEntete(int nbrePoints) const
 {
     QMap<QString, QVariant> cles;
     cles.insert(QStringLiteral("Appareil"), Infos.Appareil);
@@ -285,7 +294,7 @@ bool clsSerie::EcrireEntete(const QString& name, const QString& dir, int nbrePoi
         cles.insert(voie.first + QStringLiteral("Maximum"), v.Maximum);
         cles.insert(voie.first + QStringLiteral("Commentaire"), v.Commentaire);
     }
-    return RemplacerFichier(CheminFichier(dir, name, ".ail"), TexteEntete(cles));
+    return cles;
 }
 
 int clsSerie::EcrirePoints(QSaveFile& fichier, int count) const

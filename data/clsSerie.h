@@ -2,8 +2,10 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
@@ -149,8 +151,8 @@ signals:
     void XLS_Progress(int value);
 
 private:
-    // nbrePoints: the lines of the points file written with it.
-    bool EcrireEntete(const QString& name, const QString& dir, int nbrePoints) const;
+    // The keys of the header, nbrePoints the lines of the points file written with it.
+    QMap<QString, QVariant> ClesEntete(int nbrePoints) const;
     // The number of lines written (every byte on disk, not yet committed), -1 on failure.
     int EcrirePoints(QSaveFile& fichier, int count) const;
     // Statistics of each channel computed again against NbrePoints.

@@ -18,6 +18,21 @@ namespace
 // The first enumeration is waited for at most this long, ms.
 constexpr int AttentePremiereListe = 5000;
 
+// tty, tty0 to tty63, console, ptmx: two thirds of /sys/class/tty on a desktop,
+// never backed by a device, not worth a look at each pass.
+bool ConsoleVirtuelle(const QByteArray& nom)
+{
+    if (nom == "console" || nom == "ptmx")
+        return true;
+    if (!nom.startsWith("tty"))
+        return false;
+    for (int i = 3; i < nom.size(); ++i) {
+        if (nom.at(i) < '0' || nom.at(i) > '9')
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray EmpreinteSerie(const QString& sys, const QString& udev)
@@ -34,7 +49,8 @@ QByteArray EmpreinteSerie(const QString& sys, const QString& udev)
     while (const dirent* entree = ::readdir(dossier)) {
         const QByteArray nom(entree->d_name);
         // Virtual consoles and pseudo-terminals have no device behind them.
-        if (nom.startsWith('.') || ::faccessat(fd, (nom + "/device").constData(), F_OK, 0) != 0)
+        if (nom.startsWith('.') || ConsoleVirtuelle(nom) ||
+            ::faccessat(fd, (nom + "/device").constData(), F_OK, 0) != 0)
             continue;
         QByteArray dev;
         const int numero = ::openat(fd, (nom + "/dev").constData(), O_RDONLY | O_CLOEXEC);

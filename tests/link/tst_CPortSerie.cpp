@@ -279,6 +279,7 @@ private slots:
         QTest::addColumn<bool>("vu");
         QTest::newRow("rien") << "" << false;
         QTest::newRow("console virtuelle") << "tty1" << false;
+        QTest::newRow("sans peripherique") << "ttyprintk" << false;
         QTest::newRow("adaptateur branche") << "ttyUSB0" << true;
         QTest::newRow("fiche udev ecrite") << "fiche" << true;
         QTest::newRow("adaptateur debranche") << "-ttyS0" << true;
@@ -303,7 +304,7 @@ private slots:
         QVERIFY(QDir().mkpath(udev));
         const QByteArray avant = EmpreinteSerie(sys, udev);
 
-        if (changement == QLatin1String("tty1"))
+        if (changement == QLatin1String("tty1") || changement == QLatin1String("ttyprintk"))
             peripherique(changement, "4:1", false);
         else if (changement == QLatin1String("ttyUSB0"))
             peripherique(changement, "188:0", true);

@@ -56,8 +56,10 @@ public:
             const qint64 maintenant = m_Horloge.nsecsElapsed();
             const qint64 ecart = maintenant - m_Dernier;
             m_Dernier = maintenant;
-            if (ecart > m_PlusLong)
+            if (ecart > m_PlusLong) {
                 m_PlusLong = ecart;
+                m_Moment = maintenant - ecart;
+            }
             if (ecart > 50000000)
                 ++m_Longs;
         });
@@ -72,6 +74,7 @@ public:
     }
     void Arreter() { m_Tours.stop(); }
     double PlusLongMs() const { return m_PlusLong / 1e6; }
+    double MomentPlusLongS() const { return m_Moment / 1e9; } // its start, s after Demarrer()
     int Longs() const { return m_Longs; } // gaps above 50 ms
 
 private:
@@ -79,6 +82,7 @@ private:
     QElapsedTimer m_Horloge;
     qint64 m_Dernier = 0;
     qint64 m_PlusLong = 0;
+    qint64 m_Moment = 0;
     int m_Longs = 0;
 };
 

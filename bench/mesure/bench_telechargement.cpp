@@ -251,6 +251,7 @@ int main(int argc, char** argv)
     Figure("ratio to the wire", "%.4f", secondes / secondesLigne);
     Figure("CPU time, s", "%.3f", processeur);
     Figure("longest event-loop gap, ms", "%.1f", ecarts.PlusLongMs());
+    Figure("longest gap starts, s after \"D\"", "%.2f", ecarts.MomentPlusLongS());
     Figure("event-loop gaps above 50 ms", "%d", ecarts.Longs());
     Figure("full replot, all points, ms", "%.2f", msTrace);
     Figure("full replot, empty plot, ms", "%.2f", msTraceVide);

@@ -75,7 +75,7 @@ public:
     void Arreter() { m_Tours.stop(); }
     double PlusLongMs() const { return m_PlusLong / 1e6; }
     double MomentPlusLongS() const { return m_Moment / 1e9; } // its start, s after Demarrer()
-    int Longs() const { return m_Longs; } // gaps above 50 ms
+    int Longs() const { return m_Longs; }                     // gaps above 50 ms
 
 private:
     QTimer m_Tours;

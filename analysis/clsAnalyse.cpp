@@ -453,8 +453,7 @@ void clsAnalyse::Imprimer()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    QPrintDialog dialogue(&printer);
-    DialoguesQt::Rattacher(&dialogue, m_Fenetre);
+    QPrintDialog dialogue(&printer, DialoguesQt::Hote(m_Fenetre));
     if (dialogue.exec() != QDialog::Accepted)
         return;
     ImprimerSur(&printer);

@@ -752,8 +752,7 @@ void frmAnalyse::on_btnImprimer_clicked()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
-    QPrintDialog dialogue(&printer);
-    DialoguesQt::Rattacher(&dialogue, this);
+    QPrintDialog dialogue(&printer, DialoguesQt::Hote(this));
     if (dialogue.exec() != QDialog::Accepted)
         return;
     ImprimerGrapheSur(&printer);

@@ -5,9 +5,10 @@
 
 class QPalette;
 
-// The program's style sheet, set on its own windows (the main window and,
-// through it, every dialog it opens), never on the whole application: Qt's
-// file, print and colour dialogs keep the desktop's look.
+// The program's style sheet, set on the main window's content (and through it
+// on the views and every dialog they open), never on the whole application nor
+// on the main window itself: Qt's file, print and colour dialogs, its children,
+// keep the desktop's look.
 namespace Apparence
 {
 

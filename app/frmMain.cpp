@@ -51,10 +51,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
                        .arg(VERSION_MINEURE)
                        .arg(QLatin1String(VERSION_SUFFIXE)));
 
-    // On this window, not on the application: the dialogs it opens inherit it,
-    // Qt's file, print and colour dialogs (opened outside it) do not.
+    // On this window's content, not on the application nor on the window
+    // itself: the views and the dialogs they open inherit it; Qt's file, print
+    // and colour dialogs, opened as children of the window, do not.
     m_Style = Apparence::FeuilleDeStyle(QApplication::palette());
-    setStyleSheet(m_Style);
+    ui->centralwidget->setStyleSheet(m_Style);
 
     m_Pbar = new QProgressBar(this);
     m_Pbar->setObjectName(QStringLiteral("pbaProgression"));
@@ -218,7 +219,7 @@ void frmMain::changeEvent(QEvent* event)
     if (style == m_Style)
         return;
     m_Style = style;
-    setStyleSheet(m_Style);
+    ui->centralwidget->setStyleSheet(m_Style);
     if (m_Service)
         m_Service->setStyleSheet(m_Style);
 }
@@ -335,7 +336,7 @@ void frmMain::on_btnHelp_clicked()
 {
     const QString chemin = CheminManuel();
     if (!QFileInfo::exists(chemin)) {
-        QMessageBox::warning(this, windowTitle(),
+        QMessageBox::warning(centralWidget(), windowTitle(),
                              tr("Le manuel d'utilisation est introuvable :\n%1")
                                  .arg(QDir::toNativeSeparators(chemin)));
         return;
@@ -343,7 +344,7 @@ void frmMain::on_btnHelp_clicked()
     // No viewer for PDF files, or no xdg-open: say where the manual is.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
         QMessageBox::information(
-            this, windowTitle(),
+            centralWidget(), windowTitle(),
             tr("Le manuel se trouve dans %1.").arg(QDir::toNativeSeparators(chemin)));
 }
 

@@ -3,22 +3,22 @@
 
 #include <QString>
 
-class QDialog;
 class QWidget;
 
-// Qt's own dialogs (files, printing, colours) keep the desktop's look: they are
-// created without a parent, since a parent among the program's windows would
-// hand them its style sheet, and are then tied to the window they serve.
+// Qt's own dialogs (files, printing, colours) keep the desktop's look: their
+// parent is the program's main window, which carries no style sheet (its
+// content and the dialogs opened from it do), whatever window or dialog of the
+// program opens them.
 namespace DialoguesQt
 {
 
-// Keeps the dialog above `fenetre`'s window (its transient parent) and centred
-// on it. Call before exec().
-void Rattacher(QDialog* dialogue, QWidget* fenetre);
+// The outermost window above `fenetre` (the main window), the parent for
+// Qt's dialogs.
+QWidget* Hote(QWidget* fenetre);
 
-// As QFileDialog::getOpenFileName and getSaveFileName; an empty text when
-// cancelled. `filtreChoisi`, when given, proposes a filter and receives the
-// one chosen.
+// As QFileDialog::getOpenFileName and getSaveFileName with Hote(fenetre) as
+// parent; an empty text when cancelled. `filtreChoisi`, when given, proposes a
+// filter and receives the one chosen.
 QString FichierAOuvrir(QWidget* fenetre, const QString& titre, const QString& dossier,
                        const QString& filtres);
 QString FichierAEnregistrer(QWidget* fenetre, const QString& titre, const QString& chemin,

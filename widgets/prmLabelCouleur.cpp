@@ -40,10 +40,9 @@ void prmLabelCouleur::Choisir()
 {
     if (!m_Modifiable)
         return;
-    QColorDialog dialogue;
+    QColorDialog dialogue(DialoguesQt::Hote(this));
     dialogue.setOption(QColorDialog::ShowAlphaChannel);
     dialogue.setCurrentColor(*m_pCouleur);
-    DialoguesQt::Rattacher(&dialogue, this);
     if (dialogue.exec() != QDialog::Accepted)
         return;
     const QColor choix = dialogue.selectedColor();

@@ -13,6 +13,7 @@
 #include "diaParam.h"
 #include "diaSaveCourbe.h"
 #include "frmMain.h"
+#include "frmMesure.h"
 
 #include <QApplication>
 #include <QDir>
@@ -89,13 +90,14 @@ int main(int argc, char* argv[])
     principale.show();
     principale.OuvrirFichiers(fichiers);
     if (app.arguments().contains(QStringLiteral("--dialogues"))) {
-        // Children of the main window, as the program opens them.
+        // Children of a view, as the program opens them.
+        QWidget* vue = principale.findChild<frmMesure*>();
         DAC::TS_PARAMETRES parametres{};
-        diaParam(&principale, nullptr, parametres, true).exec();
-        diaAlarmes(&principale, nullptr, true, QStringLiteral("SALLE_1")).exec();
-        diaNewID(&principale, nullptr, QStringLiteral("SALLE_1"), true).exec();
-        diaSaveCourbe(&principale, maison.path(), QStringLiteral("SALLE_1"), QString()).exec();
-        diaMajComment(&principale, QStringLiteral("Chambre froide")).exec();
+        diaParam(vue, nullptr, parametres, true).exec();
+        diaAlarmes(vue, nullptr, true, QStringLiteral("SALLE_1")).exec();
+        diaNewID(vue, nullptr, QStringLiteral("SALLE_1"), true).exec();
+        diaSaveCourbe(vue, maison.path(), QStringLiteral("SALLE_1"), QString()).exec();
+        diaMajComment(vue, QStringLiteral("Chambre froide")).exec();
     }
     return app.exec();
 }

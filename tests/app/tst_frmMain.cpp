@@ -479,9 +479,11 @@ private slots:
         QTEST(cliques, "cliques");
         QTEST(dialogues, "dialogues");
         QTEST(!f.isVisible(), "fermee");
-        // The program's style sheet is its windows', not the application's.
+        // The program's style sheet is its windows' content's, not the
+        // application's nor the main window's (Qt's dialogs are its children).
         QVERIFY(qApp->styleSheet().isEmpty());
-        QVERIFY(!f.styleSheet().isEmpty());
+        QVERIFY(f.styleSheet().isEmpty());
+        QVERIFY(!f.centralWidget()->styleSheet().isEmpty());
     }
 
     // Screen readers say a button's text; an icon-only button says its name.
@@ -492,14 +494,15 @@ private slots:
         frmMain f;
         f.OuvrirFichiers({dossier.filePath("essai.ail")}); // the legend's row buttons
         DAC::TS_PARAMETRES parametres{};
+        QWidget* vue = f.findChild<frmMesure*>();
         const QList<QWidget*> fenetres{
             &f,
-            new diaParam(&f, nullptr, parametres, true),
-            new diaAlarmes(&f, nullptr, true, "SALLE_1"),
-            new diaNewID(&f, nullptr, "SALLE_1", true),
-            new diaSaveCourbe(&f, dossier.path(), "SALLE_1", QString()),
-            new diaMajComment(&f, QString()),
-            new diaSelectColonne(&f, f.findChild<prmTableWidget*>("tabLegende"))};
+            new diaParam(vue, nullptr, parametres, true),
+            new diaAlarmes(vue, nullptr, true, "SALLE_1"),
+            new diaNewID(vue, nullptr, "SALLE_1", true),
+            new diaSaveCourbe(vue, dossier.path(), "SALLE_1", QString()),
+            new diaMajComment(vue, QString()),
+            new diaSelectColonne(vue, f.findChild<prmTableWidget*>("tabLegende"))};
         int iconesSeules = 0;
         for (QWidget* fenetre : fenetres)
             for (QAbstractButton* b : fenetre->findChildren<QAbstractButton*>()) {

@@ -26,6 +26,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPixmap>
@@ -1108,9 +1109,18 @@ void frmMesure::on_btnSave_clicked()
 
 void frmMesure::ExporterClasseur(clsSerie* serie, bool ouvrir)
 {
-    // Progress 1, then 2 to n + 1 for n points.
-    emit SIGNAL_StartPbar(tr("Export Excel en cours"), 0, serie->NbrePointsPresents() + 2);
-    connect(serie, &clsSerie::XLS_Progress, this, &frmMesure::SIGNAL_SetPbarValue);
+    // Progress 1, then 2 to n + 1 for n points. The bar repaints at once on each
+    // value, and the rows go faster than the screen: at most one value a frame,
+    // and the last.
+    const int derniere = serie->NbrePointsPresents() + 1;
+    emit SIGNAL_StartPbar(tr("Export Excel en cours"), 0, derniere + 1);
+    QElapsedTimer image;
+    connect(serie, &clsSerie::XLS_Progress, this, [this, image, derniere](int valeur) mutable {
+        if (valeur == derniere || !image.isValid() || image.elapsed() >= DelaiImage) {
+            image.start();
+            emit SIGNAL_SetPbarValue(valeur);
+        }
+    });
     // The export processes events between rows: no new acquisition meanwhile.
     ui->tbxActions->setEnabled(false);
     const bool exporte = serie->ExportExcel(m_Langue);

@@ -757,13 +757,15 @@ private slots:
         if (bloque) {
             QVERIFY(QFileInfo(Chemin("donnees/essai.xlsx")).isDir());
         } else {
-            QList<int> attendues;
-            for (int v = 1; v <= 25 + 1; ++v)
-                attendues << v;
+            // From 1 to the last row's 26, rising; at most one value a frame between.
             QList<int> emises;
             for (const QList<QVariant>& v : qAsConst(valeurs))
                 emises << v.at(0).toInt();
-            QCOMPARE(emises, attendues);
+            QVERIFY(!emises.isEmpty());
+            QCOMPARE(emises.first(), 1);
+            QCOMPARE(emises.last(), 25 + 1);
+            for (int i = 1; i < emises.size(); ++i)
+                QVERIFY(emises.at(i) > emises.at(i - 1));
             QFile classeur(Chemin("donnees/essai.xlsx"));
             QVERIFY(classeur.open(QIODevice::ReadOnly));
             QCOMPARE(classeur.read(2), QByteArray("PK")); // a zip container

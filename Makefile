@@ -5,7 +5,8 @@
 # make package   the Debian package (.deb), built in its own folder without the update check
 # make translations   refresh the .ts files from the sources (developers; commit the result)
 # make test-sanitize   build and run the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R)
+#                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R),
+#                      SAN_CIBLES="targets" builds only those
 # make fuzz   each fuzz target of tests/fuzz for FUZZ_SECONDES seconds (clang and libFuzzer)
 
 BUILD  ?= build
@@ -17,6 +18,7 @@ SANITIZE ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDES ?= 60
 SAN_TESTS ?=
+SAN_CIBLES ?=
 # The first error found ends the program, leaks included (but those of the
 # libraries listed in tests/sanitizers/lsan.supp).
 SAN_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
@@ -63,7 +65,7 @@ bench: build
 # The build's own programs (the manual's layout) run under the sanitizers too.
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DVORSEN_SANITIZE=ON $(CMAKE_FLAGS)
-	$(SAN_ENV) cmake --build $(SANITIZE) -j $(JOBS)
+	$(SAN_ENV) cmake --build $(SANITIZE) -j $(JOBS) $(if $(SAN_CIBLES),--target $(SAN_CIBLES))
 	cd $(SANITIZE) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS) $(if $(SAN_TESTS),-R '$(SAN_TESTS)')
 
 fuzz: deps

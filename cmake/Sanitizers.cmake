@@ -17,3 +17,14 @@ if(VORSEN_SANITIZE OR VORSEN_FUZZ)
         -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+# The sanitizers' settings for the build's own programs and the tests (added to
+# each test's environment and to the manual's layout): stop at the first error,
+# leaks of the libraries listed in tests/sanitizers/lsan.supp aside.
+set(VORSEN_ENV_SANITIZERS)
+if(VORSEN_SANITIZE OR VORSEN_FUZZ)
+    set(VORSEN_ENV_SANITIZERS
+        "ASAN_OPTIONS=halt_on_error=1:detect_leaks=1"
+        "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1"
+        "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0")
+endif()

@@ -28,8 +28,11 @@ function(vorsen_add_test name)
             set(nom ${name})
         endif()
         add_test(NAME ${nom} COMMAND ${name})
+        # In a sanitizer build, the sanitizers' settings too (cmake/Sanitizers.cmake).
+        set(environnement QT_QPA_PLATFORM=offscreen TZ=${zone} LC_ALL=C.UTF-8 LANGUAGE=
+            ${VORSEN_ENV_SANITIZERS})
         set_tests_properties(${nom} PROPERTIES
             TIMEOUT ${T_TIMEOUT}
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=${zone};LC_ALL=C.UTF-8;LANGUAGE=")
+            ENVIRONMENT "${environnement}")
     endforeach()
 endfunction()

@@ -73,8 +73,10 @@ void AxeTemps::MajTitre()
 
 bool AxeTemps::eventFilter(QObject* objet, QEvent* event)
 {
-    // A new width has room for another number of steps.
-    if (objet == m_Graphe->canvas() && event->type() == QEvent::Resize) {
+    // A new width has room for another number of steps. The filter watches the
+    // canvas only, which can still send events while the plot is being destroyed:
+    // no call on the plot here.
+    if (event->type() == QEvent::Resize) {
         const auto* taille = static_cast<QResizeEvent*>(event);
         if (taille->size().width() != taille->oldSize().width())
             QMetaObject::invokeMethod(m_Graphe, &QwtPlot::replot, Qt::QueuedConnection);

@@ -1,4 +1,5 @@
 #include "CalculsAnalyse.h"
+#include "CalculsConservation.h"
 #include "Environnement.h"
 #include "Synchro.h"
 #include "TimeScaleDraw.h"
@@ -241,6 +242,157 @@ private slots:
         QFETCH(QString, format);
         QFETCH(QString, texte);
         QCOMPARE(TimeScaleDraw(format).label(valeur).text(), texte);
+    }
+
+    // Expected values worked out apart from the program (by hand and with
+    // another calculator), never with its own formulas.
+    void temperatureCinetique_data()
+    {
+        QTest::addColumn<QVector<double>>("dixiemes");
+        QTest::addColumn<double>("deltaHsurR");
+        QTest::addColumn<double>("mkt"); // tenths of °C, NaN for none
+        const double rien = qQNaN();
+        QTest::newRow("constant temperature gives itself")
+            << QVector<double>{50, 50, 50} << 10000.0 << 50.0;
+        QTest::newRow("20 and 30 °C half the time each")
+            << QVector<double>{200, 300} << 10000.0 << 262.599;
+        QTest::newRow("a smaller activation energy")
+            << QVector<double>{200, 300} << 8000.0 << 260.090;
+        QTest::newRow("below zero") << QVector<double>{-200, -100} << 10000.0 << -133.630;
+        QTest::newRow("2, 8 and 25 °C") << QVector<double>{20, 80, 250} << 10000.0 << 170.163;
+        QTest::newRow("values left out are not counted")
+            << QVector<double>{200, rien, 300} << 10000.0 << 262.599;
+        QTest::newRow("no value") << QVector<double>{rien} << 10000.0 << rien;
+        QTest::newRow("no activation energy") << QVector<double>{200} << 0.0 << rien;
+    }
+    void temperatureCinetique()
+    {
+        QFETCH(QVector<double>, dixiemes);
+        QFETCH(double, deltaHsurR);
+        QFETCH(double, mkt);
+        const double calcule = TemperatureCinetiqueMoyenne(dixiemes, deltaHsurR);
+        if (qIsNaN(mkt))
+            QVERIFY2(qIsNaN(calcule), qPrintable(QString::number(calcule)));
+        else
+            QVERIFY2(qAbs(calcule - mkt) < 0.005, qPrintable(QString::number(calcule)));
+    }
+
+    void pointDeRosee_data()
+    {
+        QTest::addColumn<double>("temperature"); // tenths
+        QTest::addColumn<double>("humidite");    // tenths
+        QTest::addColumn<double>("rosee");       // tenths of °C, NaN for none
+        const double rien = qQNaN();
+        QTest::newRow("20 °C at 50 %") << 200.0 << 500.0 << 92.552;
+        QTest::newRow("25 °C at 80 %") << 250.0 << 800.0 << 213.069;
+        QTest::newRow("saturated: the temperature itself") << 0.0 << 1000.0 << 0.0;
+        QTest::newRow("-10 °C at 60 %") << -100.0 << 600.0 << -163.052;
+        QTest::newRow("-45 °C, lowest valid") << -450.0 << 500.0 << -511.539;
+        QTest::newRow("60 °C, highest valid") << 600.0 << 100.0 << 175.318;
+        QTest::newRow("below -45 °C") << -451.0 << 500.0 << rien;
+        QTest::newRow("above 60 °C") << 601.0 << 500.0 << rien;
+        QTest::newRow("0 % humidity") << 200.0 << 0.0 << rien;
+        QTest::newRow("negative humidity") << 200.0 << -5.0 << rien;
+    }
+    void pointDeRosee()
+    {
+        QFETCH(double, temperature);
+        QFETCH(double, humidite);
+        QFETCH(double, rosee);
+        const double calcule = PointDeRosee(temperature, humidite);
+        if (qIsNaN(rosee))
+            QVERIFY2(qIsNaN(calcule), qPrintable(QString::number(calcule)));
+        else
+            QVERIFY2(qAbs(calcule - rosee) < 0.005, qPrintable(QString::number(calcule)));
+    }
+
+    // One point a minute from MIDI_UTC, x the point number.
+    void excursions_data()
+    {
+        QTest::addColumn<QVector<double>>("valeurs");
+        QTest::addColumn<double>("premier");
+        QTest::addColumn<double>("dernier");
+        QTest::addColumn<QVariant>("basse");
+        QTest::addColumn<QVariant>("haute");
+        // points, below, above, runs, points of the longest, its first point (1-based, 0 none)
+        QTest::addColumn<QList<int>>("attendu");
+        const double rien = qQNaN();
+        const QVector<double> froid{50, 90, 95, 60, 85, 70, 40};
+        const QVariant aucune;
+        QTest::newRow("no limit") << froid << 1.0 << 7.0 << aucune << aucune
+                                  << QList<int>{7, 0, 0, 0, 0, 0};
+        QTest::newRow("above 8.0: two runs, the first longest")
+            << froid << 1.0 << 7.0 << aucune << QVariant(80) << QList<int>{7, 0, 3, 2, 2, 2};
+        QTest::newRow("both limits")
+            << froid << 1.0 << 7.0 << QVariant(45) << QVariant(80) << QList<int>{7, 1, 3, 3, 2, 2};
+        QTest::newRow("a value on a limit is inside")
+            << froid << 1.0 << 7.0 << QVariant(40) << QVariant(95) << QList<int>{7, 0, 0, 0, 0, 0};
+        QTest::newRow("from below to above at once: one run")
+            << QVector<double>{50, 10, 100, 50} << 1.0 << 4.0 << QVariant(20) << QVariant(80)
+            << QList<int>{4, 1, 1, 1, 2, 2};
+        QTest::newRow("equal runs: the first is the longest")
+            << QVector<double>{90, 50, 90} << 1.0 << 3.0 << aucune << QVariant(80)
+            << QList<int>{3, 0, 2, 2, 1, 1};
+        QTest::newRow("the range cuts a run")
+            << froid << 3.0 << 5.0 << aucune << QVariant(80) << QList<int>{3, 0, 2, 2, 1, 3};
+        QTest::newRow("a value left out ends a run and counts nowhere")
+            << QVector<double>{90, rien, 90, 90} << 1.0 << 4.0 << aucune << QVariant(80)
+            << QList<int>{3, 0, 3, 2, 2, 3};
+        QTest::newRow("no point in the range")
+            << froid << 8.0 << 9.0 << aucune << QVariant(80) << QList<int>{0, 0, 0, 0, 0, 0};
+    }
+    void excursions()
+    {
+        QFETCH(QVector<double>, valeurs);
+        QFETCH(double, premier);
+        QFETCH(double, dernier);
+        QFETCH(QVariant, basse);
+        QFETCH(QVariant, haute);
+        QFETCH(QList<int>, attendu);
+        QVector<uint> temps;
+        QVector<double> x;
+        for (int i = 0; i < valeurs.size(); ++i) {
+            temps << MIDI_UTC + uint(60 * i);
+            x << i + 1.0;
+        }
+        TS_LIMITES limites;
+        if (basse.isValid())
+            limites.Basse = basse.toInt();
+        if (haute.isValid())
+            limites.Haute = haute.toInt();
+        const StatsExcursions s = CalculerExcursions(valeurs, temps, x, premier, dernier, limites);
+        const int premierPoint =
+            s.PointsPlusLongue > 0 ? int(s.DebutPlusLongue - MIDI_UTC) / 60 + 1 : 0;
+        QCOMPARE((QList<int>{s.Points, s.PointsSous, s.PointsSur, s.Nombre, s.PointsPlusLongue,
+                             premierPoint}),
+                 attendu);
+    }
+
+    void duree_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("periode");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("half an hour") << 30 << 60 << "0:30";
+        QTest::newRow("rounded down below half a minute") << 2 << 14 << "0:00";
+        QTest::newRow("rounded up from half a minute") << 3 << 10 << "0:01";
+        QTest::newRow("past a day") << 1625 << 60 << "27:05";
+        QTest::newRow("a bad period counts nothing") << 5 << -60 << "0:00";
+    }
+    void duree()
+    {
+        QFETCH(int, points);
+        QFETCH(int, periode);
+        QFETCH(QString, texte);
+        QCOMPARE(TexteDuree(points, periode), texte);
+    }
+
+    void part()
+    {
+        QCOMPARE(PartDixiemes(1, 8), 125);
+        QCOMPARE(PartDixiemes(2, 3), 667);
+        QCOMPARE(PartDixiemes(1, 3), 333);
+        QCOMPARE(PartDixiemes(3, 0), 0);
     }
 
     // The range picker's tracker: no third line at x = 0 or left of it.

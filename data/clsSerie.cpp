@@ -7,13 +7,11 @@
 #include "clsExcel.h"
 #include "clsSettings.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QUrl>
 
 #include <cmath>
 #include <limits>
@@ -508,13 +506,13 @@ bool clsSerie::ExportExcel(int dateStyle)
     return excel.Exporter(Chemin + QLatin1Char('/') + Nom, dateStyle, *this);
 }
 
-bool clsSerie::OuvrirExcel()
+QString clsSerie::CheminClasseur() const
 {
     QString chemin = Chemin + QLatin1Char('/') + Nom + QStringLiteral(".xls");
     if (!QFileInfo(chemin).isFile()) {
         chemin += QLatin1Char('x');
         if (!QFileInfo(chemin).isFile())
-            return false;
+            return QString();
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(chemin));
+    return chemin;
 }

@@ -131,9 +131,9 @@ public:
     // TexteDate(); progress relayed through XLS_Progress (1, then 2 to n + 1).
     // False when the workbook could not be written.
     bool ExportExcel(int dateStyle);
-    // Hands Chemin/Nom.xls, or else Chemin/Nom.xlsx, to the desktop's handler.
-    // False when neither exists or the handler refuses it.
-    bool OuvrirExcel();
+    // The workbook of the last export, for the window to open: Chemin/Nom.xls, or
+    // else Chemin/Nom.xlsx; empty when neither exists.
+    QString CheminClasseur() const;
 
     TS_INFOS Infos;
     TS_VOIE Temps;

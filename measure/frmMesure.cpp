@@ -25,6 +25,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -32,6 +33,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QUrl>
 
 #include <qwt_plot_curve.h>
 
@@ -1127,8 +1129,10 @@ void frmMesure::ExporterClasseur(clsSerie* serie, bool ouvrir)
     ui->tbxActions->setEnabled(true);
     if (!exporte) {
         QMessageBox::warning(this, tr("Sauvegarde"), tr("L'export vers excel n'a pas fonctionne."));
-    } else if (ouvrir && !serie->OuvrirExcel()) {
-        // No spreadsheet program (or no xdg-open): the user still learns where it is.
+    } else if (ouvrir &&
+               !QDesktopServices::openUrl(QUrl::fromLocalFile(serie->CheminClasseur()))) {
+        // No workbook (an empty URL, which the desktop refuses), no spreadsheet
+        // program or no xdg-open: the user still learns where it is.
         const QString classeur = QDir(serie->Chemin).filePath(serie->Nom + QStringLiteral(".xlsx"));
         QMessageBox boite(QMessageBox::Warning, tr("Excel"),
                           tr("Impossible d'ouvrir le classeur") + QLatin1Char('\n') +

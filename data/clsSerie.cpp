@@ -1,12 +1,14 @@
 #include "clsSerie.h"
 
 #include "EcritureFichier.h"
+#include "Empreinte.h"
 #include "FichierEntete.h"
 #include "FichierPoints.h"
 #include "HeureLocale.h"
 #include "clsExcel.h"
 #include "clsSettings.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,6 +49,19 @@ QString CheminFichier(const QString& dir, const QString& name, const char* exten
 bool MemeFichier(const QString& a, const QString& b)
 {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// Header groups of the curves' limits: temperature, humidity, dew point.
+const char* const GroupesLimites[] = {"Temperature/", "Humidite/", "PointRosee/"};
+const QString LimiteBasse = QStringLiteral("LimiteBasse");
+const QString LimiteHaute = QStringLiteral("LimiteHaute");
+
+// A limit read back: none when the key is absent, empty or not a whole number.
+std::optional<int> LireLimite(const QSettings& entete, const QString& cle)
+{
+    bool ok = false;
+    const int valeur = clsSettings::VersTexte(entete.value(cle), QString()).trimmed().toInt(&ok);
+    return ok ? std::optional<int>(valeur) : std::nullopt;
 }
 
 } // namespace
@@ -146,6 +161,7 @@ void TS_VOIE::Effacer()
     Maximum = 0;
     Valeurs.clear();
     Commentaire.clear();
+    Limites = TS_LIMITES();
     Somme = 0.0;
     SommeCarres = 0.0;
 }
@@ -168,8 +184,13 @@ void clsSerie::Initialiser()
     Port.clear();
     NbrePoints = 32000;
     NbrePointsSauves = 0;
+    LimitesRosee = TS_LIMITES();
     m_CompteEntete = false;
     m_EtatPaire = enm_PAIRE::Concordante;
+    m_EmpreintePointsAttendue.clear();
+    m_EmpreinteMesuresAttendue.clear();
+    m_MesuresIntactes = true;
+    m_EmpreintePointsLue.clear();
 }
 
 void clsSerie::EffacerVoies()
@@ -246,11 +267,12 @@ bool clsSerie::Ecrire(const QString& name, const QString& dir)
     // header counts the lines written, so that the reader tells the pair apart
     // (EtatPaire()).
     QSaveFile points(CheminFichier(dir, name, ".txt"));
-    const int lignes = EcrirePoints(points, NbrePoints);
+    QString empreinte;
+    const int lignes = EcrirePoints(points, NbrePoints, &empreinte);
     if (lignes < 0)
         return false;
     const QString chemin = CheminFichier(dir, name, ".ail");
-    const QByteArray texte = TexteEntete(ClesEntete(lignes));
+    const QByteArray texte = TexteEntete(ClesEntete(lignes, empreinte));
     QSaveFile entete(chemin);
     if (!entete.open(QIODevice::WriteOnly) || entete.write(texte) != texte.size() ||
         !ViderFichier(entete)) {
@@ -270,7 +292,7 @@ bool clsSerie::EcrireDonnees(int count, const QString& name, const QString& dir)
     return EcrirePoints(points, count) >= 0 && points.commit();
 }
 
-QMap<QString, QVariant> clsSerie::ClesEntete(int nbrePoints) const
+QMap<QString, QVariant> clsSerie::ClesEntete(int nbrePoints, const QString& empreintePoints) const
 {
     QMap<QString, QVariant> cles;
     cles.insert(QStringLiteral("Appareil"), Infos.Appareil);
@@ -292,10 +314,20 @@ QMap<QString, QVariant> clsSerie::ClesEntete(int nbrePoints) const
         cles.insert(voie.first + QStringLiteral("Maximum"), v.Maximum);
         cles.insert(voie.first + QStringLiteral("Commentaire"), v.Commentaire);
     }
+    // Limits only where set: a recording without any keeps the header it had.
+    const TS_LIMITES* limites[] = {&Temperature.Limites, &Humidite.Limites, &LimitesRosee};
+    for (int i = 0; i < 3; ++i) {
+        if (limites[i]->Basse)
+            cles.insert(QLatin1String(GroupesLimites[i]) + LimiteBasse, *limites[i]->Basse);
+        if (limites[i]->Haute)
+            cles.insert(QLatin1String(GroupesLimites[i]) + LimiteHaute, *limites[i]->Haute);
+    }
+    cles.insert(CleEmpreintePoints, empreintePoints);
+    cles.insert(CleEmpreinteMesures, Sha256(TexteChampsMesures(cles)));
     return cles;
 }
 
-int clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
+int clsSerie::EcrirePoints(QSaveFile& fichier, int count, QString* empreinte) const
 {
     // QSaveFile writes beside the file and renames on commit: a failed or
     // interrupted write leaves the previous points file whole.
@@ -305,12 +337,15 @@ int clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
     // Never past the lists: a short points file may have left NbrePoints above them.
     const int nbre = qBound(0, count, NbrePointsPresents());
     const int taillePaquet = 64 * 1024; // bytes per write
+    QCryptographicHash sha(QCryptographicHash::Sha256);
     QByteArray tampon;
     tampon.reserve(taillePaquet + 64);
     for (int i = 0; i < nbre; ++i) {
         AjouterLignePoints(tampon, static_cast<uint>(Temps.Valeurs.at(i)),
                            Temperature.Valeurs.at(i), Humidite.Valeurs.at(i));
         if (tampon.size() >= taillePaquet || i == nbre - 1) {
+            sha.addData(tampon); // the bytes on disk: the file is opened in text mode on
+                                 // a platform whose line end is "\n"
             if (fichier.write(tampon) != tampon.size()) {
                 fichier.cancelWriting();
                 return -1;
@@ -318,6 +353,8 @@ int clsSerie::EcrirePoints(QSaveFile& fichier, int count) const
             tampon.clear();
         }
     }
+    if (empreinte)
+        *empreinte = QString::fromLatin1(sha.result().toHex());
     // A small file still sits in Qt's buffer: it must reach the disk now.
     return ViderFichier(fichier) ? nbre : -1;
 }
@@ -391,6 +428,23 @@ bool clsSerie::Ouvrir(QString name, QString dir, int capteurs)
             v.Maximum = entete.LireEntier(voie.first, maxi, v.Maximum);
             v.Commentaire = entete.LireTexte(voie.first, comm, v.Commentaire);
         }
+
+        TS_LIMITES* limites[] = {&Temperature.Limites, &Humidite.Limites, &LimitesRosee};
+        for (int i = 0; i < 3; ++i) {
+            limites[i]->Basse = LireLimite(entete, QLatin1String(GroupesLimites[i]) + LimiteBasse);
+            limites[i]->Haute = LireLimite(entete, QLatin1String(GroupesLimites[i]) + LimiteHaute);
+        }
+
+        // The measured fields as this header holds them, before the points
+        // replace its statistics.
+        m_EmpreintePointsAttendue = entete.LireTexte(CleEmpreintePoints, QString());
+        m_EmpreinteMesuresAttendue = entete.LireTexte(CleEmpreinteMesures, QString());
+        QMap<QString, QVariant> mesures;
+        for (const QString& champ : ChampsMesures())
+            if (entete.contains(champ))
+                mesures.insert(champ, entete.value(champ));
+        m_MesuresIntactes = m_EmpreinteMesuresAttendue.compare(Sha256(TexteChampsMesures(mesures)),
+                                                               Qt::CaseInsensitive) == 0;
     }
 
     if ((Infos.Capteurs & capteurs) == 0)
@@ -402,9 +456,11 @@ bool clsSerie::Ouvrir(QString name, QString dir, int capteurs)
 void clsSerie::LireDonnees()
 {
     m_EtatPaire = enm_PAIRE::Concordante;
+    m_EmpreintePointsLue.clear();
     QFile fichier(CheminFichier(Chemin, Nom, ".txt"));
     if (!fichier.open(QIODevice::ReadOnly))
         return;
+    QCryptographicHash sha(QCryptographicHash::Sha256);
     PointFichier point;
     const auto ajouter = [this, &point](const QByteArray& ligne) {
         if (!AnalyserLignePoints(ligne, point))
@@ -426,6 +482,7 @@ void clsSerie::LireDonnees()
         tampon.resize(garde + int(qMax<qint64>(lu, 0)));
         if (lu <= 0)
             break; // end of file or read error
+        sha.addData(tampon.constData() + garde, int(lu));
         int debut = 0;
         int finLigne;
         while ((finLigne = tampon.indexOf('\n', qMax(debut, dejaCherche))) >= 0) {
@@ -446,6 +503,7 @@ void clsSerie::LireDonnees()
         if (!coupe)
             ajouter(tampon);
     }
+    m_EmpreintePointsLue = QString::fromLatin1(sha.result().toHex());
     const int lus = Temps.Valeurs.size();
     if (coupe) {
         // The header's count describes a file that is no longer whole: the
@@ -463,8 +521,10 @@ void clsSerie::RecalculerStatistiques()
     for (TS_VOIE* voie : {&Temps, &Temperature, &Humidite}) {
         const QList<int> valeurs = voie->Valeurs;
         const QString commentaire = voie->Commentaire;
+        const TS_LIMITES limites = voie->Limites;
         voie->Effacer();
         voie->Commentaire = commentaire;
+        voie->Limites = limites;
         for (const int valeur : valeurs)
             voie->Ajouter(valeur);
     }
@@ -472,13 +532,41 @@ void clsSerie::RecalculerStatistiques()
 
 bool clsSerie::MajCommentaire(int voie)
 {
+    if (voie == 1)
+        return MajEntete({{QStringLiteral("Temperature/Commentaire"), Temperature.Commentaire}},
+                         {});
+    return MajEntete({{QStringLiteral("Humidite/Commentaire"), Humidite.Commentaire}}, {});
+}
+
+bool clsSerie::MajLimites()
+{
+    QMap<QString, QVariant> changees;
+    QStringList enlevees;
+    const TS_LIMITES* limites[] = {&Temperature.Limites, &Humidite.Limites, &LimitesRosee};
+    for (int i = 0; i < 3; ++i) {
+        const QString basse = QLatin1String(GroupesLimites[i]) + LimiteBasse;
+        const QString haute = QLatin1String(GroupesLimites[i]) + LimiteHaute;
+        if (limites[i]->Basse)
+            changees.insert(basse, *limites[i]->Basse);
+        else
+            enlevees << basse;
+        if (limites[i]->Haute)
+            changees.insert(haute, *limites[i]->Haute);
+        else
+            enlevees << haute;
+    }
+    return MajEntete(changees, enlevees);
+}
+
+bool clsSerie::MajEntete(const QMap<QString, QVariant>& changees, const QStringList& enlevees)
+{
     // Only an existing header is rewritten: a series that was never saved or
     // opened must not leave a header holding a comment alone.
     const QString chemin = CheminFichier(Chemin, Nom, ".ail");
     if (!QFileInfo(chemin).isFile())
         return false;
-    // Every key read back as it is, one comment changed; a header that does not
-    // read whole is left alone rather than rewritten from a part of it.
+    // Every key read back as it is, some changed; a header that does not read
+    // whole is left alone rather than rewritten from a part of it.
     QMap<QString, QVariant> cles;
     {
         const clsSettings entete(Chemin, Nom);
@@ -490,11 +578,23 @@ bool clsSerie::MajCommentaire(int voie)
                 cles.insert(cle, entete.value(cle));
         }
     }
-    if (voie == 1)
-        cles.insert(QStringLiteral("Temperature/Commentaire"), Temperature.Commentaire);
-    else
-        cles.insert(QStringLiteral("Humidite/Commentaire"), Humidite.Commentaire);
+    for (auto it = changees.cbegin(); it != changees.cend(); ++it)
+        cles.insert(it.key(), it.value());
+    for (const QString& cle : enlevees)
+        cles.remove(cle);
+
+    // The fingerprints are kept as they are, or stay absent: taken now, they
+    // would vouch for an edit made outside the program since the save.
     return RemplacerFichier(chemin, TexteEntete(cles));
+}
+
+clsSerie::enm_INTEGRITE clsSerie::Integrite() const
+{
+    if (m_EmpreintePointsAttendue.isEmpty() && m_EmpreinteMesuresAttendue.isEmpty())
+        return enm_INTEGRITE::SansEmpreinte;
+    const bool pointsIntacts =
+        m_EmpreintePointsAttendue.compare(m_EmpreintePointsLue, Qt::CaseInsensitive) == 0;
+    return pointsIntacts && m_MesuresIntactes ? enm_INTEGRITE::Intacte : enm_INTEGRITE::Modifiee;
 }
 
 bool clsSerie::ExportExcel(int dateStyle)

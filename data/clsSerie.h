@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Limites.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -53,7 +55,7 @@ struct TS_VOIE {
 
     // Appends one value and recomputes the statistics.
     void Ajouter(int valeur);
-    // All numbers 0, list emptied, comment "".
+    // All numbers 0, list emptied, comment "", no limits.
     void Effacer();
 
     int Moyenne = 0;   // truncated toward zero
@@ -62,6 +64,7 @@ struct TS_VOIE {
     int Maximum = 0;
     QList<int> Valeurs;
     QString Commentaire;
+    TS_LIMITES Limites; // set in the analysis, kept in the header like the comment
     double Somme = 0.0;
     double SommeCarres = 0.0;
 
@@ -110,6 +113,20 @@ public:
     // every other key kept. False when the header is missing, does not read
     // whole, or was not written back exactly.
     bool MajCommentaire(int voie);
+    // Rewrites the limits of the three curves (temperature, humidity, dew point)
+    // in the header the same way.
+    bool MajLimites();
+
+    // Whether the files read last (Ouvrir(), then LireDonnees()) are those the
+    // program wrote: every save writes a fingerprint of the points file and one
+    // of the header's measured fields (Empreinte.h); a comment or limits update
+    // writes them back unchanged, or leaves a header without them as it was.
+    enum class enm_INTEGRITE {
+        SansEmpreinte, // a header without fingerprints (an older file): nothing known
+        Intacte,       // both fingerprints match
+        Modifiee       // the points file or a measured field changed since the save
+    };
+    enm_INTEGRITE Integrite() const;
 
     // How the points file read last (LireDonnees()) stands beside its header.
     // The two files are replaced one after the other: a program killed between
@@ -147,18 +164,32 @@ public:
     int NbrePoints;       // divisor of every mean and deviation; stored count
     int NbrePointsSauves; // NbrePoints at the last explicit save
 
+    // Limits of the dew point the analysis derives from both channels.
+    TS_LIMITES LimitesRosee;
+
 signals:
     void XLS_Progress(int value);
 
 private:
-    // The keys of the header, nbrePoints the lines of the points file written with it.
-    QMap<QString, QVariant> ClesEntete(int nbrePoints) const;
-    // The number of lines written (every byte on disk, not yet committed), -1 on failure.
-    int EcrirePoints(QSaveFile& fichier, int count) const;
+    // The keys of the header, nbrePoints the lines of the points file written
+    // with it, empreintePoints the SHA-256 of that file.
+    QMap<QString, QVariant> ClesEntete(int nbrePoints, const QString& empreintePoints) const;
+    // The number of lines written (every byte on disk, not yet committed), -1 on
+    // failure; *empreinte, when given, the SHA-256 of the bytes written.
+    int EcrirePoints(QSaveFile& fichier, int count, QString* empreinte = nullptr) const;
+    // Rewrites the header with `changees` set and `enlevees` removed, every other
+    // key kept (see MajCommentaire()).
+    bool MajEntete(const QMap<QString, QVariant>& changees, const QStringList& enlevees);
     // Statistics of each channel computed again against NbrePoints.
     void RecalculerStatistiques();
 
     std::function<QDateTime()> m_Horloge;
     bool m_CompteEntete = false; // the header read last holds "NbrePoints"
     enm_PAIRE m_EtatPaire = enm_PAIRE::Concordante;
+    // Fingerprints of the header read last (empty when absent), whether its
+    // measured fields match theirs, and the one of the points file read last.
+    QString m_EmpreintePointsAttendue;
+    QString m_EmpreinteMesuresAttendue;
+    bool m_MesuresIntactes = true;
+    QString m_EmpreintePointsLue;
 };

@@ -1,6 +1,6 @@
 // Recording files: writing and reading back, the reference pair, names, the
-// automatic backup, comment rewrites, saves that cannot be written, and the CSV
-// copy.
+// automatic backup, comment and limits rewrites, the fingerprints that tell an
+// edit made outside the program, saves that cannot be written, and the CSV copy.
 #include "Environnement.h"
 
 #include <ExportCsv.h>
@@ -44,6 +44,10 @@ private slots:
     void majCommentaire_data();
     void majCommentaire();
     void majCommentaireSansEnTete();
+    void majLimites();
+    void integrite_data();
+    void integrite();
+    void ancienFichierSansEmpreinte();
     void sauvegardeImpossible_data();
     void sauvegardeImpossible();
     void disquePlein_data();
@@ -273,6 +277,9 @@ void TestFichiers::ecrireRelire()
     s.AjouterPoint(4000025199u, 0, 1000);
     s.AjouterPoint(4000050398u, 235, 512);
     s.setCommentaire(QStringLiteral("Zone \"B\"; porte=ouverte, été\\nuit #2\n2e ligne"));
+    s.Temperature.Limites.Haute = 80;
+    s.Humidite.Limites = {-5, 1000};
+    s.LimitesRosee.Basse = 0;
     QVERIFY(s.Sauvegarder(QStringLiteral("essai"), Dossier()));
 
     clsSerie l;
@@ -294,6 +301,10 @@ void TestFichiers::ecrireRelire()
     QCOMPARE(l.Temperature.Commentaire, s.Temperature.Commentaire);
     QCOMPARE(l.Humidite.Commentaire, s.Humidite.Commentaire);
     QCOMPARE(static_cast<uint>(l.Temps.Valeurs.last()), 4000050398u);
+    QVERIFY(l.Temperature.Limites == (TS_LIMITES{std::nullopt, 80}));
+    QVERIFY(l.Humidite.Limites == (TS_LIMITES{-5, 1000}));
+    QVERIFY(l.LimitesRosee == (TS_LIMITES{0, std::nullopt}));
+    QCOMPARE(l.Integrite(), clsSerie::enm_INTEGRITE::Intacte);
 }
 
 void TestFichiers::lireReference()
@@ -324,6 +335,10 @@ void TestFichiers::lireReference()
     QCOMPARE(s.Humidite.Maximum, 530);
     QCOMPARE(s.Commentaire(), QStringLiteral("Chambre froide, porte été"));
     QCOMPARE(s.Humidite.Commentaire, QStringLiteral("Chambre froide, porte été"));
+    // Written before limits and fingerprints: none, and nothing to tell.
+    QVERIFY(s.Temperature.Limites.Aucune() && s.Humidite.Limites.Aucune() &&
+            s.LimitesRosee.Aucune());
+    QCOMPARE(s.Integrite(), clsSerie::enm_INTEGRITE::SansEmpreinte);
 }
 
 void TestFichiers::lireReferenceEnTeteSeul()
@@ -345,16 +360,26 @@ void TestFichiers::lireReferenceEnTeteSeul()
 
 void TestFichiers::ecrireReproduitReference()
 {
-    // Writing what was read gives the same pair back, line ends aside.
+    // Writing what was read gives the same pair back, line ends aside, and the
+    // fingerprints: no limit key for a recording without limits.
     clsSerie s;
     QVERIFY(s.Ouvrir(QStringLiteral("reference"), DossierReference, 3));
     QVERIFY(s.Ecrire(QStringLiteral("copie"), Dossier()));
-    for (const char* extension : {".ail", ".txt"}) {
-        QByteArray attendu = Lire(DossierReference + QStringLiteral("/reference") + extension);
-        QVERIFY(attendu.contains("\r\n"));
-        attendu.replace("\r\n", "\n");
-        QCOMPARE(Lire(Dossier() + QStringLiteral("/copie") + extension), attendu);
-    }
+    QByteArray points = Lire(DossierReference + QStringLiteral("/reference.txt"));
+    QByteArray entete = Lire(DossierReference + QStringLiteral("/reference.ail"));
+    QVERIFY(points.contains("\r\n") && entete.contains("\r\n"));
+    points.replace("\r\n", "\n");
+    entete.replace("\r\n", "\n");
+    QCOMPARE(Lire(Dossier() + QStringLiteral("/copie.txt")), points);
+    // SHA-256 of the points file and of the header's canonical text, worked out
+    // with sha256sum over "ID=SALLE-3\nAppareil=3\nDateDebut=1459339509\n...".
+    entete.replace(
+        "\n[Temperature]",
+        "\n[Integrite]\n"
+        "SHA256Mesures=55617cb4bd493487bc9ce31b4c1e81326be0f105d73d7f9bc4d5ea318ce5ddde\n"
+        "SHA256Points=c32dee7e15339ac9aa77ca58fe829e9d57c854bd7decd19ba8bbf25e94954156\n"
+        "\n[Temperature]");
+    QCOMPARE(Lire(Dossier() + QStringLiteral("/copie.ail")), entete);
 }
 
 void TestFichiers::sauvegarderNoms_data()
@@ -596,6 +621,119 @@ void TestFichiers::majCommentaireSansEnTete()
     s.setCommentaire(QStringLiteral("x"));
     QVERIFY(!s.MajCommentaire(1));
     QCOMPARE(Fichiers(Dossier()), QStringList({"maison"}));
+}
+
+void TestFichiers::majLimites()
+{
+    // Limits set, changed and removed: those keys alone change, the points file
+    // and the fingerprints stay.
+    clsSerie s;
+    RemplirSerie(s, 3);
+    s.Temperature.Limites.Haute = 80;
+    QVERIFY(s.Sauvegarder(QStringLiteral("limites"), Dossier()));
+    const QByteArray pointsAvant = Lire(Dossier() + QStringLiteral("/limites.txt"));
+    const QString cle = QStringLiteral("Integrite/SHA256Mesures");
+    const QString empreinte = clsSettings(Dossier(), QStringLiteral("limites")).LireTexte(cle, {});
+    QCOMPARE(empreinte.size(), 64);
+
+    s.Temperature.Limites = TS_LIMITES();
+    s.Humidite.Limites.Basse = 300;
+    s.LimitesRosee = {-20, 150};
+    QVERIFY(s.MajLimites());
+    QCOMPARE(Lire(Dossier() + QStringLiteral("/limites.txt")), pointsAvant);
+    const clsSettings lu(Dossier(), QStringLiteral("limites"));
+    QVERIFY(!lu.contains(QStringLiteral("Temperature/LimiteHaute")));
+    QVERIFY(!lu.contains(QStringLiteral("Temperature/LimiteBasse")));
+    QVERIFY(!lu.contains(QStringLiteral("Humidite/LimiteHaute")));
+    QCOMPARE(lu.LireEntier(QStringLiteral("Humidite/LimiteBasse"), 0), 300);
+    QCOMPARE(lu.LireEntier(QStringLiteral("PointRosee/LimiteBasse"), 0), -20);
+    QCOMPARE(lu.LireEntier(QStringLiteral("PointRosee/LimiteHaute"), 0), 150);
+    QCOMPARE(lu.LireTexte(cle, {}), empreinte);
+
+    clsSerie l;
+    QVERIFY(l.Ouvrir(QStringLiteral("limites"), Dossier(), 3));
+    QVERIFY(l.Temperature.Limites.Aucune());
+    QVERIFY(l.Humidite.Limites == (TS_LIMITES{300, std::nullopt}));
+    QVERIFY(l.LimitesRosee == (TS_LIMITES{-20, 150}));
+    QCOMPARE(l.Integrite(), clsSerie::enm_INTEGRITE::Intacte);
+}
+
+void TestFichiers::integrite_data()
+{
+    // An edit of a saved pair, as a text editor makes it: in the file, the first
+    // `avant` becomes `apres`.
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QByteArray>("avant");
+    QTest::addColumn<QByteArray>("apres");
+    QTest::addColumn<bool>("modifiee");
+    QTest::newRow("untouched") << ".txt" << QByteArray() << QByteArray() << false;
+    QTest::newRow("one reading") << ".txt" << QByteArray("\t201\t") << QByteArray("\t211\t")
+                                 << true;
+    QTest::newRow("a line end") << ".txt" << QByteArray("\n") << QByteArray("\r\n") << true;
+    QTest::newRow("a line added") << ".txt" << QByteArray("\t202\t502\n")
+                                  << QByteArray("\t202\t502\n1459339689\t203\t503\n") << true;
+    QTest::newRow("the identifier")
+        << ".ail" << QByteArray("ID=LOG1") << QByteArray("ID=LOG2") << true;
+    QTest::newRow("a statistic") << ".ail" << QByteArray("Moyenne=201") << QByteArray("Moyenne=202")
+                                 << true;
+    QTest::newRow("the period written another way")
+        << ".ail" << QByteArray("Frequence=60") << QByteArray("Frequence=060") << true;
+    QTest::newRow("a fingerprint removed")
+        << ".ail" << QByteArray("SHA256Points=") << QByteArray("Autre=") << true;
+    // Comments and limits are the user's, changed by the program after the save.
+    QTest::newRow("the comment") << ".ail" << QByteArray("Commentaire=avant")
+                                 << QByteArray("Commentaire=apres") << false;
+    QTest::newRow("a limit") << ".ail" << QByteArray("LimiteHaute=80")
+                             << QByteArray("LimiteHaute=90") << false;
+}
+
+void TestFichiers::integrite()
+{
+    QFETCH(QString, extension);
+    QFETCH(QByteArray, avant);
+    QFETCH(QByteArray, apres);
+    QFETCH(bool, modifiee);
+
+    clsSerie s;
+    RemplirSerie(s, 3);
+    s.setCommentaire(QStringLiteral("avant"));
+    s.Temperature.Limites.Haute = 80;
+    QVERIFY(s.Sauvegarder(QStringLiteral("essai"), Dossier()));
+    const QString chemin = Dossier() + QStringLiteral("/essai") + extension;
+    if (!avant.isEmpty()) {
+        QByteArray octets = Lire(chemin);
+        const int i = octets.indexOf(avant);
+        QVERIFY(i >= 0);
+        QVERIFY(Ecrire(chemin, octets.replace(i, avant.size(), apres)));
+    }
+    const auto attendu =
+        modifiee ? clsSerie::enm_INTEGRITE::Modifiee : clsSerie::enm_INTEGRITE::Intacte;
+    clsSerie l;
+    QVERIFY(l.Ouvrir(QStringLiteral("essai"), Dossier(), 3));
+    QCOMPARE(l.Integrite(), attendu);
+
+    // A comment update afterwards keeps the fingerprints: it does not vouch for
+    // the edit.
+    l.setCommentaire(QStringLiteral("relu"));
+    QVERIFY(l.MajCommentaire(1));
+    QVERIFY(l.Ouvrir(QStringLiteral("essai"), Dossier(), 3));
+    QCOMPARE(l.Integrite(), attendu);
+}
+
+void TestFichiers::ancienFichierSansEmpreinte()
+{
+    // A header written before the fingerprints gets none from a comment update:
+    // they would vouch for the files as they stand, not as they were saved.
+    for (const char* extension : {".ail", ".txt"})
+        QVERIFY(QFile::copy(DossierReference + QStringLiteral("/reference") + extension,
+                            Dossier() + QStringLiteral("/ancien") + extension));
+    clsSerie s;
+    QVERIFY(s.Ouvrir(QStringLiteral("ancien"), Dossier(), 3));
+    s.LimitesRosee.Haute = 100;
+    QVERIFY(s.MajCommentaire(2) && s.MajLimites());
+    QVERIFY(s.Ouvrir(QStringLiteral("ancien"), Dossier(), 3));
+    QCOMPARE(s.LimitesRosee.Haute, std::optional<int>(100));
+    QCOMPARE(s.Integrite(), clsSerie::enm_INTEGRITE::SansEmpreinte);
 }
 
 void TestFichiers::sauvegardeImpossible_data()

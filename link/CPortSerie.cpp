@@ -254,6 +254,8 @@ void CPortSerie::TraiterLigne(const QString& ligne)
             emit DAC_DownLoad(Trames::LireParametres(ligne));
         break;
     case Trames::Nature::Reponse:
+        if (Reponses.size() >= ReponsesMax)
+            Reponses.removeFirst();
         Reponses.append(ligne);
         if (m_BoucleAttente)
             m_BoucleAttente->quit();

@@ -21,6 +21,13 @@ class CPortSerie : public QSerialPort
     Q_OBJECT
 
 public:
+    // Reply lines kept while nobody takes them, the most recent ones. A command
+    // gets one reply line (after an empty junk line at worst), and each command
+    // empties the queue; lines that keep coming without a command (noise, another
+    // device on the port) would otherwise fill memory for as long as a logger
+    // sits selected: about 600 lines a second at 38400 baud.
+    static constexpr int ReponsesMax = 32;
+
     explicit CPortSerie(QString nom, QObject* parent = nullptr);
     ~CPortSerie() override;
 

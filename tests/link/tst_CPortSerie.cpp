@@ -196,19 +196,40 @@ private slots:
         QCOMPARE(reponse, QStringLiteral("i A B C"));
     }
 
-    void bavardSansCR()
+    // A device that babbles while nobody sends a command: bytes without CR, or
+    // CR-terminated lines that are not data. Both the byte buffer and the reply
+    // queue stay bounded, and the next command still gets its reply.
+    void bavard_data()
     {
+        QTest::addColumn<QByteArray>("bloc"); // written 64 times
+        QTest::newRow("bytes without CR") << QByteArray(1000, 'x');
+        QByteArray lignes;
+        for (int i = 0; i < 100; ++i)
+            lignes += "bruit " + QByteArray::number(i) + "\r";
+        QTest::newRow("lines that are not data") << lignes;
+    }
+    void bavard()
+    {
+        QFETCH(QByteArray, bloc);
         int maximum = 0;
-        const QByteArray bloc(1000, 'x');
+        int reponses = 0;
         for (int i = 0; i < 64; ++i) {
             m_pty->ecrire(bloc);
             QTest::qWait(5);
             maximum = qMax(maximum, m_port->TailleTampon());
+            reponses = qMax(reponses, m_port->ReponsesEnAttente().size());
         }
         QTRY_COMPARE(m_port->bytesAvailable(), qint64(0));
         maximum = qMax(maximum, m_port->TailleTampon());
         QVERIFY2(maximum <= Trames::TailleMaxTampon, qPrintable(QString::number(maximum)));
-        QVERIFY(m_port->ReponsesEnAttente().isEmpty());
+        const QStringList enFile = m_port->ReponsesEnAttente();
+        reponses = qMax(reponses, enFile.size());
+        QVERIFY2(reponses <= CPortSerie::ReponsesMax, qPrintable(QString::number(reponses)));
+        // The most recent lines are the ones kept.
+        if (bloc.contains('\r'))
+            QCOMPARE(enFile.last(), QStringLiteral("bruit 99"));
+        else
+            QVERIFY(enFile.isEmpty());
 
         // The link still works afterwards.
         m_port->Envoyer(QStringLiteral("Q"));

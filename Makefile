@@ -7,7 +7,8 @@
 # make test-sanitize   build and run the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R),
 #                      SAN_CIBLES="targets" builds only those
-# make fuzz   each fuzz target of tests/fuzz for FUZZ_SECONDES seconds (clang and libFuzzer)
+# make fuzz   each fuzz target of tests/fuzz for FUZZ_SECONDES seconds (clang and libFuzzer),
+#             or FUZZ_EXECUTIONS inputs if that comes first
 
 BUILD  ?= build
 PAQUET ?= build-package
@@ -17,6 +18,7 @@ CMAKE_FLAGS ?=
 SANITIZE ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDES ?= 60
+FUZZ_EXECUTIONS ?=
 SAN_TESTS ?=
 SAN_CIBLES ?=
 # The first error found ends the program, leaks included (but those of the
@@ -73,7 +75,7 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DVORSEN_FUZZ=ON $(CMAKE_FLAGS)
 	$(SAN_ENV) cmake --build $(FUZZ_BUILD) -j $(JOBS) --target programmes_fuzz
-	./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDES)
+	FUZZ_EXECUTIONS=$(FUZZ_EXECUTIONS) ./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDES)
 
 clean:
 	rm -rf $(BUILD) $(PAQUET) $(SANITIZE) $(FUZZ_BUILD)

@@ -33,9 +33,10 @@ QMap<QString, QString> Cles(const QString& dir, const QString& nom, bool* lisibl
     for (const QString& cle : entete.allKeys()) {
         // The INI reader may hand a key over as written ("\\x" gives "/x"): the
         // same key, once QSettings has dropped the slashes it ignores. A key
-        // with an empty name ("=1" in a section, "a\\=1") cannot be written
-        // back at all: QSettings would read it as another key.
-        if (cle.endsWith(QLatin1Char('/')) || cle.mid(1).contains(QLatin1String("//")))
+        // with an empty name ("=1", in a section or not, "a\\=1") cannot be
+        // written back at all: QSettings would read it as another key.
+        if (cle.isEmpty() || cle.endsWith(QLatin1Char('/')) ||
+            cle.mid(1).contains(QLatin1String("//")))
             continue;
         const QString normale = cle.split(QLatin1Char('/'), Qt::SkipEmptyParts).join('/');
         cles.insert(normale, clsSettings::VersTexte(entete.value(cle), QString()));

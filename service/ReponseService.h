@@ -1,7 +1,5 @@
 #pragma once
 
-#include "DLL_Service1_global.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -22,19 +20,19 @@ constexpr int TAILLE_MAX_REPONSE = 1024 * 1024;
 
 // A version major.minor as one comparable number, major x 1000 + minor, in
 // 64 bits: any two 32-bit parts fit.
-DLL_SERVICE1_EXPORT qint64 NumeroVersion(int major, int minor);
+qint64 NumeroVersion(int major, int minor);
 
 // "1.10" -> 1 and 10; missing or unparsable parts give 0.
-DLL_SERVICE1_EXPORT void LireVersion(const QString& texte, int& major, int& minor);
+void LireVersion(const QString& texte, int& major, int& minor);
 
 // Newer when installed < available and installed >= compatibility floor.
-DLL_SERVICE1_EXPORT bool EstPlusRecente(qint64 installee, qint64 disponible, qint64 plancher);
+bool EstPlusRecente(qint64 installee, qint64 disponible, qint64 plancher);
 
 // Keeps the "[FR]...[/FR]" section (language != 0) or "[UK]...[/UK]" (language 0).
-DLL_SERVICE1_EXPORT QString ExtraireDetails(const QString& details, int langue);
+QString ExtraireDetails(const QString& details, int langue);
 
 // Reads the XML reply: the first "item" whose "software_name" matches
 // nomApplication (any letter case) decides. A reply that is too large, malformed
 // or carries a document type declaration gives no newer version.
-DLL_SERVICE1_EXPORT TS_REPONSE AnalyserReponse(const QByteArray& xml, const QString& nomApplication,
-                                               int major, int minor, int langue);
+TS_REPONSE AnalyserReponse(const QByteArray& xml, const QString& nomApplication, int major,
+                           int minor, int langue);

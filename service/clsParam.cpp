@@ -1,14 +1,19 @@
 #include "clsParam.h"
 
-#include "clsTessaroService.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <cstdlib>
+
+QString PathCommonAppData()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Tessaro");
+}
 
 clsParam& clsParam::Instance()
 {
@@ -24,8 +29,16 @@ namespace
 
 } // namespace
 
+// The translations are compiled into the library; linked statically (the tests),
+// they are kept only when referred to. At global scope, as Q_INIT_RESOURCE requires.
+static void InitialiserTraductions()
+{
+    Q_INIT_RESOURCE(DLL_Service_i18n);
+}
+
 clsParam::clsParam()
 {
+    InitialiserTraductions();
     LancerDetache = [](const QString& programme, const QStringList& arguments) {
         return QProcess::startDetached(programme, arguments);
     };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "DLL_Service1_global.h"
-
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -13,11 +11,15 @@
 class QSettings;
 class QTranslator;
 
+// Folder of the library's common settings file: the first writable generic data
+// location + "/Tessaro".
+QString PathCommonAppData();
+
 // The library's process-wide parameters, shared by every service object: what the
 // caller told us, what the last reply published, and the settings.
 // Reading a key looks in the caller's own settings first, then in the common file
 // PathCommonAppData() + "/" + application name + ".ini"; writes go to the common file.
-class DLL_SERVICE1_EXPORT clsParam
+class clsParam
 {
 public:
     static clsParam& Instance();

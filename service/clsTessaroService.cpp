@@ -14,12 +14,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-QString PathCommonAppData()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Tessaro");
-}
-
 namespace
 {
 

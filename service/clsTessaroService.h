@@ -5,10 +5,6 @@
 #include <QObject>
 #include <QString>
 
-// Folder of the library's common settings file: the first writable generic data
-// location + "/Tessaro".
-DLL_SERVICE1_EXPORT QString PathCommonAppData();
-
 // Update check of the calling program against the Tessaro web service: asks at
 // most once a month at start-up (or when asked), offers the newer version, downloads
 // its installer and hands over to it. Every object works on the same process-wide

@@ -1,11 +1,11 @@
 // The main window's update notice: lblVersionDispo is shown exactly when the
 // service reports a newer version, after the start-up check and after each
-// click on btnMajVersion. The web service is a local server on 127.0.0.1.
+// click on btnMajVersion. The web service is a local server on 127.0.0.1. The
+// window loads the shared library as the program does: the test reaches it only
+// through the common settings file, on today's date.
 #include "RepondeurModal.h"
 #include "ServeurHttp.h"
 
-#include "clsParam.h"
-#include "clsTessaroService.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -30,11 +30,6 @@ QByteArray Reponse(const QByteArray& version)
            "<path>patch/setup.exe</path><details>1.4</details></item></software>";
 }
 
-void SortieRefusee(int)
-{
-    QFAIL("the test process must not end");
-}
-
 } // namespace
 
 class tst_frmMainService : public QObject
@@ -53,6 +48,8 @@ private slots:
     void noticeApresChaqueClic();
 
 private:
+    QString Commun() const { return m_Maison + "/.qttest/share/Tessaro/Vorsen_Logger.ini"; }
+
     QString m_Maison;
     ServeurHttp m_Serveur;
     RepondeurModal* m_Repondeur = nullptr;
@@ -62,16 +59,9 @@ void tst_frmMainService::initTestCase()
 {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_Serveur.Demarrer());
-    QVERIFY(PathCommonAppData().startsWith(m_Maison));
     // As installation leaves it, before the window opens the common file.
-    QDir().mkpath(PathCommonAppData());
-    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    QSettings commun(Commun(), QSettings::IniFormat);
     commun.setValue(QStringLiteral("AccesTessaro"), m_Serveur.Base());
-
-    clsParam& param = clsParam::Instance();
-    param.DelaiRequete = 10000;
-    param.LancerDetache = [](const QString&, const QStringList&) { return false; };
-    param.Quitter = SortieRefusee;
 }
 
 void tst_frmMainService::init()
@@ -81,49 +71,42 @@ void tst_frmMainService::init()
     m_Repondeur->Installer = false;
     m_Serveur.Vider();
     QSettings().clear();
-    clsParam::Instance().setAujourdhui(QDate(2026, 6, 15));
-    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
+    // Settings objects of one file share its contents within the process: the
+    // library's own sees these changes.
+    QSettings commun(Commun(), QSettings::IniFormat);
     commun.remove(QStringLiteral("DernierCheck"));
     commun.remove(QStringLiteral("VersionDispo"));
     commun.remove(QStringLiteral("Url"));
-    commun.sync();
-    if (QSettings* ouvert = clsParam::Instance().Commun())
-        ouvert->sync();
 }
 
 void tst_frmMainService::noticeAuDemarrage_data()
 {
-    QTest::addColumn<QString>("dernierCheck");
+    QTest::addColumn<QDate>("dernierCheck"); // null: none
     QTest::addColumn<QString>("versionStockee");
     QTest::addColumn<QByteArray>("reponse"); // empty: the server is not asked
     QTest::addColumn<bool>("notice");
 
-    QTest::newRow("première fois, rien de connu") << ""
-                                                  << "" << QByteArray() << false;
-    QTest::newRow("première fois, une version connue") << ""
-                                                       << "1.4" << QByteArray() << true;
-    QTest::newRow("vérifié ce mois, une version connue") << "2026-06-01"
-                                                         << "1.4" << QByteArray() << true;
-    QTest::newRow("vérification due: plus récente") << "2026-05-15"
-                                                    << "" << Reponse("1.4") << true;
-    QTest::newRow("vérification due: plus rien") << "2026-05-15"
-                                                 << "1.4" << Reponse("1.3") << false;
+    const QDate hier = QDate::currentDate().addDays(-1);
+    const QDate moisDernier = QDate::currentDate().addMonths(-1);
+    QTest::newRow("première fois, rien de connu") << QDate() << "" << QByteArray() << false;
+    QTest::newRow("première fois, une version connue") << QDate() << "1.4" << QByteArray() << true;
+    QTest::newRow("vérifié hier, une version connue") << hier << "1.4" << QByteArray() << true;
+    QTest::newRow("vérification due: plus récente") << moisDernier << "" << Reponse("1.4") << true;
+    QTest::newRow("vérification due: plus rien") << moisDernier << "1.4" << Reponse("1.3") << false;
 }
 
 void tst_frmMainService::noticeAuDemarrage()
 {
-    QFETCH(QString, dernierCheck);
+    QFETCH(QDate, dernierCheck);
     QFETCH(QString, versionStockee);
     QFETCH(QByteArray, reponse);
 
-    clsParam& param = clsParam::Instance();
-    QSettings commun(PathCommonAppData() + "/Vorsen_Logger.ini", QSettings::IniFormat);
-    if (!dernierCheck.isEmpty())
-        commun.setValue(QStringLiteral("DernierCheck"), dernierCheck);
-    commun.setValue(QStringLiteral("VersionDispo"), versionStockee);
-    commun.sync();
-    if (param.Commun())
-        param.Commun()->sync();
+    {
+        QSettings commun(Commun(), QSettings::IniFormat);
+        if (dernierCheck.isValid())
+            commun.setValue(QStringLiteral("DernierCheck"), dernierCheck.toString(Qt::ISODate));
+        commun.setValue(QStringLiteral("VersionDispo"), versionStockee);
+    }
     if (!reponse.isEmpty()) {
         ServeurHttp::Reponse rep;
         rep.Corps = reponse;

@@ -110,7 +110,8 @@ void clsTelechargement::Surveiller()
         }
         return;
     }
-    if (m_DerniereLigne.elapsed() > DelaiLignes)
+    // The window's rule, for the same logger.
+    if (m_Acquisition.Surveiller(m_Chrono.elapsed()).Terminee)
         Finir(Silence);
 }
 

@@ -21,14 +21,14 @@ public:
     enum enm_FIN {
         Complet, // every point announced was received
         Refus,   // the logger answered "D" with something else than a header
-        Silence, // no header within DelaiEntete, or no line within DelaiLignes
+        Silence, // no header within DelaiEntete, or the session's silence rule
         Perte    // the port went away
     };
 
-    // The logger sends its header within 2000 ms (as a programming reply)...
+    // The logger sends its header within 2000 ms (as a programming reply), then
+    // its data lines back to back: after clsAcquisition::DelaiSilence without
+    // one, it stopped.
     static constexpr int DelaiEntete = 2000;
-    // ...and its data lines back to back: this long without one, it stopped, ms.
-    static constexpr int DelaiLignes = 5000;
 
     // serie: emptied, then filled; its identity (ID, model, port) is the caller's.
     clsTelechargement(CPortSerie* port, clsSerie* serie);

@@ -10,11 +10,14 @@ void clsAcquisition::Demarrer(enm_ACQUISITION type, quint32 dateDebut, int frequ
     m_Etat.Frequence = frequence;
     m_Etat.Capteurs = capteurs;
     m_Etat.TempsCourant = dateDebut;
+    m_Lignes = 0;
+    m_LignesVues = -1;
 }
 
 TS_DECISION clsAcquisition::Entete(const DAC::TS_PARAMETRES& params)
 {
     TS_DECISION d;
+    ++m_Lignes;
     if (m_Etat.Type != enm_ACQUISITION::Telechargement || m_Etat.EnteteRecu)
         return d;
     m_Etat.EnteteRecu = true;
@@ -40,6 +43,7 @@ TS_DECISION clsAcquisition::Lecture(word valeur, quint32 maintenant)
     case 2:
         return Lecture(0, valeur, maintenant);
     default:
+        ++m_Lignes;
         return TS_DECISION(); // one value cannot belong to both sensors
     }
 }
@@ -47,6 +51,7 @@ TS_DECISION clsAcquisition::Lecture(word valeur, quint32 maintenant)
 TS_DECISION clsAcquisition::Lecture(word temp, word humi, quint32 maintenant)
 {
     TS_DECISION d;
+    ++m_Lignes;
     if (m_Etat.Type == enm_ACQUISITION::Aucune ||
         (m_Etat.Type == enm_ACQUISITION::Telechargement && !m_Etat.EnteteRecu))
         return d;
@@ -104,5 +109,29 @@ TS_DECISION clsAcquisition::Arret()
     // The points received so far are written before they can go with the logger.
     d.Sauvegarde = m_Etat.NbrePoints > 0;
     m_Etat.Type = enm_ACQUISITION::Aucune;
+    return d;
+}
+
+TS_DECISION clsAcquisition::Surveiller(qint64 maintenant)
+{
+    TS_DECISION d;
+    if (m_Etat.Type != enm_ACQUISITION::Telechargement)
+        return d;
+    if (m_Lignes != m_LignesVues) {
+        m_LignesVues = m_Lignes;
+        m_DerniereVue = maintenant;
+        return d;
+    }
+    if (maintenant - m_DerniereVue < DelaiSilence)
+        return d;
+    d = Arret();
+    d.Interrompue = true;
+    if (m_Etat.NbrePoints > 0) {
+        // The axes end on the last point received, as at the end of a download.
+        d.Echelles = true;
+        d.AxeTemps = true;
+        d.TempsMin = m_Etat.DateDebut;
+        d.TempsMax = double(m_Etat.TempsCourant) - m_Etat.Frequence;
+    }
     return d;
 }

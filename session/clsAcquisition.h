@@ -39,8 +39,9 @@ struct TS_DECISION {
     bool AxeTemps = false;    // the time axis spans [TempsMin, TempsMax]
     double TempsMin = 0.0;
     double TempsMax = 0.0;
-    bool Sauvegarde = false; // write the automatic backup of the points received
-    bool Terminee = false;   // the acquisition is over (ended, stopped or lost)
+    bool Sauvegarde = false;  // write the automatic backup of the points received
+    bool Terminee = false;    // the acquisition is over (ended, stopped or lost)
+    bool Interrompue = false; // a download ended by the logger's silence: tell the user
 };
 
 // The rules of one acquisition, free of widgets and of the port: given its state
@@ -53,6 +54,10 @@ class clsAcquisition
 public:
     static constexpr int PasTelechargement = 50;
     static constexpr int PasTempsReel = 20;
+    // A download that receives no line (header or reading) for this long has
+    // stopped, ms: its lines come back to back (one every 2.6 ms at 38400
+    // baud) and its header within the 2000 ms of a command's reply.
+    static constexpr qint64 DelaiSilence = 5000;
 
     // A new acquisition of a recording that starts at dateDebut, one point every
     // frequence seconds, of the sensors in capteurs.
@@ -72,10 +77,20 @@ public:
     // The user stops, turns to another logger, or the logger is gone: the points
     // received so far are backed up.
     TS_DECISION Arret();
+    // Looked at regularly (every few hundred ms) while an acquisition runs;
+    // maintenant: a monotonic clock, ms. A download ends as interrupted at the
+    // first look DelaiSilence or more after the look that saw its last line
+    // (or after its first look, when no line came): as for a loss, the points
+    // received are backed up, and the axes end on the last of them. Real time
+    // has no such rule (its period may last hours).
+    TS_DECISION Surveiller(qint64 maintenant);
 
     const TS_ACQUISITION& Etat() const { return m_Etat; }
     bool EnCours() const { return m_Etat.Type != enm_ACQUISITION::Aucune; }
 
 private:
     TS_ACQUISITION m_Etat;
+    int m_Lignes = 0;         // lines received (header and readings, counted or not)
+    int m_LignesVues = -1;    // m_Lignes at the last look; -1: not looked at yet
+    qint64 m_DerniereVue = 0; // ms, when the last look saw m_Lignes change
 };

@@ -346,6 +346,9 @@ private slots:
             << QStringList{"info", "%PORT%"} << QStringList{"--no-reply", "I"} << 2;
         QTest::newRow("silent part-way")
             << QStringList{"info", "%PORT%"} << QStringList{"--no-reply", "M"} << 3;
+        QTest::newRow("download silent part-way")
+            << QStringList{"download", "%PORT%", "-o", "%DIR%"}
+            << QStringList{"--points", "200", "--silent-after", "40"} << 3;
         QTest::newRow("download refused") << QStringList{"download", "%PORT%", "-o", "%DIR%"}
                                           << QStringList{"--fail-first", "D:1"} << 4;
         QTest::newRow("programming refused")

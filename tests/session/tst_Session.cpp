@@ -129,6 +129,61 @@ private slots:
             QCOMPARE(j.FinsAxe.last(), double(Debut + quint32((stockes - 1) * Periode)));
     }
 
+    // A download whose logger falls silent for 5 s ends as interrupted, its
+    // points backed up; the watch looks every 500 ms (clock in ms).
+    void silence_data()
+    {
+        QTest::addColumn<int>("type");    // enm_ACQUISITION
+        QTest::addColumn<int>("lignes");  // data lines after the header; -1: no header
+        QTest::addColumn<int>("relance"); // ms of the one more line that comes; -1: none
+        QTest::addColumn<int>("fin");     // ms of the look that ends it; -1: never
+        QTest::addColumn<bool>("sauvegarde");
+        const int tele = int(enm_ACQUISITION::Telechargement);
+        QTest::newRow("silent part-way") << tele << 30 << -1 << 5000 << true;
+        QTest::newRow("silent after the header") << tele << 0 << -1 << 5000 << false;
+        QTest::newRow("no header at all") << tele << -1 << -1 << 5000 << false;
+        QTest::newRow("a line restarts the wait") << tele << 30 << 4700 << 10000 << true;
+        QTest::newRow("complete download: nothing to end") << tele << 100 << -1 << -1 << true;
+        QTest::newRow("real time never falls silent")
+            << int(enm_ACQUISITION::TempsReel) << 0 << -1 << -1 << false;
+    }
+    void silence()
+    {
+        QFETCH(int, type);
+        QFETCH(int, lignes);
+        QFETCH(int, relance);
+        QFETCH(int, fin);
+        clsAcquisition a;
+        a.Demarrer(enm_ACQUISITION(type), Debut, Periode, 3);
+        DAC::TS_PARAMETRES p;
+        p.NbrePoints = 200;
+        p.Frequence = Periode;
+        p.DateDebut = Debut;
+        p.Capteurs = 3;
+        if (lignes >= 0)
+            a.Entete(p);
+        for (int i = 0; i < lignes; ++i)
+            a.Lecture(word(200), word(500), 0);
+        TS_DECISION d;
+        int ms = 0;
+        for (; ms <= 20000 && !d.Terminee; ms += 500) {
+            if (ms == relance + 300) // between two looks
+                a.Lecture(word(200), word(500), 0);
+            d = a.Surveiller(ms);
+        }
+        QCOMPARE(d.Terminee, fin >= 0);
+        QCOMPARE(d.Interrompue, fin >= 0);
+        if (fin < 0)
+            return;
+        QCOMPARE(ms - 500, fin);
+        QCOMPARE(a.EnCours(), false);
+        const int points = a.Etat().NbrePoints;
+        QTEST(d.Sauvegarde, "sauvegarde");
+        QCOMPARE(d.AxeTemps, points > 0);
+        if (points > 0)
+            QCOMPARE(d.TempsMax, double(Debut + quint32((points - 1) * Periode)));
+    }
+
     // A download moves its progress bar at each whole percent of the points it
     // expects, the last point included: about 100 repaints, whatever its size.
     void progression_data()

@@ -321,6 +321,10 @@ void tst_LoggerSim::options_data()
         << QStringList{"--link", "x", "--id", "A B"} << ERR << "";
     QTest::newRow("unplug after 0")
         << QStringList{"--link", "x", "--unplug-after", "0"} << ERR << "";
+    QTest::newRow("silent after 34") << QStringList{"--link", "/tmp/x", "--silent-after", "34"}
+                                     << OK << "DEMO 71240 V1.0 3000 3 60 M unpaced 1 - - - muet 34";
+    QTest::newRow("silent after 0")
+        << QStringList{"--link", "x", "--silent-after", "0"} << ERR << "";
     QTest::newRow("unknown option") << QStringList{"--link", "x", "--turbo"} << ERR << "";
     QTest::newRow("help") << QStringList{"--help"} << int(clsConfigSim::AIDE) << "";
 }
@@ -360,7 +364,8 @@ void tst_LoggerSim::options()
                                    ouTiret(retards),
                                    ouTiret(echecs)}
                            .join(QLatin1Char(' ')) +
-                       (c.DebrancherApres ? QStringLiteral(" %1").arg(c.DebrancherApres) : "");
+                       (c.DebrancherApres ? QStringLiteral(" %1").arg(c.DebrancherApres) : "") +
+                       (c.SilenceApres ? QStringLiteral(" muet %1").arg(c.SilenceApres) : "");
     QCOMPARE(lu, resume);
     QCOMPARE(c.Lien, QStringLiteral("/tmp/x"));
 }
@@ -372,9 +377,10 @@ void tst_LoggerSim::aideComplete()
     QString aide;
     QCOMPARE(clsConfigSim::Lire({"logger-sim", "--help"}, &c, &aide), clsConfigSim::AIDE);
     for (const char* option :
-         {"--link", "--id", "--model", "--points", "--sensors", "--period", "--start", "--paced",
-          "--time-scale", "--log", "--no-reply", "--delay-reply", "--split-replies", "--garbage",
-          "--no-cr", "--question-s", "--fail-first", "--unplug-after", "--seed"})
+         {"--link",       "--id",          "--model",         "--points",       "--sensors",
+          "--period",     "--start",       "--paced",         "--time-scale",   "--log",
+          "--no-reply",   "--delay-reply", "--split-replies", "--garbage",      "--no-cr",
+          "--question-s", "--fail-first",  "--unplug-after",  "--silent-after", "--seed"})
         QVERIFY2(aide.contains(QLatin1String(option)), option);
 }
 

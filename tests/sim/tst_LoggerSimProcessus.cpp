@@ -255,6 +255,9 @@ void tst_LoggerSimProcessus::fautes_data()
     QTest::newRow("split replies stay whole lines")
         << QStringList{"--split-replies"} << QByteArrayList{"I", "J AB 1"}
         << "i DEMO 71240 V1\\.0\\ri AB 71240 V1\\.0\\r";
+    QTest::newRow("silent after the header")
+        << QStringList{"--silent-after", "2", "--points", "20", "--sensors", "1"}
+        << QByteArrayList{"I", "D", "I"} << "i DEMO 71240 V1\\.0\\rm 20 60 M \\S+ \\S+ 1\\r";
     QTest::newRow("late reply after the one sent meanwhile")
         << QStringList{"--delay-reply", "I:300"} << QByteArrayList{"I", "Q"}
         << ">\\ri DEMO 71240 V1\\.0\\r";

@@ -147,9 +147,15 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
                        "soient lues (1 s au plus), ferme le maître, supprime le lien et "
                        "quitte avec le code 0."),
         QStringLiteral("N"));
+    const QCommandLineOption silence(
+        QStringLiteral("silent-after"),
+        QStringLiteral("Après N lignes envoyées (réponses et données), n'envoie plus rien "
+                       "et ne répond plus, le pseudo-terminal restant ouvert (un "
+                       "enregistreur bloqué)."),
+        QStringLiteral("N"));
     p.addOptions({lien,      id,     modele,    info,    points,      capteurs,    periode, unite,
                   debut,     graine, cadence,   echelle, journal,     sansReponse, retard,  scinder,
-                  parasites, sansCr, questionS, echecs,  avantEchecs, debrancher});
+                  parasites, sansCr, questionS, echecs,  avantEchecs, debrancher,  silence});
 
     if (!p.parse(args)) {
         *message = p.errorText();
@@ -254,6 +260,8 @@ clsConfigSim::Lecture clsConfigSim::Lire(const QStringList& args, clsConfigSim* 
     if (p.isSet(debrancher) &&
         (!LireEntier(p.value(debrancher), 1, 0x7FFFFFFF, &c.DebrancherApres)))
         return erreur(QStringLiteral("--unplug-after : entier positif attendu."));
+    if (p.isSet(silence) && (!LireEntier(p.value(silence), 1, 0x7FFFFFFF, &c.SilenceApres)))
+        return erreur(QStringLiteral("--silent-after : entier positif attendu."));
     *config = c;
     return OK;
 }

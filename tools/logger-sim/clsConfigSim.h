@@ -39,6 +39,7 @@ public:
     QMap<char, int> Echecs;      // command → number of first replies with tag "x"
     QMap<char, int> AvantEchecs; // command → replies served normally before those failures
     int DebrancherApres = 0;     // lines sent before unplugging; 0: never
+    int SilenceApres = 0;        // lines sent before falling silent, port open; 0: never
 
     // Delay of the split reply's second half, ms.
     static constexpr int DelaiScission = 50;

@@ -107,7 +107,7 @@ void clsSimulateur::Journaliser(const QByteArray& ligne)
 void clsSimulateur::SLOT_Ligne(const QByteArray& ligne)
 {
     Journaliser(ligne);
-    if (m_debranchement)
+    if (m_debranchement || m_muet)
         return;
     const char commande = ligne.at(0);
     if (m_config.SansReponse.contains(commande))
@@ -152,7 +152,7 @@ void clsSimulateur::SLOT_Ligne(const QByteArray& ligne)
 
 void clsSimulateur::Executer(const clsEnregistreur::Resultat& resultat)
 {
-    if (m_debranchement)
+    if (m_debranchement || m_muet)
         return;
     Repondre(resultat.Reponse);
     switch (resultat.Suite) {
@@ -172,7 +172,7 @@ void clsSimulateur::Executer(const clsEnregistreur::Resultat& resultat)
 
 void clsSimulateur::Repondre(const QByteArray& reponse)
 {
-    if (m_debranchement)
+    if (m_debranchement || m_muet)
         return;
     QByteArray octets = reponse;
     if (!m_config.SansCr)
@@ -203,7 +203,7 @@ void clsSimulateur::Repondre(const QByteArray& reponse)
 
 void clsSimulateur::EnvoyerDonnee(const QByteArray& ligne)
 {
-    if (m_debranchement)
+    if (m_debranchement || m_muet)
         return;
     m_pty->Ecrire(ligne + '\r');
     CompterLigne();
@@ -218,6 +218,10 @@ void clsSimulateur::CompterLigne()
         Arreter();
         m_attenteLecture.invalidate();
         m_debrancher->start();
+    }
+    if (m_config.SilenceApres > 0 && m_lignesEnvoyees >= m_config.SilenceApres && !m_muet) {
+        m_muet = true;
+        Arreter();
     }
 }
 

@@ -57,6 +57,7 @@ private:
     QMap<char, int> m_recues; // commands received, by letter
     qint64 m_lignesEnvoyees = 0;
     bool m_debranchement = false;
+    bool m_muet = false; // --silent-after reached: nothing is sent any more
     QTimer* m_debrancher;
     QElapsedTimer m_attenteLecture;
     QRandomGenerator m_hasard;

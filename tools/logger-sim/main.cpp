@@ -14,7 +14,7 @@
 // 38400 baud 8N1 (3840 bytes/s); --time-scale shortens the real-time period;
 // --log records every line received. Fault options (--no-reply, --delay-reply,
 // --split-replies, --garbage, --no-cr, --question-s, --fail-first, --fail-after,
-// --unplug-after) are described by --help.
+// --unplug-after, --silent-after) are described by --help.
 //
 // Exit codes: 0 after a signal or --unplug-after, 1 when the pseudo-terminal
 // or the link cannot be made, 2 on a bad command line.

@@ -104,6 +104,7 @@ frmMesure::frmMesure(QWidget* parent, QString* cheminDatas)
     m_Image.setSingleShot(true);
     m_Image.setInterval(DelaiImage);
     connect(&m_Image, &QTimer::timeout, this, &frmMesure::PeindreImage);
+    m_Horloge.start();
     AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
 }
 
@@ -207,6 +208,7 @@ void frmMesure::Rechercher()
         SupprimerBouton(m_lstBoutons.first()->Identifiant());
     qDeleteAll(m_lstSeries);
     m_lstSeries.clear();
+    m_EchecsSauvegarde.clear();
     for (const QString& port : m_Veille.Ports())
         Sonder(port);
     QApplication::restoreOverrideCursor();
@@ -389,6 +391,7 @@ void frmMesure::SupprimerBouton(const QString& port)
 void frmMesure::RetirerSerie(clsSerie* serie)
 {
     m_lstSeries.removeOne(serie);
+    m_EchecsSauvegarde.remove(serie);
     if (m_SerieCourante == serie)
         m_SerieCourante = nullptr;
     delete serie;
@@ -401,6 +404,10 @@ void frmMesure::SLOT_TimeOut()
     if (m_Occupe > 0)
         return;
     Occupation occupation(m_Occupe);
+
+    const TS_DECISION silence = m_Acquisition.Surveiller(m_Horloge.elapsed());
+    if (silence.Terminee)
+        InterrompreTelechargement(silence);
 
     // The system's enumeration runs in the watch's worker thread: here, its last
     // result and the ports named on the command line.
@@ -449,13 +456,10 @@ void frmMesure::PerdreAppareil()
 
     QString texte = tr("Perte de connexion avec l'appareil");
     // Readings the user has not saved: where their backup is.
-    if ((fin.Sauvegarde || serie->NbrePointsSauves != serie->NbrePoints) &&
-        serie->NbrePointsPresents() > 0 && !serie->NomAuto.isEmpty()) {
-        const QString fichier =
-            serie->CheminAuto + QLatin1Char('/') + serie->NomAuto + QStringLiteral(".ail");
-        texte += QLatin1Char('\n') + tr("Les %1 mesures reçues sont conservées dans %2.")
-                                         .arg(serie->NbrePoints)
-                                         .arg(QDir::toNativeSeparators(fichier));
+    if (fin.Sauvegarde || serie->NbrePointsSauves != serie->NbrePoints) {
+        const QString conservees = TexteConservees(serie);
+        if (!conservees.isEmpty())
+            texte += QLatin1Char('\n') + conservees;
     }
     // Points that the user has not saved, downloaded or streamed before the loss:
     // they can be saved at once.
@@ -473,6 +477,18 @@ void frmMesure::PerdreAppareil()
     m_SerieCourante = nullptr;
     AppliquerEtat(enm_ETAT_MESURE::AucunAppareil);
     ui->tbxActions->setCurrentWidget(ui->pgAppareil);
+}
+
+QString frmMesure::TexteConservees(const clsSerie* serie) const
+{
+    if (serie->NbrePointsPresents() == 0 || serie->NomAuto.isEmpty() ||
+        m_EchecsSauvegarde.contains(serie))
+        return QString();
+    const QString fichier =
+        serie->CheminAuto + QLatin1Char('/') + serie->NomAuto + QStringLiteral(".ail");
+    return tr("Les %1 mesures reçues sont conservées dans %2.")
+        .arg(serie->NbrePoints)
+        .arg(QDir::toNativeSeparators(fichier));
 }
 
 void frmMesure::NoterRefus(const QString& port, QSerialPort::SerialPortError erreur)
@@ -656,9 +672,11 @@ void frmMesure::PreparerAcquisition(enm_ACQUISITION type)
     s->EffacerVoies();
     s->NbrePoints = 0;
     // A new recording: nothing of it has been saved yet, and it gets a backup of
-    // its own (the previous acquisition's backup stays as it is).
+    // its own (the previous acquisition's backup stays as it is); a failure of
+    // that backup is said again.
     s->NbrePointsSauves = 0;
     s->NomAuto.clear();
+    m_EchecsSauvegarde.remove(s);
     s->Temps.Minimum = int(s->Infos.DateDebut);
     s->Temps.Maximum = int(s->Infos.DateDebut);
     s->Temperature.Minimum = 1000;
@@ -775,20 +793,59 @@ void frmMesure::Appliquer(const TS_DECISION& d)
         }
     }
     if (d.Sauvegarde)
-        s->SauvegardeAuto();
+        SauvegarderAuto(s);
     if (d.Terminee)
         AppliquerEtat(EtatAuRepos());
+}
+
+void frmMesure::SauvegarderAuto(clsSerie* serie)
+{
+    if (serie->SauvegardeAuto()) {
+        // Whole again: the line goes, unless another recording's failure stands.
+        if (m_EchecsSauvegarde.remove(serie) && m_EchecsSauvegarde.isEmpty())
+            emit SIGNAL_Message(QString());
+        return;
+    }
+    // Said once; the next backup moment tries again (the points stay in memory).
+    if (m_EchecsSauvegarde.contains(serie))
+        return;
+    m_EchecsSauvegarde.insert(serie);
+    emit SIGNAL_Message(tr("Impossible d'écrire la sauvegarde automatique dans %1.")
+                            .arg(QDir::toNativeSeparators(serie->CheminAuto)));
 }
 
 TS_DECISION frmMesure::ArreterAcquisition()
 {
     const TS_DECISION d = m_Acquisition.Arret();
-    if (!d.Terminee)
-        return d;
+    if (d.Terminee)
+        FinirAcquisition(d);
+    return d;
+}
+
+void frmMesure::FinirAcquisition(const TS_DECISION& d)
+{
     if (m_Port)
         disconnect(m_Port, nullptr, this, nullptr);
     Appliquer(d);
-    return d;
+}
+
+void frmMesure::InterrompreTelechargement(const TS_DECISION& d)
+{
+    clsSerie* serie = m_SerieCourante;
+    FinirAcquisition(d);
+    if (!serie)
+        return;
+    // The logger still holds every reading: when none came, it may be asked again.
+    if (serie->NbrePointsPresents() == 0) {
+        serie->NbrePoints = m_Acquisition.Etat().NbreAttendus;
+        AppliquerEtat(EtatAuRepos());
+    }
+    // Told as a loss: what came stays shown, in its backup, and can be saved.
+    QString texte = tr("Perte de connexion avec l'appareil");
+    const QString conservees = TexteConservees(serie);
+    if (!conservees.isEmpty())
+        texte += QLatin1Char('\n') + conservees;
+    QMessageBox::warning(this, serie->Infos.ID, texte);
 }
 
 void frmMesure::MajEchelles()

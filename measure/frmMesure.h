@@ -9,8 +9,10 @@
 #include "clsRefusPorts.h"
 #include "clsSurveillance.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -70,6 +72,8 @@ signals:
     void SIGNAL_SetPbarValue(int newValeur);
     void SIGNAL_StopPbar();
     void SIGNAL_IncrPbar();
+    // A line for the main window's status bar; empty: the line goes.
+    void SIGNAL_Message(QString texte);
 
 public slots:
     void SLOT_Data(word Valeur);
@@ -121,6 +125,16 @@ private:
     void Appliquer(const TS_DECISION& d);
     // Ends a running acquisition (stop, other logger, loss); returns what was decided.
     TS_DECISION ArreterAcquisition();
+    // Carries out the end of an acquisition: the port's readings no longer come here.
+    void FinirAcquisition(const TS_DECISION& d);
+    // A download whose logger fell silent: ended, backed up, and the user told.
+    void InterrompreTelechargement(const TS_DECISION& d);
+    // Writes the automatic backup; a failure is said once in the status bar
+    // until a backup of the same recording succeeds.
+    void SauvegarderAuto(clsSerie* serie);
+    // "Les %1 mesures reçues sont conservées dans %2." for a recording whose
+    // backup holds its points; "" otherwise.
+    QString TexteConservees(const clsSerie* serie) const;
     // Whether programming may erase the logger's memory: asks when it may hold
     // readings that were never downloaded.
     bool ConfirmerEffacement(const clsSerie* serie, QWidget* parent);
@@ -177,6 +191,8 @@ private:
     QTimer m_Image;           // one frame: what new points change is painted at most this often
     int m_Peints[2] = {0, 0}; // samples of the temperature and humidity curves on screen
     bool m_Retracer = false;  // a rescale waits for the next frame
+    QElapsedTimer m_Horloge;  // monotonic clock of a download's silence, ms
+    QSet<const clsSerie*> m_EchecsSauvegarde; // last automatic backup failed, already said
 };
 
 #endif

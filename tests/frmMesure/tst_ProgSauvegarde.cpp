@@ -489,16 +489,25 @@ private slots:
     }
 
     // Real time replaces the recording: the next reading the logger streams is
-    // point 1, with its arrival time.
+    // point 1, with its arrival time. Its backup, every 20 points, cannot be
+    // written at first: said once in the status bar, tried again at each
+    // backup, and the line goes when one is written.
     void tempsReel()
     {
-        // A reading every 10 s of logger time, 0.1 s of wall time.
-        Simulateur* sim = Brancher({"--id", "RT", "--points", "40", "--time-scale", "0.01"});
+        // A reading every 10 s of logger time, 20 ms of wall time.
+        Simulateur* sim = Brancher({"--id", "RT", "--points", "40", "--time-scale", "0.002"});
         QVERIFY(sim);
         QVERIFY(Ouvrir(sim));
         QVERIFY(Telecharger());
         clsSerie* s = m_Fenetre->SerieCourante();
         QCOMPARE(s->NbrePoints, 20);
+        // A regular file where the backup folder was: even root cannot write there.
+        const QString dossierAuto = QDir::homePath() + QStringLiteral("/Vorsen_Logger");
+        QVERIFY(QDir(dossierAuto).removeRecursively());
+        QFile bouchon(dossierAuto);
+        QVERIFY(bouchon.open(QIODevice::WriteOnly));
+        bouchon.close();
+        QSignalSpy messages(m_Fenetre, &frmMesure::SIGNAL_Message);
 
         Guichet guichet;
         guichet.Action = [](QDialog* d) { Programmer(d, "radModeTempsReel", 4, 10); };
@@ -513,7 +522,15 @@ private slots:
         QVERIFY(!Bouton("btnStop")->isHidden());
         QVERIFY(!Bouton("btnSave")->isEnabled());
 
-        QTRY_VERIFY_WITH_TIMEOUT(s->NbrePoints >= 3, Attente);
+        // Backups at points 1, 21 and 41 fail: one line.
+        QTRY_VERIFY_WITH_TIMEOUT(s->NbrePoints >= 45, Attente);
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.first().at(0).toString(),
+                 QStringLiteral("Impossible d'écrire la sauvegarde automatique dans %1.")
+                     .arg(dossierAuto));
+        QVERIFY(QFile::remove(dossierAuto) && QDir().mkpath(dossierAuto));
+        QTRY_COMPARE_WITH_TIMEOUT(messages.count(), 2, Attente); // point 61: written
+        QVERIFY(messages.last().at(0).toString().isEmpty());
         QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->item(0, 0)->text(),
                  QStringLiteral("1"));
         QVERIFY(uint(s->Temps.Valeurs.first()) >= avant);

@@ -184,6 +184,7 @@ private slots:
     void init()
     {
         QDir(Dossier(QString())).removeRecursively();
+        QFile::remove(Dossier(QString())); // a test's file in the folder's place
         m_CheminDatas = QDir::homePath();
         CPortSerie::ViderPortsManuels();
     }
@@ -443,21 +444,25 @@ private slots:
     // The selected logger unplugged. Points the user has not saved are offered for
     // saving (No clears them); a download cut short is backed up first and the
     // user told where; a saved recording only gets the warning and stays shown.
+    // A backup that could not be written is not offered as a refuge.
     void perte_data()
     {
         QTest::addColumn<QString>("cas");
         QTest::newRow("complete download, not saved") << "complet";
         QTest::newRow("saved recording") << "sauve";
         QTest::newRow("download cut short") << "interrompu";
+        QTest::newRow("backup not written") << "bloque";
     }
     void perte()
     {
         QFETCH(QString, cas);
         const bool interrompu = cas == QLatin1String("interrompu");
+        const bool bloque = cas == QLatin1String("bloque");
         // I, M, Q, the header and 100 data lines, then one more reply: gone. Cut
         // short: after 30 data lines, paced so that the first ones arrive first.
+        // Backup not written: two downloads, then the reply.
         QStringList options{"--id", "LOST",           "--points",
-                            "200",  "--unplug-after", interrompu ? "34" : "105"};
+                            "200",  "--unplug-after", interrompu ? "34" : bloque ? "206" : "105"};
         if (interrompu)
             options << "--paced";
         Simulateur* sim = Brancher(options);
@@ -471,6 +476,16 @@ private slots:
             QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
         } else {
             QVERIFY(Telecharger());
+            if (bloque) {
+                // A regular file where the backup folder was: even root cannot write there.
+                QVERIFY(QDir(Dossier(QString())).removeRecursively());
+                QFile bouchon(Dossier(QString()));
+                QVERIFY(bouchon.open(QIODevice::WriteOnly));
+                bouchon.close();
+                QSignalSpy message(m_Fenetre, &frmMesure::SIGNAL_Message);
+                QVERIFY(Telecharger());
+                QCOMPARE(message.count(), 1);
+            }
             QVERIFY(Bouton("btnSave")->isEnabled());
             if (cas == QLatin1String("sauve")) // as the save would: every point saved
                 m_Fenetre->SerieCourante()->NbrePointsSauves =
@@ -485,12 +500,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
         const int lignes = Table("tabData")->rowCount();
         QStringList sauvegardes = Sauvegardes(".txt");
-        QCOMPARE(sauvegardes.size(), 1);
-        const QString sauvegarde = Dossier("/") + sauvegardes.first();
+        QCOMPARE(sauvegardes.size(), bloque ? 0 : 1);
         // Unsaved readings: the user is told where their backup is, then asked.
         const QStringList message = repondeur.Vus.first().split(QLatin1Char('\n'));
         QCOMPARE(message.at(0), QStringLiteral("LOST|Perte de connexion avec l'appareil"));
-        const int recus = LignesFichier(sauvegarde);
+        if (bloque) {
+            QCOMPARE(message.size(), 2);
+            QCOMPARE(message.at(1), QStringLiteral("Voulez-vous sauvegarder vos donnees ?"));
+            return;
+        }
+        const int recus = LignesFichier(Dossier("/") + sauvegardes.first());
         if (cas == QLatin1String("sauve")) {
             QCOMPARE(message.size(), 1);
             QCOMPARE(lignes, 100);
@@ -525,6 +544,43 @@ private slots:
         QVERIFY(Etiquette("lblPoint")->text().isEmpty());
         QVERIFY(Etiquette("lblPeriodeSuffixe")->isHidden());
         QVERIFY(!Etiquette("lblAucunAppareil")->isHidden());
+    }
+
+    // A logger that falls silent part-way through a download, its port still
+    // open: 5 s later the download ends as interrupted, its points backed up and
+    // the user told as for a loss. The logger and its points stay, to be saved
+    // or downloaded again.
+    void telechargementMuet()
+    {
+        // I, M, Q, the header and 30 data lines, then nothing.
+        Simulateur* sim = Brancher({"--id", "MUET", "--points", "200", "--silent-after", "34"});
+        QVERIFY(sim);
+        Ouvrir();
+        QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
+        Repondeur repondeur(QMessageBox::Ok);
+        QSignalSpy finPbar(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
+
+        const clsSerie* s = m_Fenetre->SerieCourante();
+        QVERIFY(s);
+        QCOMPARE(s->NbrePoints, 30);
+        QCOMPARE(finPbar.count(), 1);
+        QCOMPARE(Sauvegardes(".ail"), QStringList{s->NomAuto + ".ail"});
+        QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), 30);
+        QCOMPARE(repondeur.Vus.first(),
+                 QStringLiteral("MUET|Perte de connexion avec l'appareil\n"
+                                "Les 30 mesures reçues sont conservées dans %1.")
+                     .arg(Dossier("/") + s->NomAuto + ".ail"));
+        QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
+        QCOMPARE(Table("tabData")->rowCount(), 30);
+        QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom).maxValue(),
+                 double(s->Infos.DateDebut + 29 * s->Infos.Frequence));
+        QVERIFY(Bouton("btnSave")->isEnabled());
+        QVERIFY(Bouton("btnTelecharger")->isEnabled());
+        QVERIFY(PageActive("pgProg"));
+        QCOMPARE(Boutons().size(), 1);
+        QVERIFY(m_Fenetre->Port()->isOpen());
     }
 
     void departsEtArrivees()

@@ -63,6 +63,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_lblPbar->setObjectName(QStringLiteral("lblProgression"));
     m_Pbar->hide();
     m_lblPbar->hide();
+    // A label, not a status message: a message would hide the progress bar.
+    m_lblMessage = new QLabel(this);
+    m_lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    m_lblMessage->hide();
+    statusBar()->addWidget(m_lblMessage, 0);
 
     // A missing translation only leaves the French source texts.
     Emplacements::ChargerTraduction(m_TradEn, QStringLiteral("Vorsen_Logger_en"));
@@ -94,6 +99,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     connect(m_frmMesure, &frmMesure::SIGNAL_SetPbarValue, this, &frmMain::SLOT_SetPbarValue);
     connect(m_frmMesure, &frmMesure::SIGNAL_StopPbar, this, &frmMain::SLOT_StopPbar);
     connect(m_frmMesure, &frmMesure::SIGNAL_IncrPbar, this, &frmMain::SLOT_IncrPbar);
+    connect(m_frmMesure, &frmMesure::SIGNAL_Message, this, &frmMain::SLOT_Message);
     ui->layCentral->addWidget(m_frmMesure, 32);
     m_frmMesure->show();
     m_frmMesure->update();
@@ -321,6 +327,12 @@ void frmMain::SLOT_StopPbar()
     m_lblPbar->hide();
     statusBar()->removeWidget(m_Pbar);
     statusBar()->removeWidget(m_lblPbar);
+}
+
+void frmMain::SLOT_Message(const QString& texte)
+{
+    m_lblMessage->setText(texte);
+    m_lblMessage->setVisible(!texte.isEmpty());
 }
 
 QString frmMain::CheminManuel() const

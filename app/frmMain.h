@@ -57,6 +57,9 @@ public slots:
     void SLOT_SetPbarValue(int newValeur);
     void SLOT_IncrPbar();
     void SLOT_StopPbar();
+    // One line of the measurement window in the status bar, beside the progress
+    // bar (a backup that cannot be written); empty: the line goes.
+    void SLOT_Message(const QString& texte);
 
 private slots:
     void on_btnLangueAnglais_clicked();
@@ -83,6 +86,7 @@ private:
     QString m_CheminDatas; // shared in place with both views
     QProgressBar* m_Pbar = nullptr;
     QLabel* m_lblPbar = nullptr;
+    QLabel* m_lblMessage = nullptr;
     frmMesure* m_frmMesure = nullptr;
     frmAnalyse* m_frmAnalyse = nullptr;
     clsTessaroService* m_Service = nullptr;

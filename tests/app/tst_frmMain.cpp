@@ -317,6 +317,16 @@ private slots:
         QCOMPARE(barre->minimum(), 0);
         QCOMPARE(barre->maximum(), 5);
         QCOMPARE(barre->value(), 0);
+
+        // The measurement window's line stands beside the bar until it goes.
+        auto* ligne = f.findChild<QLabel*>(QStringLiteral("lblMessage"));
+        QVERIFY(ligne && !ligne->isVisible());
+        f.SLOT_Message(QStringLiteral("Impossible d'écrire la sauvegarde automatique dans /x."));
+        QVERIFY(ligne->isVisible() && barre->isVisible());
+        QCOMPARE(ligne->text(),
+                 QStringLiteral("Impossible d'écrire la sauvegarde automatique dans /x."));
+        f.SLOT_Message(QString());
+        QVERIFY(!ligne->isVisible());
     }
 
     void manuel_data()

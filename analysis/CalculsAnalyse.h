@@ -1,5 +1,4 @@
-#ifndef CALCULSANALYSE_H
-#define CALCULSANALYSE_H
+#pragma once
 
 #include <QPointF>
 #include <QString>
@@ -60,5 +59,3 @@ int HauteurPlage(int hauteurEntete, int hauteurLigne, int lignes);
 
 // Sampling period (s) as "hh:mm:ss": 90 gives "00:01:30".
 QString TexteFrequence(int secondes);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef MISEENPAGE_H
-#define MISEENPAGE_H
+#pragma once
 
 #include <QFont>
 #include <QList>
@@ -29,5 +28,3 @@ QFont PoliceImpression(double points, bool gras = false, bool italique = false);
 // height used.
 double DessinerEtiquettes(QPainter* painter, const QRectF& zone,
                           const QList<QPair<QString, QString>>& lignes, double points);
-
-#endif

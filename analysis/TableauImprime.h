@@ -1,5 +1,4 @@
-#ifndef TABLEAUIMPRIME_H
-#define TABLEAUIMPRIME_H
+#pragma once
 
 #include <QColor>
 #include <QFont>
@@ -75,5 +74,3 @@ private:
     QVector<double> m_Hauteurs;
     double m_HauteurEntete = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef DIAMAJCOMMENT_H
-#define DIAMAJCOMMENT_H
+#pragma once
 
 #include <QDialog>
 
@@ -27,5 +26,3 @@ private slots:
 private:
     Ui::diaMajComment* ui;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef DIASELECTCOLONNE_H
-#define DIASELECTCOLONNE_H
+#pragma once
 
 #include <QDialog>
 #include <QList>
@@ -33,5 +32,3 @@ private:
     Ui::diaSelectColonne* ui;
     QList<prmCheckBoxData*> m_lstColonnes;
 };
-
-#endif

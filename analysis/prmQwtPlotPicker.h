@@ -1,5 +1,4 @@
-#ifndef PRMQWTPLOTPICKER_H
-#define PRMQWTPLOTPICKER_H
+#pragma once
 
 #include "Synchro.h"
 
@@ -21,5 +20,3 @@ public:
 
     enm_SYNCHRO m_ModeX;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef APPARENCE_H
-#define APPARENCE_H
+#pragma once
 
 #include <QString>
 
@@ -20,5 +19,3 @@ bool PaletteSombre(const QPalette& palette);
 QString FeuilleDeStyle(const QPalette& palette);
 
 } // namespace Apparence
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef EMPLACEMENTS_H
-#define EMPLACEMENTS_H
+#pragma once
 
 #include <QString>
 #include <QStringList>
@@ -24,5 +23,3 @@ QString PremierExistant(const QStringList& dossiers, const QString& nomFichier);
 bool ChargerTraduction(QTranslator& traducteur, const QString& base);
 
 } // namespace Emplacements
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef LANGUEINITIALE_H
-#define LANGUEINITIALE_H
+#pragma once
 
 #include "Langue.h"
 
@@ -12,5 +11,3 @@
 // langueSysteme is its first user-interface language ("fr_FR", "fr-CA", "fr",
 // "de-DE", "C"...): French for French in any country, English otherwise.
 enm_LANGUE LangueInitiale(const QVariant& stockee, const QString& langueSysteme);
-
-#endif

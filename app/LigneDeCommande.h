@@ -1,5 +1,4 @@
-#ifndef LIGNEDECOMMANDE_H
-#define LIGNEDECOMMANDE_H
+#pragma once
 
 #include <QStringList>
 
@@ -16,5 +15,3 @@ struct TS_LIGNE {
 // only a core application is created for it. Qt's own options ("-platform
 // offscreen", "-style Fusion"...) are accepted and left to the application object.
 int LireLigneDeCommande(int& argc, char** argv, TS_LIGNE& ligne);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef FORMATSDATE_H
-#define FORMATSDATE_H
+#pragma once
 
 #include "Langue.h"
 
@@ -23,5 +22,3 @@ qint64 SecondesAxe(double valeur);
 int SecondesDuJour(qint64 secondes);
 // That time of day written with a time format: "01:01:01".
 QString TexteHeureDuJour(qint64 secondes, const QString& format);
-
-#endif

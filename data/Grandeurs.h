@@ -1,5 +1,4 @@
-#ifndef GRANDEURS_H
-#define GRANDEURS_H
+#pragma once
 
 #include <QColor>
 #include <QString>
@@ -30,5 +29,3 @@ constexpr double HUMI_PLAFOND = 1000;
 QString TexteDixiemes(double dixiemes, int decimales = 1);
 // The same followed by its unit: "17.6 °C".
 QString TexteMesure(double dixiemes, const QString& unite);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef IFORMATSDATE_H
-#define IFORMATSDATE_H
+#pragma once
 
 #include "Langue.h"
 
@@ -18,5 +17,3 @@ public:
     virtual QString FormatDateHeure() const = 0; // two lines: date, then time
     virtual QString FormatHeure() const = 0;     // "hh:mm:ss" or "h:mm:ss AP"
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef ACCESPORT_H
-#define ACCESPORT_H
+#pragma once
 
 #include <QFileDevice>
 #include <QSerialPort>
@@ -32,5 +31,3 @@ QString GroupePeripherique(const QString& port);
 QString GroupeConseille(const QString& groupe, QFileDevice::Permissions droits);
 // The same for a port's device node (followed through symlinks); "" if unknown.
 QString GroupeConseillePort(const QString& port);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef ARBREMINMAX_H
-#define ARBREMINMAX_H
+#pragma once
 
 #include <QVector>
 
@@ -41,5 +40,3 @@ private:
     // whose block holds them all.
     QVector<QVector<Bloc>> m_Niveaux;
 };
-
-#endif

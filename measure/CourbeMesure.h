@@ -1,5 +1,4 @@
-#ifndef COURBEMESURE_H
-#define COURBEMESURE_H
+#pragma once
 
 #include <qwt_plot_curve.h>
 
@@ -18,5 +17,3 @@ protected:
     void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                    const QRectF& canvasRect, int from, int to) const override;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef DONNEESMESURE_H
-#define DONNEESMESURE_H
+#pragma once
 
 #include "ArbreMinMax.h"
 #include "CurveData.h"
@@ -24,5 +23,3 @@ public:
 private:
     ArbreMinMax m_Arbre;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef INTERVALLEMESURES_H
-#define INTERVALLEMESURES_H
+#pragma once
 
 #include <qwt_interval.h>
 
@@ -7,5 +6,3 @@
 // an eighth of the range (integer division, at least 1) is added on each side,
 // so that 180..260 gives [170, 270] and 200..200 gives [199, 201].
 QwtInterval IntervalleMesures(int minimum, int maximum);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef PEINDRESEGMENTS_H
-#define PEINDRESEGMENTS_H
+#pragma once
 
 #include <QVector>
 
@@ -18,5 +17,3 @@ struct TS_SEGMENTS {
 // copies to the screen. When the backing store is out of date (a replot waits),
 // that paint redraws the whole canvas with every sample anyway.
 void PeindreSegments(QwtPlot* graphe, const QVector<TS_SEGMENTS>& segments);
-
-#endif

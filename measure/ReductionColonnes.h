@@ -1,5 +1,4 @@
-#ifndef REDUCTIONCOLONNES_H
-#define REDUCTIONCOLONNES_H
+#pragma once
 
 #include <QPolygonF>
 
@@ -9,5 +8,3 @@
 // The line covers the same pixels; 16000 points over a few hundred columns
 // become a few thousand.
 QPolygonF ReduireColonnes(const QPolygonF& points);
-
-#endif

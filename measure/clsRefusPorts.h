@@ -1,5 +1,4 @@
-#ifndef CLSREFUSPORTS_H
-#define CLSREFUSPORTS_H
+#pragma once
 
 #include "AccesPort.h"
 
@@ -31,5 +30,3 @@ private:
 
     QList<Entree> m_Entrees; // in the order noticed
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef CURVEDATA_H
-#define CURVEDATA_H
+#pragma once
 
 #include <qwt_series_data.h>
 
@@ -17,5 +16,3 @@ public:
 
     QRectF boundingRect() const override;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef HUMISCALEDRAW_H
-#define HUMISCALEDRAW_H
+#pragma once
 
 #include <qwt_scale_draw.h>
 
@@ -9,5 +8,3 @@ class HumiScaleDraw : public QwtScaleDraw
 public:
     QwtText label(double value) const override;
 };
-
-#endif

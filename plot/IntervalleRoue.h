@@ -1,5 +1,4 @@
-#ifndef INTERVALLEROUE_H
-#define INTERVALLEROUE_H
+#pragma once
 
 #include <qwt_interval.h>
 
@@ -12,5 +11,3 @@ QwtInterval IntervalleRoue(double min, double max, double etendue, double planch
 
 // Applies IntervalleRoue to an axis of the plot; Qwt chooses the step.
 void AppliquerRoue(QwtPlot* plot, int axe, double etendue, double plancher, double plafond);
-
-#endif

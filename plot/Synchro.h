@@ -1,5 +1,4 @@
-#ifndef SYNCHRO_H
-#define SYNCHRO_H
+#pragma once
 
 // How the curves of an analysis are laid on the x axis, fixed for the analysis
 // when its first curve is added.
@@ -8,5 +7,3 @@ enum enm_SYNCHRO {
     SYNCHRO_HEURE = 1,  // seconds since local midnight, 0 to 86399
     SYNCHRO_DATE = 2    // the time stamp, s since 1970-01-01 00:00 UTC
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef TEMPSCALEDRAW_H
-#define TEMPSCALEDRAW_H
+#pragma once
 
 #include <qwt_scale_draw.h>
 
@@ -9,5 +8,3 @@ class TempScaleDraw : public QwtScaleDraw
 public:
     QwtText label(double value) const override;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef TIMEDATESCALEDRAW_H
-#define TIMEDATESCALEDRAW_H
+#pragma once
 
 #include <qwt_scale_draw.h>
 
@@ -34,5 +33,3 @@ private:
 
     QString m_Format;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef TIMESCALEDRAW_H
-#define TIMESCALEDRAW_H
+#pragma once
 
 #include <qwt_scale_draw.h>
 
@@ -17,5 +16,3 @@ public:
 private:
     QString m_Format;
 };
-
-#endif

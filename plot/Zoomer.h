@@ -1,5 +1,4 @@
-#ifndef ZOOMER_H
-#define ZOOMER_H
+#pragma once
 
 #include "Synchro.h"
 
@@ -26,5 +25,3 @@ public:
 
     enm_SYNCHRO m_ModeX;
 };
-
-#endif

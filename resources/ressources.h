@@ -1,8 +1,5 @@
-#ifndef RESSOURCES_H
-#define RESSOURCES_H
+#pragma once
 
 // Registers the embedded style sheet, images (":/Images/...") and translations
 // (":/i18n/..."). Safe to call more than once.
 void initRessources();
-
-#endif

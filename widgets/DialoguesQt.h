@@ -1,5 +1,4 @@
-#ifndef DIALOGUESQT_H
-#define DIALOGUESQT_H
+#pragma once
 
 #include <QString>
 
@@ -25,5 +24,3 @@ QString FichierAEnregistrer(QWidget* fenetre, const QString& titre, const QStrin
                             const QString& filtres, QString* filtreChoisi = nullptr);
 
 } // namespace DialoguesQt
-
-#endif

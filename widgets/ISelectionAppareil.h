@@ -1,5 +1,4 @@
-#ifndef ISELECTIONAPPAREIL_H
-#define ISELECTIONAPPAREIL_H
+#pragma once
 
 #include <QString>
 
@@ -13,5 +12,3 @@ public:
     // port: the identifier of the button, the name of its logger's serial port.
     virtual void Selectionner(bool checked, QString port) = 0;
 };
-
-#endif

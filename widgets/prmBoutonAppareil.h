@@ -1,5 +1,4 @@
-#ifndef PRMBOUTONAPPAREIL_H
-#define PRMBOUTONAPPAREIL_H
+#pragma once
 
 #include <QToolButton>
 
@@ -27,5 +26,3 @@ private:
     QString m_Identifiant;
     ISelectionAppareil* m_pCreateur;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef PRMBOUTONDEFAUT_H
-#define PRMBOUTONDEFAUT_H
+#pragma once
 
 #include <QPointer>
 #include <QToolButton>
@@ -22,5 +21,3 @@ protected:
 private:
     QPointer<QWidget> m_Fenetre; // the dialog whose unhandled keys it watches
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef PRMCHECKBOX_H
-#define PRMCHECKBOX_H
+#pragma once
 
 #include <QCheckBox>
 
@@ -11,5 +10,3 @@ class prmCheckBox : public QCheckBox
 public:
     explicit prmCheckBox(QWidget* parent = nullptr);
 };
-
-#endif

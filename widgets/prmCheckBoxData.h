@@ -1,5 +1,4 @@
-#ifndef PRMCHECKBOXDATA_H
-#define PRMCHECKBOXDATA_H
+#pragma once
 
 #include <QCheckBox>
 
@@ -14,5 +13,3 @@ public:
 
     int m_Colonne;
 };
-
-#endif

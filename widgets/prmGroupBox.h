@@ -1,5 +1,4 @@
-#ifndef PRMGROUPBOX_H
-#define PRMGROUPBOX_H
+#pragma once
 
 #include <QGroupBox>
 
@@ -11,5 +10,3 @@ class prmGroupBox : public QGroupBox
 public:
     explicit prmGroupBox(QWidget* parent = nullptr);
 };
-
-#endif

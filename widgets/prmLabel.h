@@ -1,5 +1,4 @@
-#ifndef PRMLABEL_H
-#define PRMLABEL_H
+#pragma once
 
 #include <QLabel>
 
@@ -11,5 +10,3 @@ class prmLabel : public QLabel
 public:
     explicit prmLabel(QWidget* parent = nullptr);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef PRMLABELCOULEUR_H
-#define PRMLABELCOULEUR_H
+#pragma once
 
 #include <QColor>
 #include <QLabel>
@@ -42,5 +41,3 @@ private:
     QString m_StyleSupp;
     QColor* m_pCouleur;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef PRMTABLEWIDGET_H
-#define PRMTABLEWIDGET_H
+#pragma once
 
 #include "Langue.h"
 
@@ -45,5 +44,3 @@ private:
     void Agrandir(int lig, int col);
     bool Chercher(const QWidget* widget, int* lig, int* col) const;
 };
-
-#endif

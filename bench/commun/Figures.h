@@ -1,5 +1,4 @@
-#ifndef FIGURES_H
-#define FIGURES_H
+#pragma once
 
 // What the benchmarks print: one figure a line, "label<TAB>value", so that the
 // bench script can put the offscreen and X11 runs of the same benchmark side by
@@ -85,5 +84,3 @@ private:
     qint64 m_Moment = 0;
     int m_Longs = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef MESUREFILS_H
-#define MESUREFILS_H
+#pragma once
 
 // Runs one benchmark step in a child process so that its peak resident size
 // (getrusage ru_maxrss) is its own, not the peak of an earlier step.
@@ -44,5 +43,3 @@ inline Mesure DansUnFils(const std::function<double()>& etape)
         m.rssMio = ru.ru_maxrss / 1024.0; // KiB on Linux
     return m;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef REFERENCEXLSX_H
-#define REFERENCEXLSX_H
+#pragma once
 
 // The floor of a workbook export: libxlsxwriter alone writing the same cells as
 // the program's export of a recording (header row, then number, date, time,
@@ -71,5 +70,3 @@ inline double ReferenceXlsx(const clsSerie& serie, int style)
         return -1;
     return chrono.nsecsElapsed() / 1e6;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef FRMMAIN_H
-#define FRMMAIN_H
+#pragma once
 
 #include "IFormatsDate.h"
 #include "Langue.h"
@@ -96,5 +95,3 @@ private:
     QTranslator m_TradFr;
     QTranslator m_TradQtFr; // Qt's own texts (message box buttons, file dialog)
 };
-
-#endif

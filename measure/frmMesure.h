@@ -1,5 +1,4 @@
-#ifndef FRMMESURE_H
-#define FRMMESURE_H
+#pragma once
 
 #include "DAC.h"
 #include "EtatMesure.h"
@@ -194,5 +193,3 @@ private:
     QElapsedTimer m_Horloge;  // monotonic clock of a download's silence, ms
     QSet<const clsSerie*> m_EchecsSauvegarde; // last automatic backup failed, already said
 };
-
-#endif

@@ -1,5 +1,7 @@
 #include "CalculsConservation.h"
 
+#include "Grandeurs.h"
+
 #include <cmath>
 #include <limits>
 
@@ -83,6 +85,18 @@ QString TexteDuree(int points, int periode)
 {
     const qint64 minutes = (qint64(qMax(points, 0)) * qMax(periode, 0) + 30) / 60;
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString TexteLimites(const TS_LIMITES& limites, const QString& unite)
+{
+    if (limites.Basse && limites.Haute)
+        return TexteDixiemes(*limites.Basse) + QStringLiteral(" \u2026 ") +
+               TexteMesure(*limites.Haute, unite);
+    if (limites.Basse)
+        return QStringLiteral("\u2265 ") + TexteMesure(*limites.Basse, unite);
+    if (limites.Haute)
+        return QStringLiteral("\u2264 ") + TexteMesure(*limites.Haute, unite);
+    return QString();
 }
 
 int PartDixiemes(int partie, int total)

@@ -48,6 +48,11 @@ StatsExcursions CalculerExcursions(const QVector<double>& valeurs, const QVector
 // to the minute; hours go past 24 ("27:05").
 QString TexteDuree(int points, int periode);
 
+// Limits as the legend shows them, in the default locale: "2.0 … 8.0 °C" with
+// both, "≥ 2.0 °C" with a lower one alone, "≤ 8.0 °C" with an upper one alone,
+// "" without any. unite: the suffix of TexteMesure().
+QString TexteLimites(const TS_LIMITES& limites, const QString& unite);
+
 // Share of `partie` in `total` points, in tenths of a percent, rounded; 0 when
 // total is 0. 1 of 8 gives 125 (12.5 %).
 int PartDixiemes(int partie, int total);

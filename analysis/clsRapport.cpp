@@ -1,5 +1,6 @@
 #include "clsRapport.h"
 
+#include "CalculsConservation.h"
 #include "EcritureFichier.h"
 #include "MiseEnPage.h"
 #include "TableauImprime.h"
@@ -15,14 +16,11 @@
 #include <QTableWidget>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 #include <qwt_plot_renderer.h>
 
 namespace
 {
-// Legend columns, as clsAnalyse fills them.
-const int ColMesure = 5;
-const int ColNom = 15;
-const int ColCommentaire = 16;
 
 const double PointsTitre = 16;
 const double PointsEtiquettes = 9;
@@ -38,23 +36,32 @@ QString TexteCellule(const QTableWidget* table, int lig, int col)
     return cellule ? cellule->text() : QString();
 }
 
-// The plot drawn in lines and text into `cadre`. On screen the curves are
-// one-pixel cosmetic lines, which on paper would be hairlines of the printer's
-// resolution: they are drawn 0.35 mm wide here, then given back their pen.
+// The plot drawn in lines and text into `cadre`. On screen the curves and the
+// limit lines are one-pixel cosmetic lines, which on paper would be hairlines of
+// the printer's resolution: they are drawn 0.35 mm wide here (the dashes grow
+// with them), then given back their pen.
 void DessinerGraphe(QPainter* painter, QwtPlot* graphe, const QRectF& cadre)
 {
     const bool autoReplot = graphe->autoReplot();
     graphe->setAutoReplot(false);
     QList<QPair<QwtPlotCurve*, QPen>> stylos;
+    QList<QPair<QwtPlotMarker*, QPen>> stylosLignes;
     const double largeurTrait = Millimetres(painter->device(), 0.35);
-    for (QwtPlotItem* item : graphe->itemList(QwtPlotItem::Rtti_PlotCurve)) {
-        auto* courbe = static_cast<QwtPlotCurve*>(item);
-        stylos << qMakePair(courbe, courbe->pen());
-        QPen stylo = courbe->pen();
+    const auto elargir = [largeurTrait](QPen stylo) {
         stylo.setWidthF(largeurTrait);
         stylo.setCosmetic(true); // in device units, whatever scale the renderer sets
         stylo.setJoinStyle(Qt::RoundJoin);
-        courbe->setPen(stylo);
+        return stylo;
+    };
+    for (QwtPlotItem* item : graphe->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        auto* courbe = static_cast<QwtPlotCurve*>(item);
+        stylos << qMakePair(courbe, courbe->pen());
+        courbe->setPen(elargir(courbe->pen()));
+    }
+    for (QwtPlotItem* item : graphe->itemList(QwtPlotItem::Rtti_PlotMarker)) {
+        auto* ligne = static_cast<QwtPlotMarker*>(item);
+        stylosLignes << qMakePair(ligne, ligne->linePen());
+        ligne->setLinePen(elargir(ligne->linePen()));
     }
     QwtPlotRenderer rendu;
     // White paper rather than the window's grey.
@@ -63,6 +70,8 @@ void DessinerGraphe(QPainter* painter, QwtPlot* graphe, const QRectF& cadre)
     rendu.render(graphe, painter, cadre);
     for (const auto& stylo : qAsConst(stylos))
         stylo.first->setPen(stylo.second);
+    for (const auto& stylo : qAsConst(stylosLignes))
+        stylo.first->setLinePen(stylo.second);
     graphe->setAutoReplot(autoReplot);
 }
 } // namespace
@@ -84,10 +93,27 @@ clsRapport::clsRapport(const QTableWidget* legende, const QList<clsAnalyse*>& en
         ligne.Couleur = entree->Couleur();
         for (int col : colonnes)
             ligne.Textes << TexteCellule(legende, lig, col);
-        ligne.Legende = TexteCellule(legende, lig, ColNom) + QStringLiteral(" \u2013 ") +
-                        TexteCellule(legende, lig, ColMesure);
+        ligne.Legende = entree->NomCourbe();
         const bool premiere = m_Lignes.isEmpty();
         m_Lignes << ligne;
+
+        // Curves with limits: the others have nothing to say here, and their
+        // mean kinetic temperature is a rubric of the first table.
+        const QString limites = TexteCellule(legende, lig, COL_LIMITES);
+        if (!limites.isEmpty()) {
+            const TextesConservation conservation = entree->Conservation();
+            LigneRapport figures;
+            figures.Couleur = entree->Couleur();
+            figures.Legende = ligne.Legende;
+            figures.Textes << ligne.Legende << limites << conservation.Sous << conservation.Sur
+                           << conservation.Excursions << conservation.PlusLongue
+                           << conservation.Tcm;
+            m_Conservation << figures;
+        }
+        m_DeltaHsurR = entree->DeltaHsurR();
+        const QString fichier = TexteCellule(legende, lig, COL_NOM);
+        if (entree->Modifiee() && !m_Modifiees.contains(fichier))
+            m_Modifiees << fichier;
 
         const clsSerie* serie = entree->Serie();
         if (!serie->Infos.ID.isEmpty() && !m_Identifiants.contains(serie->Infos.ID))
@@ -98,6 +124,13 @@ clsRapport::clsRapport(const QTableWidget* legende, const QList<clsAnalyse*>& en
         m_Debut = premiere ? debut : qMin(m_Debut, debut);
         m_Fin = premiere ? fin : qMax(m_Fin, fin);
     }
+}
+
+QStringList clsRapport::EntetesConservation() const
+{
+    return {tr("Courbe"),    tr("Limites"),    tr("Sous la limite"),
+            tr("Au-dessus"), tr("Excursions"), tr("Plus longue"),
+            tr("TCM")};
 }
 
 QList<int> clsRapport::Rubriques(const QTableWidget* legende)
@@ -145,13 +178,18 @@ double clsRapport::DessinerTitre(QPainter* painter, const QRectF& zone,
                                                  .arg(TexteDate(m_Debut, contexte.Langue),
                                                       TexteDate(m_Fin, contexte.Langue)));
     lignes << qMakePair(tr("Synchronisation :"), contexte.Synchro);
+    // A fingerprint that no longer matches: the reader of the report must know.
+    if (!m_Modifiees.isEmpty())
+        lignes << qMakePair(tr("Attention :"),
+                            m_Modifiees.join(QStringLiteral(", ")) + QStringLiteral(" \u2013 ") +
+                                tr("Modifié hors du programme depuis son enregistrement"));
     const double y = zone.top() + mesureTitre.height() + Millimetres(painter->device(), 1.5);
     return y - zone.top() +
            DessinerEtiquettes(painter, QRectF(zone.left(), y, zone.width(), zone.bottom() - y),
                               lignes, PointsEtiquettes);
 }
 
-void clsRapport::DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, double y) const
+TableauImprime clsRapport::TableauRubriques() const
 {
     TableauImprime tableau;
     for (int col = 0; col < m_Entetes.size(); ++col) {
@@ -159,11 +197,29 @@ void clsRapport::DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, do
         // left, as in the legend.
         const int colonne = m_Colonnes.at(col);
         tableau.AjouterColonne(m_Entetes.at(col),
-                               colonne == ColCommentaire ? Qt::AlignLeft : Qt::AlignHCenter,
-                               colonne == ColNom || colonne == ColCommentaire);
+                               colonne == COL_COMMENTAIRE ? Qt::AlignLeft : Qt::AlignHCenter,
+                               colonne == COL_NOM || colonne == COL_COMMENTAIRE);
     }
     for (const LigneRapport& ligne : m_Lignes)
         tableau.AjouterLigne(ligne.Textes, ligne.Couleur);
+    return tableau;
+}
+
+TableauImprime clsRapport::TableauConservation() const
+{
+    TableauImprime tableau;
+    const QStringList entetes = EntetesConservation();
+    for (int col = 0; col < entetes.size(); ++col)
+        tableau.AjouterColonne(entetes.at(col), col == 0 ? Qt::AlignLeft : Qt::AlignHCenter,
+                               col == 0);
+    for (const LigneRapport& ligne : m_Conservation)
+        tableau.AjouterLigne(ligne.Textes, ligne.Couleur);
+    return tableau;
+}
+
+double clsRapport::DessinerTableau(QPainter* painter, QPagedPaintDevice* pages,
+                                   TableauImprime& tableau, double y) const
+{
     tableau.setFilets(true);
     const QRectF zone = ZonePage(pages);
     // A smaller font, down to a size still easy to read, rather than a second
@@ -190,6 +246,7 @@ void clsRapport::DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, do
         tableau.DessinerLigne(painter, lig, QPointF(zone.left(), y));
         y += tableau.HauteurLigne(lig);
     }
+    return y;
 }
 
 bool clsRapport::Ecrire(const QString& fichier, const ContexteRapport& contexte,
@@ -214,8 +271,30 @@ bool clsRapport::Ecrire(const QString& fichier, const ContexteRapport& contexte,
         const double hauteur = qMin(zone.width() * 0.55, zone.height() * 0.45);
         DessinerGraphe(&painter, graphe, QRectF(zone.left(), y, zone.width(), hauteur));
         y += hauteur + Millimetres(&writer, 6);
-        if (!m_Entetes.isEmpty())
-            DessinerTableau(&painter, &writer, y);
+        if (!m_Entetes.isEmpty()) {
+            TableauImprime rubriques = TableauRubriques();
+            y = DessinerTableau(&painter, &writer, rubriques, y) + Millimetres(&writer, 6);
+        }
+        if (!m_Conservation.isEmpty()) {
+            // Its title goes with the table: on the next page when the header
+            // and first row would not follow it.
+            const QFont police = PoliceImpression(PointsEtiquettes, true);
+            const double hauteurTitre = QFontMetricsF(police, &writer).height() * 1.4;
+            if (y + 3 * hauteurTitre > zone.bottom()) {
+                writer.newPage();
+                y = zone.top();
+            }
+            painter.save();
+            painter.setPen(Qt::black);
+            painter.setFont(police);
+            painter.drawText(
+                QRectF(zone.left(), y, zone.width(), hauteurTitre),
+                Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                tr("Limites et excursions ; TCM avec ΔH/R = %1 K").arg(qRound(m_DeltaHsurR)));
+            painter.restore();
+            TableauImprime figures = TableauConservation();
+            DessinerTableau(&painter, &writer, figures, y + hauteurTitre);
+        }
     }
     // A full disk must not leave a cut report reported as written.
     return EngagerFichier(sortie);

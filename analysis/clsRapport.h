@@ -13,6 +13,7 @@ class QPainter;
 class QPrinter;
 class QTableWidget;
 class QwtPlot;
+class TableauImprime;
 class clsAnalyse;
 
 // One row of the report's table: a shown curve, its colour and the texts of
@@ -44,12 +45,19 @@ public:
 
     const QStringList& Entetes() const { return m_Entetes; }
     const QList<LigneRapport>& Lignes() const { return m_Lignes; }
+    // The table of limits and excursions: one row for each shown curve that has
+    // limits, its texts under EntetesConservation().
+    QStringList EntetesConservation() const;
+    const QList<LigneRapport>& LignesConservation() const { return m_Conservation; }
+    // Files of the shown curves changed outside the program since their save.
+    const QStringList& Modifiees() const { return m_Modifiees; }
 
-    // A4 PDF titled "Vorsen_Logger": the title lines, the graph drawn as lines
-    // and text, then the table (none without a column), its header again at
-    // the top of any further page. Every text goes in as typed, never read as
-    // markup. False when the file could not be written, in which case no file
-    // is left behind.
+    // A4 PDF titled "Vorsen_Logger": the title lines (with the files changed
+    // outside the program), the graph drawn as lines and text, then the table
+    // (none without a column) and the table of limits and excursions, each
+    // header again at the top of any further page. Every text goes in as typed,
+    // never read as markup. False when the file could not be written, in which
+    // case no file is left behind.
     bool Ecrire(const QString& fichier, const ContexteRapport& contexte, QwtPlot* graphe) const;
     // The printed graph: the title lines, the graph, a legend of the shown curves.
     void ImprimerGraphe(QPrinter* printer, const ContexteRapport& contexte, QwtPlot* graphe) const;
@@ -64,13 +72,21 @@ private:
     // date line on the right; returns the height used.
     double DessinerTitre(QPainter* painter, const QRectF& zone,
                          const ContexteRapport& contexte) const;
-    void DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, double y) const;
+    // A table from y on, over as many pages as it needs; returns the y under it.
+    double DessinerTableau(QPainter* painter, QPagedPaintDevice* pages, TableauImprime& tableau,
+                           double y) const;
+    // The rubrics' table, the table of limits and excursions.
+    TableauImprime TableauRubriques() const;
+    TableauImprime TableauConservation() const;
     // The legend of the printed graph, at the bottom of `zone`; returns its height.
     double DessinerLegende(QPainter* painter, const QRectF& zone) const;
 
     QList<int> m_Colonnes; // legend columns of the table
     QStringList m_Entetes;
     QList<LigneRapport> m_Lignes;
+    QList<LigneRapport> m_Conservation;
+    double m_DeltaHsurR = 0; // K, of the mean kinetic temperatures
+    QStringList m_Modifiees;
     QStringList m_Identifiants;
     uint m_Debut = 0; // first and last time stamps of the shown curves, s since 1970 UTC
     uint m_Fin = 0;

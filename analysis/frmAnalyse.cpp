@@ -28,6 +28,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QUrl>
 #include <qwt_picker_machine.h>
@@ -69,6 +70,13 @@ frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
         pastille->setObjectName(QStringLiteral("lblPalette%1").arg(i));
         pastille->setCursor(Qt::PointingHandCursor);
         ui->layPalette->addWidget(pastille, i / 5, i % 5, Qt::AlignCenter);
+    }
+
+    // setupUi() connected the box by name: the stored value goes in without
+    // being written back.
+    {
+        const QSignalBlocker bloque(ui->spnEnergie);
+        ui->spnEnergie->setValue(ClesReglages::LireEnergieActivation());
     }
 
     MajLangue();
@@ -186,6 +194,28 @@ void frmAnalyse::MajTitresAxes()
     ConfigGraphe::TitresAxes(ui->m_qPlot, tr("Temperature"), tr("Humidite"), false);
 }
 
+double frmAnalyse::DeltaHsurR() const
+{
+    return ui->spnEnergie->value();
+}
+
+void frmAnalyse::on_spnEnergie_valueChanged(int kelvins)
+{
+    ClesReglages::EcrireEnergieActivation(kelvins);
+    for (clsAnalyse* entree : qAsConst(m_lstAnalyse))
+        entree->MajLangue();
+    if (!m_lstAnalyse.isEmpty() && ui->tabPlage->rowCount() > 0)
+        RecalculerPlage();
+}
+
+void frmAnalyse::LimitesChangees()
+{
+    RecalculerEchelles();
+    if (ui->tabPlage->rowCount() > 0)
+        RecalculerPlage();
+    ui->m_qPlot->replot();
+}
+
 int frmAnalyse::MesuresEntrees() const
 {
     int mesures = 0;
@@ -199,10 +229,10 @@ void frmAnalyse::MajMesures()
     // A logger without a humidity sensor (71246) gives no humidity entry: no
     // empty humidity scale beside its curves, and likewise for temperature. An
     // empty view shows both. A curve hidden by its box keeps its axis, as it
-    // keeps its place in the scales.
+    // keeps its place in the scales. The dew point lies on the temperature axis.
     const int mesures = MesuresEntrees();
-    const bool temp = mesures == 0 || (mesures & 1) != 0;
-    const bool humi = mesures == 0 || (mesures & 2) != 0;
+    const bool temp = mesures == 0 || (mesures & (MESURE_TEMPERATURE | MESURE_ROSEE)) != 0;
+    const bool humi = mesures == 0 || (mesures & MESURE_HUMIDITE) != 0;
     ui->m_qPlot->enableAxis(QwtPlot::yLeft, temp);
     ui->m_qPlot->enableAxis(QwtPlot::yRight, humi);
     ui->sliTemp->setVisible(temp);
@@ -214,10 +244,14 @@ void frmAnalyse::MajTexteMesures()
 {
     // The curves there are, whatever measures were asked for.
     const int mesures = MesuresEntrees();
-    ui->lblEnteteAffiche->setText(mesures == 3   ? tr("Temperature et humidite")
-                                  : mesures == 1 ? tr("Temperature")
-                                  : mesures == 2 ? tr("Humidite")
-                                                 : QString());
+    const int voies = mesures & (MESURE_TEMPERATURE | MESURE_HUMIDITE);
+    QString texte = voies == 3   ? tr("Temperature et humidite")
+                    : voies == 1 ? tr("Temperature")
+                    : voies == 2 ? tr("Humidite")
+                                 : QString();
+    if (mesures & MESURE_ROSEE)
+        texte = texte.isEmpty() ? tr("Point de rosée") : texte + tr(", point de rosée");
+    ui->lblEnteteAffiche->setText(texte);
 }
 
 void frmAnalyse::InitGraphe()
@@ -231,10 +265,10 @@ void frmAnalyse::InitGraphe()
     // recording whose values are all equal: a higher minimum would widen that
     // axis as soon as the wheel is set to it.
     const double etendueMini = IntervalleVertical(0, 0).width();
-    m_RoueTemp = new RoueEchelle(ui->sliTemp, graphe, QwtPlot::yLeft, TEMP_PLANCHER,
-                                 TEMP_PLAFOND, etendueMini);
-    m_RoueHumi = new RoueEchelle(ui->sliHumi, graphe, QwtPlot::yRight, HUMI_PLANCHER,
-                                 HUMI_PLAFOND, etendueMini);
+    m_RoueTemp = new RoueEchelle(ui->sliTemp, graphe, QwtPlot::yLeft, TEMP_PLANCHER, TEMP_PLAFOND,
+                                 etendueMini);
+    m_RoueHumi = new RoueEchelle(ui->sliHumi, graphe, QwtPlot::yRight, HUMI_PLANCHER, HUMI_PLAFOND,
+                                 etendueMini);
     Slot_Zoomed();
 
     m_Picker = new prmQwtPlotPicker(QwtPlot::xBottom, QwtPlot::yRight, QwtPicker::RectRubberBand,
@@ -249,7 +283,6 @@ void frmAnalyse::InitGraphe()
             &frmAnalyse::Slot_PlageSelect);
     connect(m_Picker, &QwtPicker::activated, this, &frmAnalyse::Slot_PickerActived);
     connect(m_Picker, &QwtPicker::moved, this, &frmAnalyse::Slot_PickerMoved);
-
 
     for (QwtPlotZoneItem** zone : {&m_ZoneGauche, &m_ZoneDroite}) {
         *zone = new QwtPlotZoneItem();
@@ -292,7 +325,8 @@ void frmAnalyse::on_btnOpen_clicked()
     }
     const bool temp = ui->chkTemperature->isChecked();
     const bool humi = ui->chkHumidite->isChecked();
-    if (!temp && !humi) {
+    const bool rosee = ui->chkRosee->isChecked();
+    if (!temp && !humi && !rosee) {
         QMessageBox::information(this, tr("Ajouter une courbe"),
                                  tr("Vous devez selectionner au moins un type de courbe"),
                                  QMessageBox::Ok);
@@ -304,10 +338,10 @@ void frmAnalyse::on_btnOpen_clicked()
         return;
     const QFileInfo fichier(nom);
     *m_CheminDatas = fichier.absolutePath();
-    AjouterFichier(fichier, temp, humi);
+    AjouterFichier(fichier, temp, humi, rosee);
 }
 
-bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
+bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi, bool rosee)
 {
     QString raison;
     bool ajoute = false;
@@ -319,6 +353,9 @@ bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi)
     // One palette colour per entry.
     if (humi && m_lstAnalyse.size() < m_Palette.size())
         ajoute = AjouterCourbe(fichier, 2, raison.isEmpty() ? &raison : nullptr) || ajoute;
+    if (rosee && m_lstAnalyse.size() < m_Palette.size())
+        ajoute =
+            AjouterCourbe(fichier, MESURE_ROSEE, raison.isEmpty() ? &raison : nullptr) || ajoute;
     // Both entries of a recording read the same files: one warning for them.
     if (ajoute && !m_lstAnalyse.at(avant)->Avertissement().isEmpty())
         Annoncer(this, QMessageBox::Warning, ui->btnOpen->text(),
@@ -392,10 +429,10 @@ bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure, QString* ra
         delete analyse;
         return false;
     }
-    const int axe = mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight;
+    const int axe = analyse->Axe();
     int memeAxe = 0;
     for (const clsAnalyse* autre : qAsConst(m_lstAnalyse))
-        if (autre->Mesure() == mesure)
+        if (autre->Axe() == axe)
             ++memeAxe;
     m_lstAnalyse.append(analyse);
 
@@ -412,8 +449,8 @@ bool frmAnalyse::AjouterCourbe(const QFileInfo& fichier, int mesure, QString* ra
     const QwtInterval bas = IntervalleHorizontal(premier, dernier);
     graphe->setAxisScale(QwtPlot::xBottom, bas.minValue(), bas.maxValue());
 
-    double mini = analyse->ValeurMin();
-    double maxi = analyse->ValeurMax();
+    double mini = analyse->BasEchelle();
+    double maxi = analyse->HautEchelle();
     if (memeAxe > 0) {
         const QwtInterval y = Intervalle(graphe, axe);
         mini = qMin(mini, y.minValue());
@@ -446,22 +483,21 @@ void frmAnalyse::RecalculerEchelles()
         premier = qMin(premier, analyse->XMin());
         dernier = qMax(dernier, analyse->XMax());
     }
-    for (int mesure : {1, 2}) {
+    for (int axe : {QwtPlot::yLeft, QwtPlot::yRight}) {
         bool present = false;
         double mini = 0;
         double maxi = 0;
         for (const clsAnalyse* analyse : qAsConst(m_lstAnalyse)) {
-            if (analyse->Mesure() != mesure)
+            if (analyse->Axe() != axe)
                 continue;
-            mini = present ? qMin<double>(mini, analyse->ValeurMin()) : analyse->ValeurMin();
-            maxi = present ? qMax<double>(maxi, analyse->ValeurMax()) : analyse->ValeurMax();
+            mini = present ? qMin<double>(mini, analyse->BasEchelle()) : analyse->BasEchelle();
+            maxi = present ? qMax<double>(maxi, analyse->HautEchelle()) : analyse->HautEchelle();
             present = true;
         }
         if (!present)
             continue; // an axis without entries keeps its scale
         const QwtInterval vertical = IntervalleVertical(mini, maxi);
-        graphe->setAxisScale(mesure == 1 ? QwtPlot::yLeft : QwtPlot::yRight, vertical.minValue(),
-                             vertical.maxValue());
+        graphe->setAxisScale(axe, vertical.minValue(), vertical.maxValue());
         Slot_Zoomed();
     }
     const QwtInterval bas = IntervalleHorizontal(premier, dernier);
@@ -529,8 +565,8 @@ void frmAnalyse::SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp,
     }
     m_lstAnalyse.removeOne(analyse);
     // The entry's own button called this: the entry goes once the click is over,
-    // its curve at once.
-    analyse->Courbe()->detach();
+    // its curve and limit lines at once.
+    analyse->Retirer();
     analyse->deleteLater();
     MajMesures();
 
@@ -742,7 +778,8 @@ bool frmAnalyse::ExporterDonnees(const QString& fichier, bool csv, bool utc)
     }
     if (!ecrit)
         Annoncer(this, QMessageBox::Warning,
-                 ui->tbxActions->itemText(ui->tbxActions->indexOf(ui->pgTableau)), tr("Impossible d'écrire le fichier %1.").arg(QDir::toNativeSeparators(fichier)));
+                 ui->tbxActions->itemText(ui->tbxActions->indexOf(ui->pgTableau)),
+                 tr("Impossible d'écrire le fichier %1.").arg(QDir::toNativeSeparators(fichier)));
     return ecrit;
 }
 

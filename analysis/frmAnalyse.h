@@ -57,14 +57,15 @@ public:
     QString FormatHeure() const;
     QString FormatDateHeure() const;
 
-    // Adds one curve entry for a file and a measure (1 temperature, 2 humidity),
-    // as "Ajouter une courbe" does once the file is chosen; the first entry of an
-    // analysis fixes its synchronisation. False when the recording could not be
-    // read or its logger did not measure that (sensor mask 1 or 2).
+    // Adds one curve entry for a file and a measure (enm_MESURE: 1 temperature,
+    // 2 humidity, 4 dew point), as "Ajouter une courbe" does once the file is
+    // chosen; the first entry of an analysis fixes its synchronisation. False
+    // when the recording could not be read or its logger did not measure that
+    // (sensor mask 1 or 2; both for the dew point).
     bool AjouterCourbe(const QFileInfo& fichier, int mesure, QString* raison = nullptr);
     // The entries of a recording for the measures asked for, as "Ajouter une
     // courbe" does; a message names the file and says why when none could be added.
-    bool AjouterFichier(const QFileInfo& fichier, bool temp, bool humi);
+    bool AjouterFichier(const QFileInfo& fichier, bool temp, bool humi, bool rosee = false);
     // An empty analysis, as "Nouvelle analyse" gives: the next curve fixes the
     // synchronisation chosen in its box.
     void NouvelleAnalyse();
@@ -73,6 +74,11 @@ public:
     void SupprimerCourbe(clsAnalyse* analyse, QPushButton* btnSupp, prmLabelCouleur* lblPlage);
     void AfficherDatas(clsAnalyse* analyse);
     void MajCommentaireLegende(QPushButton* btnCommentaire, const QString& commentaire);
+    // An entry's limits changed: the value axes take them in, the range
+    // statistics are computed again.
+    void LimitesChangees();
+    // ΔH/R of the mean kinetic temperature, K (the palette page's setting).
+    double DeltaHsurR() const;
 
     // The report's date line: "Document genere a <time> - <date>" in the
     // language's formats.
@@ -108,6 +114,7 @@ private slots:
     void on_btnImprimer_clicked();
     void on_btnExportExcel_clicked();
     void on_btnExportCsv_clicked();
+    void on_spnEnergie_valueChanged(int kelvins);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -50,6 +50,18 @@ void EcrirePalette(int position, const QColor& couleur)
     QSettings().setValue(Palette(position), couleur.rgb());
 }
 
+int LireEnergieActivation()
+{
+    const int kelvins =
+        QSettings().value(QLatin1String(EnergieActivation), EnergieActivationParDefaut).toInt();
+    return kelvins >= 1 ? kelvins : EnergieActivationParDefaut;
+}
+
+void EcrireEnergieActivation(int kelvins)
+{
+    QSettings().setValue(QLatin1String(EnergieActivation), kelvins);
+}
+
 // A logger's identifier as a group name. Percent-encoding leaves A-Z, 0-9 and
 // "-._~"; the lower-case letters are encoded too, for the settings stores that
 // ignore case.

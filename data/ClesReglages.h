@@ -14,6 +14,10 @@
 //   "Palette0" ... "Palette13"
 //                  unsigned 32-bit colour (QColor::rgb(), alpha in the top byte) of
 //                  each analysis palette position. Default: PaletteParDefaut(position).
+//   "EnergieActivation"
+//                  int, K: the activation energy over the gas constant (ΔH/R) of
+//                  the analysis' mean kinetic temperature. Default 10000 (83.144
+//                  kJ/mol); a value below 1 reads as the default.
 //
 // And one group per logger:
 //
@@ -43,6 +47,8 @@ namespace ClesReglages
 
 inline constexpr char Langue[] = "Langue";
 inline constexpr char CheminDatas[] = "CheminDatas";
+inline constexpr char EnergieActivation[] = "EnergieActivation";
+inline constexpr int EnergieActivationParDefaut = 10000; // K
 
 // Number of palette positions, keys "Palette0" to "Palette13".
 inline constexpr int NbreCouleursPalette = 14;
@@ -76,6 +82,8 @@ QString LireCheminDatas();
 void EcrireCheminDatas(const QString& chemin);
 QColor LirePalette(int position);
 void EcrirePalette(int position, const QColor& couleur);
+int LireEnergieActivation();
+void EcrireEnergieActivation(int kelvins);
 // False when nothing is stored for this identifier; a stored group fills *seuils,
 // each missing value keeping what *seuils held.
 bool LireAlarmes(const QString& identifiant, SeuilsAlarmes* seuils);

@@ -538,23 +538,24 @@ bool clsSerie::MajCommentaire(int voie)
     return MajEntete({{QStringLiteral("Humidite/Commentaire"), Humidite.Commentaire}}, {});
 }
 
-bool clsSerie::MajLimites()
+bool clsSerie::MajLimites(int courbe)
 {
+    // One curve only: each curve of the analysis holds its own copy of the
+    // recording, whose other limits may be older than the header's.
+    const int i = courbe == 1 ? 0 : courbe == 2 ? 1 : 2;
+    const TS_LIMITES* limites[] = {&Temperature.Limites, &Humidite.Limites, &LimitesRosee};
     QMap<QString, QVariant> changees;
     QStringList enlevees;
-    const TS_LIMITES* limites[] = {&Temperature.Limites, &Humidite.Limites, &LimitesRosee};
-    for (int i = 0; i < 3; ++i) {
-        const QString basse = QLatin1String(GroupesLimites[i]) + LimiteBasse;
-        const QString haute = QLatin1String(GroupesLimites[i]) + LimiteHaute;
-        if (limites[i]->Basse)
-            changees.insert(basse, *limites[i]->Basse);
-        else
-            enlevees << basse;
-        if (limites[i]->Haute)
-            changees.insert(haute, *limites[i]->Haute);
-        else
-            enlevees << haute;
-    }
+    const QString basse = QLatin1String(GroupesLimites[i]) + LimiteBasse;
+    const QString haute = QLatin1String(GroupesLimites[i]) + LimiteHaute;
+    if (limites[i]->Basse)
+        changees.insert(basse, *limites[i]->Basse);
+    else
+        enlevees << basse;
+    if (limites[i]->Haute)
+        changees.insert(haute, *limites[i]->Haute);
+    else
+        enlevees << haute;
     return MajEntete(changees, enlevees);
 }
 

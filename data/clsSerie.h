@@ -113,9 +113,9 @@ public:
     // every other key kept. False when the header is missing, does not read
     // whole, or was not written back exactly.
     bool MajCommentaire(int voie);
-    // Rewrites the limits of the three curves (temperature, humidity, dew point)
-    // in the header the same way.
-    bool MajLimites();
+    // Rewrites the limits of one curve in the header the same way: courbe 1
+    // temperature, 2 humidity, 4 the dew point derived from both.
+    bool MajLimites(int courbe);
 
     // Whether the files read last (Ouvrir(), then LireDonnees()) are those the
     // program wrote: every save writes a fingerprint of the points file and one

@@ -387,6 +387,16 @@ private slots:
         QCOMPARE(TexteDuree(points, periode), texte);
     }
 
+    void texteLimites()
+    {
+        const QString c = QStringLiteral(" \u00B0C");
+        QCOMPARE(TexteLimites({20, 80}, c), QStringLiteral("2.0 \u2026 8.0 \u00B0C"));
+        QCOMPARE(TexteLimites({-255, std::nullopt}, c), QStringLiteral("\u2265 -25.5 \u00B0C"));
+        QCOMPARE(TexteLimites({std::nullopt, 650}, QStringLiteral(" %")),
+                 QStringLiteral("\u2264 65.0 %"));
+        QCOMPARE(TexteLimites({}, c), QString());
+    }
+
     void part()
     {
         QCOMPARE(PartDixiemes(1, 8), 125);

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,12 +22,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTextEdit>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 #include <qwt_wheel.h>
 
 // 2023-07-01 12:00:00 UTC.
@@ -154,9 +157,43 @@ private:
         m_Fenetre->Slot_PlageSelect(QRectF());
     }
 
+    // The limits dialog of legend row `lig`, answered from the keyboard: Space
+    // on the upper limit's box, its value typed, Enter.
+    void LimiteHaute(int lig, const QString& valeur)
+    {
+        QString courbe;
+        bool saisie = false; // Space went on to the value
+        Repondeur repondeur([&](QWidget* w) {
+            if (w->objectName() != QLatin1String("diaLimites"))
+                return false;
+            courbe = w->findChild<QLabel*>(QStringLiteral("lblCourbe"))->text();
+            auto* haute = w->findChild<QCheckBox*>(QStringLiteral("chkHaute"));
+            auto* spin = w->findChild<QDoubleSpinBox*>(QStringLiteral("spnHaute"));
+            QTest::keyClick(haute, Qt::Key_Space);
+            saisie = spin->hasFocus() && haute->isChecked();
+            QTest::keyClicks(spin, valeur);
+            QTest::keyClick(spin, Qt::Key_Return);
+            return true;
+        });
+        qobject_cast<QPushButton*>(Cellule(lig, COL_BTN_LIMITES))->click();
+        QCOMPARE(repondeur.Reponses(), 1);
+        QVERIFY(saisie);
+        QCOMPARE(courbe, Texte(Legende(), lig, COL_NOM) + QStringLiteral(" \u2013 ") +
+                             Texte(Legende(), lig, COL_MESURE));
+    }
+    // The dashed lines of the limits on the plot, by their y value.
+    QList<QwtPlotMarker*> Lignes() const
+    {
+        QList<QwtPlotMarker*> lignes;
+        for (QwtPlotItem* item : Graphe()->itemList(QwtPlotItem::Rtti_PlotMarker))
+            if (item->isVisible())
+                lignes << static_cast<QwtPlotMarker*>(item);
+        return lignes;
+    }
+
     void Supprimer(int lig)
     {
-        qobject_cast<QPushButton*>(Cellule(lig, 4))->click();
+        qobject_cast<QPushButton*>(Cellule(lig, COL_SUPPRIMER))->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -211,17 +248,33 @@ private slots:
 
         // The legend rows.
         QCOMPARE(Legende()->rowCount(), 2);
-        QCOMPARE(Legende()->columnCount(), 18);
-        const QStringList attendu{"Temperature", "01/07/2023",   "",
-                                  "00:01:30",    "10",           "20.4 \u00B0C",
-                                  "0.2 \u00B0C", "20.0 \u00B0C", "20.9 \u00B0C",
-                                  "0.9 \u00B0C", "essai",        "cave"};
-        for (int col = 5; col <= 16; ++col)
-            if (col != 7) // the time depends on the zone
-                QCOMPARE(Texte(Legende(), 0, col), attendu.at(col - 5));
-        QCOMPARE(Texte(Legende(), 1, 5), QStringLiteral("Humidite"));
-        QCOMPARE(Texte(Legende(), 1, 10), QStringLiteral("50.4 %"));
-        for (int col : {0, 1, 2, 3, 4, 17})
+        QCOMPARE(Legende()->columnCount(), COL_BTN_COMMENTAIRE + 1);
+        const QStringList attendu{"Temperature",
+                                  "01/07/2023",
+                                  "",
+                                  "00:01:30",
+                                  "10",
+                                  "20.4 \u00B0C",
+                                  "0.2 \u00B0C",
+                                  "20.0 \u00B0C",
+                                  "20.9 \u00B0C",
+                                  "0.9 \u00B0C",
+                                  "20.5 \u00B0C",
+                                  "",
+                                  "",
+                                  "essai",
+                                  "cave"};
+        // The mean kinetic temperature of 20.0 to 20.9 °C, worked out apart:
+        // 20.4545 °C, above their mean of 20.45 °C.
+        for (int col = COL_MESURE; col <= COL_COMMENTAIRE; ++col)
+            if (col != COL_HEURE && col != COL_BTN_LIMITES) // the time depends on the zone
+                QCOMPARE(Texte(Legende(), 0, col), attendu.at(col - COL_MESURE));
+        QCOMPARE(Texte(Legende(), 1, COL_MESURE), QStringLiteral("Humidite"));
+        QCOMPARE(Texte(Legende(), 1, COL_MOYENNE), QStringLiteral("50.4 %"));
+        // No mean kinetic temperature for humidity.
+        QCOMPARE(Texte(Legende(), 1, COL_TCM), QString());
+        for (int col : {COL_AFFICHER, COL_COULEUR, COL_DATAS, COL_IMPRIMER, COL_SUPPRIMER,
+                        COL_BTN_LIMITES, COL_BTN_COMMENTAIRE})
             QVERIFY(Cellule(0, col));
 
         // "Nouvelle analyse" empties everything; nothing to print or report.
@@ -493,7 +546,7 @@ private slots:
 
         Nouvelle("radSynchroNumero");
         Ajouter(Fichier("a"));
-        QCOMPARE(Texte(Legende(), 0, 16), QStringLiteral("avant"));
+        QCOMPARE(Texte(Legende(), 0, COL_COMMENTAIRE), QStringLiteral("avant"));
 
         // "Sortir" changes nothing.
         bool enregistrer = false;
@@ -508,17 +561,17 @@ private slots:
             w->findChild<QToolButton*>(enregistrer ? "btnSave" : "btnSortir")->click();
             return true;
         });
-        qobject_cast<QPushButton*>(Cellule(1, 17))->click();
+        qobject_cast<QPushButton*>(Cellule(1, COL_BTN_COMMENTAIRE))->click();
         QCOMPARE(repondeur.Reponses(), 1);
         QCOMPARE(propose, QStringLiteral("avant"));
-        QCOMPARE(Texte(Legende(), 1, 16), QStringLiteral("avant"));
+        QCOMPARE(Texte(Legende(), 1, COL_COMMENTAIRE), QStringLiteral("avant"));
 
         // "Enregistrer" on the humidity entry rewrites that key alone.
         enregistrer = true;
-        qobject_cast<QPushButton*>(Cellule(1, 17))->click();
+        qobject_cast<QPushButton*>(Cellule(1, COL_BTN_COMMENTAIRE))->click();
         QCOMPARE(repondeur.Reponses(), 2);
-        QCOMPARE(Texte(Legende(), 1, 16), nouveau);
-        QCOMPARE(Texte(Legende(), 0, 16), QStringLiteral("avant"));
+        QCOMPARE(Texte(Legende(), 1, COL_COMMENTAIRE), nouveau);
+        QCOMPARE(Texte(Legende(), 0, COL_COMMENTAIRE), QStringLiteral("avant"));
 
         clsSettings lu(m_Dossier->path(), "a");
         QCOMPARE(lu.LireTexte("Humidite", "Commentaire", QString()), nouveau);
@@ -530,6 +583,119 @@ private slots:
         for (int i = 0; i < avant.size(); ++i)
             differentes += avant.at(i) != apres.at(i);
         QCOMPARE(differentes, 1);
+    }
+
+    // A cold room's recording judged against an upper limit of 8.0 °C, with its
+    // dew point: limits set from the legend and kept in the header, dashed lines
+    // in the curve's colour, the range statistics, ΔH/R from the palette page.
+    void conservation()
+    {
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "froid", MIDI_UTC, 60, ChambreFroide(),
+                                     QList<int>() << QVector<int>(120, 500).toList()));
+        Nouvelle("radSynchroNumero", true, false);
+        Enfant<QCheckBox>("chkRosee")->setChecked(true);
+        Ajouter(Fichier("froid"));
+        QCOMPARE(m_Fenetre->Entrees().size(), 2);
+        const clsAnalyse* rosee = m_Fenetre->Entrees().at(1);
+        QCOMPARE(rosee->Mesure(), int(MESURE_ROSEE));
+        QCOMPARE(rosee->Courbe()->yAxis(), int(QwtPlot::yLeft));
+        QCOMPARE(Texte(Legende(), 1, COL_MESURE), QStringLiteral("Point de rosée"));
+        // 5.0 °C at 50 %: -4.577 °C, worked out apart.
+        QCOMPARE(Texte(Legende(), 1, COL_MINIMUM), QStringLiteral("-4.6 \u00B0C"));
+        QCOMPARE(Texte(Legende(), 1, COL_TCM), QString());
+        QVERIFY(!Cellule(1, COL_BTN_COMMENTAIRE));
+        QCOMPARE(Enfant<QLabel>("lblEnteteAffiche")->text(),
+                 QStringLiteral("Temperature, point de rosée"));
+        QVERIFY(!Graphe()->axisEnabled(QwtPlot::yRight));
+        // The mean kinetic temperature of the 120 points, worked out apart: 6.4634 °C.
+        QCOMPARE(Texte(Legende(), 0, COL_TCM), QStringLiteral("6.5 \u00B0C"));
+        QVERIFY(Lignes().isEmpty());
+
+        LimiteHaute(0, QStringLiteral("8"));
+        QCOMPARE(Texte(Legende(), 0, COL_LIMITES), QStringLiteral("\u2264 8.0 \u00B0C"));
+        QCOMPARE(clsSettings(m_Dossier->path(), "froid").LireEntier("Temperature/LimiteHaute", 0),
+                 80);
+        QCOMPARE(Lignes().size(), 1);
+        QCOMPARE(Lignes().at(0)->yValue(), 80.0);
+        QCOMPARE(Lignes().at(0)->yAxis(), int(QwtPlot::yLeft));
+        QCOMPARE(Lignes().at(0)->linePen().color(), Stylo(0));
+        QCOMPARE(Lignes().at(0)->linePen().style(), Qt::CustomDashLine);
+        // Hidden with its curve.
+        auto* afficher = qobject_cast<QCheckBox*>(Cellule(0, COL_AFFICHER));
+        afficher->click();
+        QVERIFY(Lignes().isEmpty());
+        afficher->click();
+        QCOMPARE(Lignes().size(), 1);
+
+        // The whole recording, then its first hour.
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPlage"));
+        Glisser({1, 120});
+        QCOMPARE(Texte(Plage(), 0, PLAGE_TCM), QStringLiteral("6.5 \u00B0C"));
+        QCOMPARE(Texte(Plage(), 0, PLAGE_SOUS), QString());
+        QCOMPARE(Texte(Plage(), 0, PLAGE_SUR), QStringLiteral("0:33 (27.5 %)"));
+        QCOMPARE(Texte(Plage(), 0, PLAGE_EXCURSIONS), QStringLiteral("3"));
+        QCOMPARE(Texte(Plage(), 0, PLAGE_PLUS_LONGUE),
+                 QStringLiteral("0:30 dès ") + TexteDate(MIDI_UTC + 20 * 60, 1));
+        QCOMPARE(Texte(Plage(), 1, PLAGE_EXCURSIONS), QString()); // no limits on the dew point
+        Glisser({1, 60.5});
+        // 7.3154 °C, worked out apart.
+        QCOMPARE(Texte(Plage(), 0, PLAGE_TCM), QStringLiteral("7.3 \u00B0C"));
+        QCOMPARE(Texte(Plage(), 0, PLAGE_SUR), QStringLiteral("0:30 (50.0 %)"));
+        QCOMPARE(Texte(Plage(), 0, PLAGE_EXCURSIONS), QStringLiteral("1"));
+
+        // ΔH/R 8000 K: 6.4193 °C over the whole recording, worked out apart.
+        Actions()->setCurrentWidget(Enfant<QWidget>("pgPalette"));
+        Enfant<QSpinBox>("spnEnergie")->setValue(8000);
+        QCOMPARE(Texte(Legende(), 0, COL_TCM), QStringLiteral("6.4 \u00B0C"));
+        QCOMPARE(ClesReglages::LireEnergieActivation(), 8000);
+
+        // Read back from the header by a new analysis; removing the curve takes
+        // its lines away.
+        Nouvelle("radSynchroDate", true, false);
+        Ajouter(Fichier("froid"));
+        QCOMPARE(Texte(Legende(), 0, COL_LIMITES), QStringLiteral("\u2264 8.0 \u00B0C"));
+        QCOMPARE(Lignes().size(), 1);
+        Supprimer(0);
+        QVERIFY(Lignes().isEmpty());
+    }
+
+    // The warning mark of a recording changed outside the program since its save.
+    void integrite_data()
+    {
+        QTest::addColumn<QString>("fichier");
+        QTest::addColumn<QByteArray>("avant");
+        QTest::addColumn<QByteArray>("apres");
+        QTest::addColumn<bool>("marque");
+        QTest::newRow("untouched") << "a.txt" << QByteArray() << QByteArray() << false;
+        QTest::newRow("one reading edited as text")
+            << "a.txt" << QByteArray("\t202\t") << QByteArray("\t212\t") << true;
+        QTest::newRow("written before the fingerprints, then edited")
+            << "a.ail" << QByteArray("[Integrite]") << QByteArray("[Autre]") << false;
+    }
+    void integrite()
+    {
+        QFETCH(QString, fichier);
+        QFETCH(QByteArray, avant);
+        QFETCH(QByteArray, apres);
+        QFETCH(bool, marque);
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "a", MIDI_UTC, 60, Rampe(200, 5),
+                                     Rampe(400, 5)));
+        if (!avant.isEmpty())
+            QVERIFY(Retoucher(m_Dossier->filePath(fichier), avant, apres));
+        if (fichier.endsWith(".ail"))
+            QVERIFY(Retoucher(m_Dossier->filePath("a.txt"), "\t202\t", "\t212\t"));
+        Nouvelle("radSynchroNumero");
+        Ajouter(Fichier("a"));
+        QVERIFY(m_Message.isEmpty());
+        const QString avertissement =
+            QStringLiteral("Modifié hors du programme depuis son enregistrement");
+        for (int lig = 0; lig < 2; ++lig) {
+            const QTableWidgetItem* nom = Legende()->item(lig, COL_NOM);
+            QCOMPARE(nom->text(), QStringLiteral("a"));
+            QCOMPARE(nom->toolTip(), marque ? avertissement : QString());
+            QCOMPARE(nom->icon().isNull(), !marque);
+            QCOMPARE(m_Fenetre->Entrees().at(lig)->Modifiee(), marque);
+        }
     }
 
     // A palette colour applies to the next curves and outlives the window.
@@ -610,13 +776,18 @@ private slots:
         QTest::addColumn<QString>("filtre"); // the file dialog's filter chosen
         QTest::addColumn<QString>("fichier");
         QTest::addColumn<QString>("debut"); // of the file's second line
-        QTest::newRow("CSV, local") << "btnExportCsv" << "CSV, heure locale (*.csv)"
-                                    << "points.csv" << "2023-07-01T";
-        QTest::newRow("CSV, UTC, suffix added")
-            << "btnExportCsv" << "CSV, heure UTC (*.csv)" << "points"
-            << "2023-07-01T12:00:00Z,20.0,40.0";
-        QTest::newRow("workbook") << "btnExportExcel" << "Classeur Excel (*.xlsx)"
-                                  << "classeur.xlsx" << "PK";
+        QTest::newRow("CSV, local") << "btnExportCsv"
+                                    << "CSV, heure locale (*.csv)"
+                                    << "points.csv"
+                                    << "2023-07-01T";
+        QTest::newRow("CSV, UTC, suffix added") << "btnExportCsv"
+                                                << "CSV, heure UTC (*.csv)"
+                                                << "points"
+                                                << "2023-07-01T12:00:00Z,20.0,40.0";
+        QTest::newRow("workbook") << "btnExportExcel"
+                                  << "Classeur Excel (*.xlsx)"
+                                  << "classeur.xlsx"
+                                  << "PK";
     }
     void exportDonnees()
     {

@@ -28,7 +28,10 @@
 // 2023-07-01 12:00:00 UTC.
 static const uint MIDI_UTC = 1688212800u;
 // Legend columns with a header: "Mesure" to "Commentaire".
-static const QList<int> TOUTES{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+static const QList<int> TOUTES{COL_MESURE,  COL_DATE,       COL_HEURE,      COL_FREQUENCE,
+                               COL_POINTS,  COL_MOYENNE,    COL_ECART_TYPE, COL_MINIMUM,
+                               COL_MAXIMUM, COL_ETENDUE,    COL_TCM,        COL_LIMITES,
+                               COL_NOM,     COL_COMMENTAIRE};
 
 // Stands in for the desktop's PDF viewer.
 class Visionneuse : public QObject
@@ -110,7 +113,7 @@ private:
             w->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
             return true;
         });
-        qobject_cast<QPushButton*>(Legende()->cellWidget(lig, 17))->click();
+        qobject_cast<QPushButton*>(Legende()->cellWidget(lig, COL_BTN_COMMENTAIRE))->click();
         QCOMPARE(repondeur.Reponses(), 1);
     }
 
@@ -266,7 +269,7 @@ private slots:
         const QString en = QStringLiteral("\\d{1,2}:\\d\\d:\\d\\d [AP]M -\\s+\\d\\d/\\d\\d/\\d{4}");
         QTest::newRow("every rubric, one curve hidden") << TOUTES << QList<int>{1} << 1 << fr;
         QTest::newRow("some rubrics, English formats")
-            << QList<int>{5, 15, 16} << QList<int>{} << 0 << en;
+            << QList<int>{COL_MESURE, COL_NOM, COL_COMMENTAIRE} << QList<int>{} << 0 << en;
         QTest::newRow("no rubric: no table") << QList<int>{} << QList<int>{} << 1 << fr;
         QTest::newRow("every curve hidden: header row only")
             << TOUTES << QList<int>{0, 1, 2} << 1 << fr;
@@ -338,10 +341,62 @@ private slots:
         const QStringList noms{"cave", "grenier", "garage"};
         for (int lig = 0; lig < 3; ++lig)
             QCOMPARE(texte.contains(noms.at(lig)),
-                     colonnes.contains(15) && affichees.contains(lig));
-        QCOMPARE(texte.contains(commentaire), colonnes.contains(16) && affichees.contains(0));
+                     colonnes.contains(COL_NOM) && affichees.contains(lig));
+        QCOMPARE(texte.contains(commentaire),
+                 colonnes.contains(COL_COMMENTAIRE) && affichees.contains(0));
         if (colonnes.contains(12) && affichees.contains(2))
             QVERIFY(texte.contains(QStringLiteral("16.1 \u00B0C"))); // garage's minimum
+    }
+
+    // A cold room's recording with an upper limit of 8.0 °C: the table of limits
+    // and excursions, and the warning once its points file was edited as text.
+    void conservation_data()
+    {
+        QTest::addColumn<bool>("modifie");
+        QTest::newRow("as saved") << false;
+        QTest::newRow("one humidity edited") << true;
+    }
+    void conservation()
+    {
+        QFETCH(bool, modifie);
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "froid", MIDI_UTC, 60, ChambreFroide(),
+                                     QVector<int>(120, 500).toList()));
+        QVERIFY(EcrireEnregistrement(m_Dossier->path(), "cave", MIDI_UTC, 60, Rampe(120, 20),
+                                     Rampe(600, 20)));
+        QVERIFY(EcrireLimites(m_Dossier->path(), "froid", 1, {std::nullopt, 80}));
+        if (modifie)
+            QVERIFY(Retoucher(Chemin("froid.txt"), "\t500\n", "\t501\n"));
+        Enfant<QToolButton>("btnNew")->click();
+        AjouterCourbe("froid", 1);
+        AjouterCourbe("cave", 1);
+
+        // Only the curve with limits; the start of the longest excursion in the
+        // report's language.
+        const clsRapport rapport(Legende(), m_Fenetre->Entrees(), TOUTES);
+        QCOMPARE(rapport.LignesConservation().size(), 1);
+        const QStringList attendu{"froid \u2013 Temperature",
+                                  "\u2264 8.0 \u00B0C",
+                                  "",
+                                  "0:33 (27.5 %)",
+                                  "3",
+                                  "0:30 dès " + TexteDate(MIDI_UTC + 20 * 60, FRANCAIS),
+                                  "6.5 \u00B0C"};
+        QCOMPARE(rapport.LignesConservation().at(0).Textes, attendu);
+        QCOMPARE(rapport.Modifiees(), modifie ? QStringList{"froid"} : QStringList());
+
+        const QString pdf = Chemin(QStringLiteral("froid.pdf"));
+        QVERIFY(m_Fenetre->EcrireRapport(pdf, TOUTES));
+        if (!PopplerPresent())
+            QSKIP("poppler-utils are needed to read the report back");
+        QCOMPARE(HorsMarges(pdf), QStringList());
+        const QString texte = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        for (const QString& morceau :
+             {QStringLiteral("Limites et excursions"), QStringLiteral("10000 K"),
+              QStringLiteral("0:33 (27.5 %)"), attendu.at(5)})
+            QVERIFY2(texte.contains(morceau), qPrintable(morceau + "\n" + texte));
+        QCOMPARE(texte.contains(QStringLiteral(
+                     "froid \u2013 Modifié hors du programme depuis son enregistrement")),
+                 modifie);
     }
 
     // Through the buttons: the rubrics, then the file, then the viewer.
@@ -362,7 +417,7 @@ private slots:
                 }
                 // "Date" and "Commentaire" left out.
                 selection->findChild<QCheckBox*>(QStringLiteral("chkColonne6"))->click();
-                selection->findChild<QCheckBox*>(QStringLiteral("chkColonne16"))->click();
+                selection->findChild<QCheckBox*>(QStringLiteral("chkColonne19"))->click();
                 choisies = selection->ColonnesCochees();
                 selection->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
                 return true;
@@ -384,10 +439,10 @@ private slots:
         QCOMPARE(repondeur.Reponses(), 2);
         QCOMPARE(libelles,
                  (QStringList{"Mesure", "Date", "Heure", "Fréq.", "Points", "Moy", "Etype", "Min",
-                              "Max", "Etendue", "Nom fichier", "Commentaire"}));
+                              "Max", "Etendue", "TCM", "Limites", "Nom fichier", "Commentaire"}));
         QCOMPARE(indices, TOUTES);
         QVERIFY(cochees);
-        QCOMPARE(choisies, (QList<int>{5, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+        QCOMPARE(choisies, (QList<int>{5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18}));
         QCOMPARE(titreFichier, QStringLiteral("Rapport"));
         QCOMPARE(dossierFichier, m_Dossier->path());
 
@@ -496,7 +551,7 @@ private slots:
         Commenter(0, commentaire);
 
         const QString pdf = Chemin(QStringLiteral("balises.pdf"));
-        QVERIFY(m_Fenetre->EcrireRapport(pdf, {15, 16}));
+        QVERIFY(m_Fenetre->EcrireRapport(pdf, {COL_NOM, COL_COMMENTAIRE}));
         if (!PopplerPresent())
             QSKIP("poppler-utils are needed to read the report back");
         QCOMPARE(NbreImages(pdf), 0); // no x.png
@@ -606,8 +661,8 @@ private slots:
                 // Names and comments may wrap between their words, nothing else wraps.
                 const QString cellule = Legende()->item(lig, col)->text();
                 const QStringList morceaux =
-                    col >= 15 ? cellule.split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                              : QStringList{cellule};
+                    col >= COL_NOM ? cellule.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                   : QStringList{cellule};
                 for (const QString& morceau : morceaux)
                     QVERIFY2(surUneLigne(morceau),
                              qPrintable(QStringLiteral("%1 (row %2, column %3)")

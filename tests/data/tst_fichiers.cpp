@@ -631,6 +631,9 @@ void TestFichiers::majLimites()
     RemplirSerie(s, 3);
     s.Temperature.Limites.Haute = 80;
     QVERIFY(s.Sauvegarder(QStringLiteral("limites"), Dossier()));
+    // A second copy read now, as the analysis keeps one per curve.
+    clsSerie autre;
+    QVERIFY(autre.Ouvrir(QStringLiteral("limites"), Dossier(), 3));
     const QByteArray pointsAvant = Lire(Dossier() + QStringLiteral("/limites.txt"));
     const QString cle = QStringLiteral("Integrite/SHA256Mesures");
     const QString empreinte = clsSettings(Dossier(), QStringLiteral("limites")).LireTexte(cle, {});
@@ -639,7 +642,7 @@ void TestFichiers::majLimites()
     s.Temperature.Limites = TS_LIMITES();
     s.Humidite.Limites.Basse = 300;
     s.LimitesRosee = {-20, 150};
-    QVERIFY(s.MajLimites());
+    QVERIFY(s.MajLimites(1) && s.MajLimites(2) && s.MajLimites(4));
     QCOMPARE(Lire(Dossier() + QStringLiteral("/limites.txt")), pointsAvant);
     const clsSettings lu(Dossier(), QStringLiteral("limites"));
     QVERIFY(!lu.contains(QStringLiteral("Temperature/LimiteHaute")));
@@ -656,6 +659,14 @@ void TestFichiers::majLimites()
     QVERIFY(l.Humidite.Limites == (TS_LIMITES{300, std::nullopt}));
     QVERIFY(l.LimitesRosee == (TS_LIMITES{-20, 150}));
     QCOMPARE(l.Integrite(), clsSerie::enm_INTEGRITE::Intacte);
+
+    // The older copy writes its temperature limits alone: the others stay.
+    autre.Temperature.Limites.Basse = 20;
+    QVERIFY(autre.MajLimites(1));
+    QVERIFY(l.Ouvrir(QStringLiteral("limites"), Dossier(), 3));
+    QVERIFY(l.Temperature.Limites == (TS_LIMITES{20, 80}));
+    QVERIFY(l.Humidite.Limites == (TS_LIMITES{300, std::nullopt}));
+    QVERIFY(l.LimitesRosee == (TS_LIMITES{-20, 150}));
 }
 
 void TestFichiers::integrite_data()
@@ -730,7 +741,7 @@ void TestFichiers::ancienFichierSansEmpreinte()
     clsSerie s;
     QVERIFY(s.Ouvrir(QStringLiteral("ancien"), Dossier(), 3));
     s.LimitesRosee.Haute = 100;
-    QVERIFY(s.MajCommentaire(2) && s.MajLimites());
+    QVERIFY(s.MajCommentaire(2) && s.MajLimites(4));
     QVERIFY(s.Ouvrir(QStringLiteral("ancien"), Dossier(), 3));
     QCOMPARE(s.LimitesRosee.Haute, std::optional<int>(100));
     QCOMPARE(s.Integrite(), clsSerie::enm_INTEGRITE::SansEmpreinte);

@@ -3,9 +3,11 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
 //       [download.txt ...]
 #include "Enregistrements.h"
+#include "Grandeurs.h"
 #include "Repondeur.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"
+#include "diaLimites.h"
 #include "diaMajComment.h"
 #include "diaSelectColonne.h"
 #include "frmAnalyse.h"
@@ -22,6 +24,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -235,6 +238,53 @@ int main(int argc, char* argv[])
     points.setFullPage(true);
     points.setOutputFileName(prefixe + "13_points.pdf");
     fenetre->Entrees().first()->ImprimerSur(&points);
+
+    // A cold room judged against 2.0 to 8.0 °C: its temperature with a 30-minute
+    // excursion and two short ones, its dew point; the humidity of a copy whose
+    // points file was edited as text after its save, marked.
+    Enfant<QAbstractButton>(fenetre, "btnNew")->click();
+    Enfant<QAbstractButton>(fenetre, "radSynchroDate")->setChecked(true);
+    QList<int> humi;
+    for (int i = 0; i < 120; ++i)
+        humi << 520 + int(60 * std::sin(i / 15.0));
+    for (const QString& nom : {QStringLiteral("chambre froide"), QStringLiteral("retouche")}) {
+        EcrireEnregistrement(datas, nom, 1688212800u, 60, ChambreFroide(), humi, 3,
+                             QStringLiteral("Vaccins, armoire 2"));
+        EcrireLimites(datas, nom, 1, {20, 80});
+    }
+    Retoucher(datas + QStringLiteral("/retouche.txt"), "\t54\t", "\t44\t");
+    fenetre->AjouterFichier(QFileInfo(datas + QStringLiteral("/chambre froide.ail")), true,
+                            false, true);
+    fenetre->AjouterFichier(QFileInfo(datas + QStringLiteral("/retouche.ail")), false, true);
+    Photo(&hote, prefixe + "14_froid.png");
+    const clsAnalyse* froid = fenetre->Entrees().first();
+    diaLimites limites(fenetre, froid->NomCourbe(), froid->Limites(), {}, -1000, 1000,
+                       UniteTemp());
+    limites.show();
+    Photo(&limites, prefixe + "15_limites.png");
+    limites.hide();
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPlage"));
+    fenetre->Slot_PickerActived(true);
+    fenetre->Slot_PickerMoved(QPoint(graphe->transform(QwtPlot::xBottom, 1688212800.0), 40));
+    fenetre->Slot_PickerMoved(
+        QPoint(graphe->transform(QwtPlot::xBottom, 1688212800.0 + 119 * 60), 40));
+    fenetre->Slot_PickerActived(false);
+    fenetre->Slot_PlageSelect(QRectF());
+    Photo(&hote, prefixe + "16_plage_froid.png");
+    // Their last columns, scrolled to.
+    for (const char* table : {"tabLegende", "tabPlage"}) {
+        QScrollBar* barre = Enfant<QTableWidget>(fenetre, table)->horizontalScrollBar();
+        barre->setValue(barre->maximum());
+    }
+    // The marked row too.
+    legende->verticalScrollBar()->setValue(legende->verticalScrollBar()->maximum());
+    Photo(&hote, prefixe + "16b_colonnes.png");
+    for (const char* table : {"tabLegende", "tabPlage"})
+        Enfant<QTableWidget>(fenetre, table)->horizontalScrollBar()->setValue(0);
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPalette"));
+    Photo(&hote, prefixe + "17_palette_froid.png");
+    actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgAnalyse"));
+    fenetre->EcrireRapport(prefixe + "18_rapport_froid.pdf", clsRapport::Rubriques(legende));
     return 0;
 }
 

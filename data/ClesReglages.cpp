@@ -38,6 +38,17 @@ void EcrireCheminDatas(const QString& chemin)
     QSettings().setValue(QLatin1String(CheminDatas), chemin);
 }
 
+enm_UNITE_TEMP LireUniteTemp()
+{
+    return QSettings().value(QLatin1String(UniteTemperature), 0).toInt() == FAHRENHEIT ? FAHRENHEIT
+                                                                                       : CELSIUS;
+}
+
+void EcrireUniteTemp(enm_UNITE_TEMP unite)
+{
+    QSettings().setValue(QLatin1String(UniteTemperature), int(unite));
+}
+
 QColor LirePalette(int position)
 {
     const QRgb defaut = PaletteParDefaut(position).rgb();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Grandeurs.h"
+
 #include <QColor>
 #include <QString>
 
@@ -18,6 +20,9 @@
 //                  int, K: the activation energy over the gas constant (ΔH/R) of
 //                  the analysis' mean kinetic temperature. Default 10000 (83.144
 //                  kJ/mol); a value below 1 reads as the default.
+//   "UniteTemperature"
+//                  int, the unit temperatures are shown in (enm_UNITE_TEMP: 0 °C,
+//                  1 °F). Default 0; any value other than 1 means °C.
 //
 // And one group per logger:
 //
@@ -47,6 +52,7 @@ namespace ClesReglages
 
 inline constexpr char Langue[] = "Langue";
 inline constexpr char CheminDatas[] = "CheminDatas";
+inline constexpr char UniteTemperature[] = "UniteTemperature";
 inline constexpr char EnergieActivation[] = "EnergieActivation";
 inline constexpr int EnergieActivationParDefaut = 10000; // K
 
@@ -80,6 +86,8 @@ int LireLangue();
 void EcrireLangue(int langue);
 QString LireCheminDatas();
 void EcrireCheminDatas(const QString& chemin);
+enm_UNITE_TEMP LireUniteTemp();
+void EcrireUniteTemp(enm_UNITE_TEMP unite);
 QColor LirePalette(int position);
 void EcrirePalette(int position, const QColor& couleur);
 int LireEnergieActivation();

@@ -14,9 +14,8 @@ namespace
 
 // Reading in tenths as units with one decimal, "-0.5" for -5: the C way, never
 // the locale's decimal comma or thousands separator.
-void AjouterDixiemes(QByteArray& ligne, int dixiemes)
+void AjouterDixiemes(QByteArray& ligne, qint64 v)
 {
-    const qint64 v = dixiemes; // -INT_MIN does not fit an int
     const qint64 absolu = v < 0 ? -v : v;
     if (v < 0)
         ligne += '-';
@@ -50,12 +49,14 @@ void AjouterDate(QByteArray& ligne, uint temps, int decalage, bool utc)
 
 // Appends one row and its "\n".
 void AjouterLigne(QByteArray& ligne, uint temps, int decalage, int temperature, int humidite,
-                  int voies, bool utc)
+                  int voies, bool utc, enm_UNITE_TEMP unite)
 {
     AjouterDate(ligne, temps, utc ? 0 : decalage, utc);
     if (voies & 1) {
         ligne += ',';
-        AjouterDixiemes(ligne, temperature);
+        // A tenth of °C is 0.18 °F: never half a tenth, no tie to round.
+        AjouterDixiemes(ligne, unite == CELSIUS ? qint64(temperature)
+                                                : qRound64(DixiemesAffiches(temperature, unite)));
     }
     if (voies & 2) {
         ligne += ',';
@@ -66,22 +67,24 @@ void AjouterLigne(QByteArray& ligne, uint temps, int decalage, int temperature, 
 
 } // namespace
 
-QByteArray EnteteCsv(int capteurs)
+QByteArray EnteteCsv(int capteurs, enm_UNITE_TEMP unite)
 {
     const int voies = VoiesMesurees(capteurs);
     QByteArray entete("timestamp");
     if (voies & 1)
-        entete += ",temperature_C";
+        entete += unite == FAHRENHEIT ? ",temperature_F" : ",temperature_C";
     if (voies & 2)
         entete += ",humidity_pct";
     entete += '\n';
     return entete;
 }
 
-QByteArray LigneCsv(uint temps, int decalage, int temperature, int humidite, int capteurs, bool utc)
+QByteArray LigneCsv(uint temps, int decalage, int temperature, int humidite, int capteurs, bool utc,
+                    enm_UNITE_TEMP unite)
 {
     QByteArray ligne;
-    AjouterLigne(ligne, temps, decalage, temperature, humidite, VoiesMesurees(capteurs), utc);
+    AjouterLigne(ligne, temps, decalage, temperature, humidite, VoiesMesurees(capteurs), utc,
+                 unite);
     return ligne;
 }
 
@@ -100,6 +103,7 @@ QString CheminCsv(const QString& dossier, const QString& nom)
 bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
 {
     const int voies = VoiesMesurees(serie.Infos.Capteurs);
+    const enm_UNITE_TEMP unite = UniteAffichage();
 
     // Written beside the final name, renamed on commit: a failure leaves no half
     // file, and the previous one whole.
@@ -107,7 +111,7 @@ bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
     if (!sortie.open(QIODevice::WriteOnly)) // binary: "\n" on every platform
         return false;
 
-    QByteArray tampon = EnteteCsv(voies);
+    QByteArray tampon = EnteteCsv(voies, unite);
     const int taillePaquet = 64 * 1024; // bytes per write
     tampon.reserve(taillePaquet + 128);
     const auto ecrire = [&sortie, &tampon] {
@@ -122,7 +126,8 @@ bool EcrireCsv(const clsSerie& serie, const QString& fichier, bool utc)
         // The list holds the 32-bit pattern of an unsigned time stamp.
         const uint temps = static_cast<uint>(serie.Temps.Valeurs.at(i));
         AjouterLigne(tampon, temps, utc ? 0 : heureLocale.Convertir(temps).offsetFromUtc(),
-                     serie.Temperature.Valeurs.at(i), serie.Humidite.Valeurs.at(i), voies, utc);
+                     serie.Temperature.Valeurs.at(i), serie.Humidite.Valeurs.at(i), voies, utc,
+                     unite);
         if (tampon.size() >= taillePaquet && !ecrire())
             return false; // the temporary file goes with sortie
     }

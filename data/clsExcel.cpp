@@ -40,10 +40,10 @@ QString TexteModele(int appareil)
 
 } // namespace
 
-QString FormatTemperatureExcel()
+QString FormatTemperatureExcel(enm_UNITE_TEMP unite)
 {
     // The unit quoted: shown as text after the number.
-    return QStringLiteral("0.0\"%1\"").arg(UniteTemp());
+    return QStringLiteral("0.0\"%1\"").arg(UniteTemp(unite));
 }
 
 QString FormatHumiditeExcel()
@@ -112,6 +112,8 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
     const QList<int> temperatures = serie.Temperature.Valeurs;
     const QList<int> humidites = serie.Humidite.Valeurs;
     const int voies = VoiesMesurees(serie.Infos.Capteurs);
+    // The display unit when the export starts, for every row.
+    const enm_UNITE_TEMP unite = UniteAffichage();
     if (!OuvrirClasseur())
         return false;
     if (!EcrireInfos(dateStyle, serie, n)) {
@@ -125,7 +127,7 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
     const bool avecHumidite = (voies & 2) != 0;
     lxw_format* const date = Format(FormatDateExcel(dateStyle));
     lxw_format* const heure = Format(FormatHeureExcel(dateStyle));
-    lxw_format* const temperature = Format(FormatTemperatureExcel());
+    lxw_format* const temperature = Format(FormatTemperatureExcel(unite));
     lxw_format* const humidite = Format(FormatHumiditeExcel());
 
     // The humidity column follows the date and time when there is no temperature.
@@ -135,7 +137,7 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
         EcrireTexte(m_Feuille, 1, 2, tr("Date")) && EcrireTexte(m_Feuille, 1, 3, tr("Heure")) &&
         (!avecTemperature || EcrireTexte(m_Feuille, 1, 4, tr("Temp."))) &&
         (!avecHumidite || EcrireTexte(m_Feuille, 1, colonneHumidite, tr("Humi.")));
-    // Point k on row k + 2, numbered k + 1. Readings are in tenths.
+    // Point k on row k + 2, numbered k + 1. Readings are in tenths of °C.
     HeureLocale horloge;
     QElapsedTimer evenements;
     evenements.start();
@@ -147,7 +149,8 @@ bool clsExcel::Exporter(const QString& path, int dateStyle, const clsSerie& seri
              EcrireDate(m_Feuille, ligne, 2, moment, date) &&
              EcrireDate(m_Feuille, ligne, 3, moment, heure) &&
              (!avecTemperature ||
-              EcrireNombre(m_Feuille, ligne, 4, temperatures.at(k) / 10.0, temperature)) &&
+              EcrireNombre(m_Feuille, ligne, 4, DixiemesAffiches(temperatures.at(k), unite) / 10.0,
+                           temperature)) &&
              (!avecHumidite ||
               EcrireNombre(m_Feuille, ligne, colonneHumidite, humidites.at(k) / 10.0, humidite));
         // The caller's bar runs from 0 to n + 2.

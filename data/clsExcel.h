@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Grandeurs.h"
+
 #include <QDateTime>
 #include <QObject>
 #include <QString>
@@ -17,7 +19,8 @@ struct lxw_worksheet;
 // them as the program shows them: "23.5 °C", "51.2 %", "03/30/2016", "2:05:09 PM".
 // The separators are escaped so that a spreadsheet set to another locale keeps
 // them. Style 1 is French (day first, 24 hours), any other style English.
-QString FormatTemperatureExcel();
+// Temperatures are written in the display unit, "0.0\" °F\"" in Fahrenheit.
+QString FormatTemperatureExcel(enm_UNITE_TEMP unite = UniteAffichage());
 QString FormatHumiditeExcel();
 QString FormatDateExcel(int style);
 QString FormatHeureExcel(int style);

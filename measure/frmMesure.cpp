@@ -873,10 +873,11 @@ void frmMesure::RemplirStatistiques()
         const TS_VOIE& v = *voies[col];
         table->SetEntier(0, col, s->NbrePoints);
         table->SetMesure(1, col, v.Moyenne, QString(), unites[col]);
-        table->SetMesure(2, col, v.EcartType, QString(), unites[col]);
+        // A standard deviation and a spread are differences, not temperatures.
+        table->SetTexte(2, col, TexteEcart(v.EcartType, unites[col]));
         table->SetMesure(3, col, v.Minimum, QString(), unites[col]);
         table->SetMesure(4, col, v.Maximum, QString(), unites[col]);
-        table->SetMesure(5, col, v.Maximum - v.Minimum, QString(), unites[col]);
+        table->SetTexte(5, col, TexteEcart(qint64(v.Maximum) - v.Minimum, unites[col]));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ConfigGraphe.h"
 
 #include "AxeTemps.h"
+#include "EchelleTemp.h"
 #include "Grandeurs.h"
 #include "HumiScaleDraw.h"
 #include "TempScaleDraw.h"
@@ -46,7 +47,9 @@ void ConfigGraphe::Preparer(QwtPlot* graphe)
 
 void ConfigGraphe::EchellesValeurs(QwtPlot* graphe)
 {
-    // The scale widget hands the old draw's interval on to the new one.
+    // The scale widget hands the old draw's interval on to the new one; the
+    // engine divides the temperature axis again in the display unit.
+    graphe->setAxisScaleEngine(QwtPlot::yLeft, new EchelleTemp);
     graphe->setAxisScaleDraw(QwtPlot::yLeft, new TempScaleDraw);
     graphe->setAxisScaleDraw(QwtPlot::yRight, new HumiScaleDraw);
 }

@@ -17,7 +17,8 @@ public:
     // at their widest, fixed; a dotted grid; the panner on Ctrl + left button.
     static void Preparer(QwtPlot* graphe);
     // New value-axis labels: Qwt keeps the texts of the labels it drew, so that a
-    // new decimal mark (a language change) needs new scale draws.
+    // new decimal mark (a language change) or temperature unit needs new scale
+    // draws; the temperature ticks are chosen again in the display unit.
     static void EchellesValeurs(QwtPlot* graphe);
     // The legend above the canvas, framed.
     static void AjouterLegende(QwtPlot* graphe);

@@ -4,5 +4,6 @@
 
 QwtText TempScaleDraw::label(double value) const
 {
-    return QwtText(TexteDixiemes(value, -1) + UniteTemp());
+    return QwtText(TexteDixiemes(DixiemesAffiches(value, UniteAffichage()), -1) +
+                   UniteTempAffichee());
 }

@@ -2,7 +2,8 @@
 
 #include <qwt_scale_draw.h>
 
-// Temperature axis: values in tenths of a degree, labelled in degrees.
+// Temperature axis: values in tenths of a degree Celsius, labelled in degrees of
+// the display unit (EchelleTemp puts its ticks on round values of that unit).
 class TempScaleDraw : public QwtScaleDraw
 {
 public:

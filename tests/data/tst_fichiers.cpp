@@ -999,6 +999,16 @@ void TestFichiers::ecrireCsv_data()
         << QByteArray("timestamp,temperature_C\n"
                       "2026-12-07T13:05:00Z,23.5\n"
                       "2026-12-07T13:06:00Z,24.1\n");
+    // Shown in Fahrenheit (the expected header says so), rounded to the tenth.
+    QTest::newRow("fahrenheit") << paris << 3 << true
+                                << QList<int>{1796648700, 235,  512, 1796648760, -178,  498,
+                                              1796648820, -400, 0,   1796648880, 65535, 1000}
+                                << 0
+                                << QByteArray("timestamp,temperature_F,humidity_pct\n"
+                                              "2026-12-07T13:05:00Z,74.3,51.2\n"
+                                              "2026-12-07T13:06:00Z,0.0,49.8\n"
+                                              "2026-12-07T13:07:00Z,-40.0,0.0\n"
+                                              "2026-12-07T13:08:00Z,11828.3,100.0\n");
 }
 
 void TestFichiers::ecrireCsv()
@@ -1022,7 +1032,10 @@ void TestFichiers::ecrireCsv()
     const LocaleFrancaise francais; // "23,5" and "6 553,5" where the locale leaks in
     const QString fichier = CheminCsv(Dossier(), QStringLiteral("essai"));
     QCOMPARE(fichier, Dossier() + QStringLiteral("/essai.csv"));
-    QVERIFY(EcrireCsv(s, fichier, utc));
+    DefinirUniteAffichage(attendu.contains("temperature_F") ? FAHRENHEIT : CELSIUS);
+    const bool ecrit = EcrireCsv(s, fichier, utc);
+    DefinirUniteAffichage(CELSIUS);
+    QVERIFY(ecrit);
     QCOMPARE(Lire(fichier), attendu);
     QCOMPARE(Fichiers(Dossier()), QStringList({"essai.csv", "maison"}));
 }

@@ -18,6 +18,8 @@ private slots:
     void langue();
     void cheminDatas_data();
     void cheminDatas();
+    void uniteTemp_data();
+    void uniteTemp();
     void palette();
 };
 
@@ -39,6 +41,7 @@ void TestReglages::premierDemarrage()
 {
     QCOMPARE(ClesReglages::LireLangue(), 0);
     QCOMPARE(ClesReglages::LireCheminDatas(), QDir::homePath());
+    QCOMPARE(ClesReglages::LireUniteTemp(), CELSIUS);
     // Default palette: red, blue, ... with red again at 10 and gray last.
     QCOMPARE(ClesReglages::NbreCouleursPalette, 14);
     QCOMPARE(ClesReglages::LirePalette(0), QColor(Qt::red));
@@ -84,6 +87,27 @@ void TestReglages::cheminDatas()
     ClesReglages::EcrireCheminDatas(stocke);
     QCOMPARE(QSettings().value(QStringLiteral("CheminDatas")).toString(), stocke);
     QCOMPARE(ClesReglages::LireCheminDatas(), maison ? QDir::homePath() : stocke);
+}
+
+void TestReglages::uniteTemp_data()
+{
+    QTest::addColumn<QVariant>("stockee");
+    QTest::addColumn<int>("unite");
+    QTest::newRow("fahrenheit") << QVariant(1) << int(FAHRENHEIT);
+    QTest::newRow("celsius") << QVariant(0) << int(CELSIUS);
+    QTest::newRow("unknown value") << QVariant(2) << int(CELSIUS);
+    QTest::newRow("text") << QVariant("F") << int(CELSIUS);
+}
+
+void TestReglages::uniteTemp()
+{
+    QFETCH(QVariant, stockee);
+    QSettings().setValue(QStringLiteral("UniteTemperature"), stockee);
+    QTEST(int(ClesReglages::LireUniteTemp()), "unite");
+
+    ClesReglages::EcrireUniteTemp(FAHRENHEIT);
+    QCOMPARE(QSettings().value(QStringLiteral("UniteTemperature")).toInt(), 1);
+    QCOMPARE(ClesReglages::LireUniteTemp(), FAHRENHEIT);
 }
 
 void TestReglages::palette()

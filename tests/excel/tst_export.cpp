@@ -21,6 +21,7 @@ namespace
 // Number formats that show the cells as the program shows them; the separators
 // are escaped so that a spreadsheet in another locale keeps them.
 const QString FormatTemp = QStringLiteral("0.0\" \u00B0C\"");
+const QString FormatTempF = QStringLiteral("0.0\" \u00B0F\"");
 const QString FormatHumi = QStringLiteral("0.0\" %\"");
 const QString DateEn = QStringLiteral("mm\\/dd\\/yyyy");
 const QString HeureEn = QStringLiteral("h\\:mm\\:ss AM/PM");
@@ -159,6 +160,10 @@ void tst_export::cellules_data()
     // A damaged header's mask says nothing certain: both channels.
     QTest::newRow("mask 0") << 1 << 0 << 235 << 512 << tout << francais
                             << QVector<double>{23.5, 51.2};
+    // Shown in Fahrenheit (its format says so): 23.5 °C is 74.3 °F.
+    QTest::newRow("Fahrenheit") << 1 << 3 << 235 << 512 << tout
+                                << QStringList{QString(), DateFr, HeureFr, FormatTempF, FormatHumi}
+                                << QVector<double>{74.3, 51.2};
 }
 
 void tst_export::cellules()
@@ -177,7 +182,10 @@ void tst_export::cellules()
     serie.AjouterPoint(Moment(), temperature, humidite);
     serie.Chemin = Dossier();
     serie.Nom = QStringLiteral("essai");
-    QVERIFY(serie.ExportExcel(style));
+    DefinirUniteAffichage(formats.contains(FormatTempF) ? FAHRENHEIT : CELSIUS);
+    const bool exporte = serie.ExportExcel(style);
+    DefinirUniteAffichage(CELSIUS);
+    QVERIFY(exporte);
 
     const Classeur c = LireClasseur(Dossier() + QStringLiteral("/essai.xlsx"));
     QVERIFY2(c.Erreur.isEmpty(), qPrintable(c.Erreur));

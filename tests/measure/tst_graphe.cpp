@@ -1,5 +1,6 @@
 #include "CourbeCoupee.h"
 #include "CurveData.h"
+#include "EchelleTemp.h"
 #include "Environnement.h"
 #include "GraduationTemps.h"
 #include "Grandeurs.h"
@@ -95,6 +96,8 @@ private slots:
         QVERIFY(sans[1].startsWith('#'));
     }
 
+    void cleanup() { DefinirUniteAffichage(CELSIUS); }
+
     void etiquettes_data()
     {
         QTest::addColumn<bool>("temperature");
@@ -102,20 +105,41 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("suivi"); // the tracker's line, in the interface language
         QTest::addColumn<bool>("francais");
+        QTest::addColumn<int>("unite");
         const QString degres = QStringLiteral(" \u00B0C");
-        QTest::newRow("0 °C") << true << 0.0 << "0" + degres << "0.0" + degres << false;
-        QTest::newRow("12.5 °C") << true << 125.0 << "12.5" + degres << "12.5" + degres << false;
-        QTest::newRow("-40 °C") << true << -400.0 << "-40" + degres << "-40.0" + degres << false;
-        QTest::newRow("tick noise") << true << 200.00000000003 << "20" + degres << "20.0" + degres
-                                    << false;
-        QTest::newRow("tick at -1e-15") << true << -1e-15 << "0" + degres << "0.0" + degres
-                                        << false;
-        QTest::newRow("55 %") << false << 550.0 << "55 %" << "55.0 %" << false;
-        QTest::newRow("0.5 %") << false << 5.0 << "0.5 %" << "0.5 %" << false;
+        const int c = CELSIUS;
+        QTest::newRow("0 °C") << true << 0.0 << "0" + degres << "0.0" + degres << false << c;
+        QTest::newRow("12.5 °C") << true << 125.0 << "12.5" + degres << "12.5" + degres << false
+                                 << c;
+        QTest::newRow("-40 °C") << true << -400.0 << "-40" + degres << "-40.0" + degres << false
+                                << c;
+        QTest::newRow("tick noise")
+            << true << 200.00000000003 << "20" + degres << "20.0" + degres << false << c;
+        QTest::newRow("tick at -1e-15")
+            << true << -1e-15 << "0" + degres << "0.0" + degres << false << c;
+        QTest::newRow("55 %") << false << 550.0 << "55 %"
+                              << "55.0 %" << false << c;
+        QTest::newRow("0.5 %") << false << 5.0 << "0.5 %"
+                               << "0.5 %" << false << c;
         // French: decimal comma, no thousands separator.
-        QTest::newRow("12,5 °C") << true << 125.0 << "12,5" + degres << "12,5" + degres << true;
-        QTest::newRow("-0,5 °C") << true << -5.0 << "-0,5" + degres << "-0,5" + degres << true;
-        QTest::newRow("6553,5 %") << false << 65535.0 << "6553,5 %" << "6553,5 %" << true;
+        QTest::newRow("12,5 °C") << true << 125.0 << "12,5" + degres << "12,5" + degres << true
+                                 << c;
+        QTest::newRow("-0,5 °C") << true << -5.0 << "-0,5" + degres << "-0,5" + degres << true << c;
+        QTest::newRow("6553,5 %") << false << 65535.0 << "6553,5 %"
+                                  << "6553,5 %" << true << c;
+        // Shown in Fahrenheit: the axis still holds tenths of °C.
+        const QString f = QStringLiteral(" \u00B0F");
+        const int fa = FAHRENHEIT;
+        QTest::newRow("0 °C in °F") << true << 0.0 << "32" + f << "32.0" + f << false << fa;
+        QTest::newRow("-40 °C in °F") << true << -400.0 << "-40" + f << "-40.0" + f << false << fa;
+        QTest::newRow("37 °C in °F") << true << 370.0 << "98.6" + f << "98.6" + f << false << fa;
+        QTest::newRow("100 °C in °F") << true << 1000.0 << "212" + f << "212.0" + f << false << fa;
+        QTest::newRow("a tenth of °C in °F")
+            << true << 1.0 << "32.18" + f << "32.2" + f << false << fa;
+        QTest::newRow("37 °C in °F, French")
+            << true << 370.0 << "98,6" + f << "98,6" + f << true << fa;
+        QTest::newRow("humidity in °F") << false << 550.0 << "55 %"
+                                        << "55.0 %" << false << fa;
     }
     void etiquettes()
     {
@@ -124,18 +148,89 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(QString, suivi);
         QFETCH(bool, francais);
+        QFETCH(int, unite);
         const QLocale avant;
         QLocale::setDefault(francais ? QLocale(QLocale::French, QLocale::France)
                                      : QLocale(QLocale::English, QLocale::UnitedStates));
+        DefinirUniteAffichage(enm_UNITE_TEMP(unite));
         TempScaleDraw temp;
         HumiScaleDraw humi;
         const QwtScaleDraw& echelle = temperature ? static_cast<QwtScaleDraw&>(temp) : humi;
         const QString etiquette = echelle.label(valeur).text();
-        const QString ligne = Zoomer::TexteSuivi(valeur, valeur, -1, SYNCHRO_NUMERO,
-                                                 temperature ? 1 : 2);
+        const QString ligne =
+            Zoomer::TexteSuivi(valeur, valeur, -1, SYNCHRO_NUMERO, temperature ? 1 : 2);
         QLocale::setDefault(avant);
         QCOMPARE(etiquette, texte);
         QCOMPARE(ligne, suivi + "\n");
+    }
+
+    // Statistics and table cells: a temperature converts as one, a difference of
+    // two (standard deviation, spread) by the factor alone; humidity never.
+    void textesDesValeurs_data()
+    {
+        QTest::addColumn<int>("unite");
+        QTest::addColumn<bool>("ecart");
+        QTest::addColumn<bool>("humidite");
+        QTest::addColumn<double>("dixiemes");
+        QTest::addColumn<QString>("texte");
+        const int c = CELSIUS;
+        const int f = FAHRENHEIT;
+        QTest::newRow("0 °C") << f << false << false << 0.0 << "32.0 \u00B0F";
+        QTest::newRow("-40 °C") << f << false << false << -400.0 << "-40.0 \u00B0F";
+        QTest::newRow("37.0 °C") << f << false << false << 370.0 << "98.6 \u00B0F";
+        QTest::newRow("-17.8 °C, no minus zero") << f << false << false << -178.0 << "0.0 \u00B0F";
+        QTest::newRow("mean kinetic temperature") << f << false << false << 262.6 << "79.3 \u00B0F";
+        QTest::newRow("spread of 1.0 °C") << f << true << false << 10.0 << "1.8 \u00B0F";
+        QTest::newRow("standard deviation of 0.5 °C") << f << true << false << 5.0 << "0.9 \u00B0F";
+        QTest::newRow("no spread") << f << true << false << 0.0 << "0.0 \u00B0F";
+        QTest::newRow("spread in °C") << c << true << false << 10.0 << "1.0 \u00B0C";
+        QTest::newRow("37.0 °C in °C") << c << false << false << 370.0 << "37.0 \u00B0C";
+        QTest::newRow("humidity") << f << false << true << 550.0 << "55.0 %";
+        QTest::newRow("humidity spread") << f << true << true << 100.0 << "10.0 %";
+    }
+    void textesDesValeurs()
+    {
+        QFETCH(int, unite);
+        QFETCH(bool, ecart);
+        QFETCH(bool, humidite);
+        QFETCH(double, dixiemes);
+        QFETCH(QString, texte);
+        DefinirUniteAffichage(enm_UNITE_TEMP(unite));
+        const QString u = humidite ? UniteHumi() : UniteTemp();
+        QCOMPARE(ecart ? TexteEcart(dixiemes, u) : TexteMesure(dixiemes, u), texte);
+        if (!ecart) // the number alone, for a column titled with its unit
+            QCOMPARE(TexteNombre(dixiemes, u) + (humidite ? UniteHumi() : UniteTempAffichee()),
+                     texte);
+    }
+
+    // In Fahrenheit the ticks of a temperature axis fall on round °F values.
+    void graduationFahrenheit()
+    {
+        DefinirUniteAffichage(FAHRENHEIT);
+        EchelleTemp echelle;
+        // 15.0 to 30.0 °C: 59 to 86 °F.
+        const QwtScaleDiv div = echelle.divideScale(150, 300, 8, 5);
+        const QList<double> majeures = div.ticks(QwtScaleDiv::MajorTick);
+        QVERIFY(majeures.size() >= 3);
+        QCOMPARE(div.lowerBound(), 150.0);
+        QCOMPARE(div.upperBound(), 300.0);
+        for (double tick : majeures) {
+            const double f = DixiemesAffiches(tick, FAHRENHEIT);
+            QVERIFY2(qAbs(f - 50 * qRound(f / 50)) < 1e-6, qPrintable(QString::number(f)));
+            QVERIFY(tick >= 150 && tick <= 300);
+        }
+        // Bounds on round °F values (-50 and 150 °F) keep their end ticks.
+        const double bas = DixiemesCelsius(-500, FAHRENHEIT);
+        const double haut = DixiemesCelsius(1500, FAHRENHEIT);
+        const QList<double> bornes =
+            echelle.divideScale(bas, haut, 8, 5).ticks(QwtScaleDiv::MajorTick);
+        QCOMPARE(bornes.size(), 5);
+        QCOMPARE(bornes.first(), bas);
+        QCOMPARE(bornes.last(), haut);
+        // In Celsius the engine is the linear one.
+        DefinirUniteAffichage(CELSIUS);
+        QCOMPARE(echelle.divideScale(150, 300, 8, 5).ticks(QwtScaleDiv::MajorTick),
+                 QwtLinearScaleEngine().divideScale(150, 300, 8, 5).ticks(QwtScaleDiv::MajorTick));
     }
 
     void etiquettesDeTemps_data()

@@ -90,7 +90,7 @@ QString TexteDuree(int points, int periode)
 QString TexteLimites(const TS_LIMITES& limites, const QString& unite)
 {
     if (limites.Basse && limites.Haute)
-        return TexteDixiemes(*limites.Basse) + QStringLiteral(" \u2026 ") +
+        return TexteNombre(*limites.Basse, unite) + QStringLiteral(" \u2026 ") +
                TexteMesure(*limites.Haute, unite);
     if (limites.Basse)
         return QStringLiteral("\u2265 ") + TexteMesure(*limites.Basse, unite);

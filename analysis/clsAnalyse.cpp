@@ -306,11 +306,12 @@ void clsAnalyse::EcrireStatistiques(int lig)
 {
     const TS_VOIE& voie = Voie();
     m_Legende->SetMesure(lig, COL_MOYENNE, voie.Moyenne, QString(), m_Unite);
-    m_Legende->SetMesure(lig, COL_ECART_TYPE, voie.EcartType, QString(), m_Unite);
+    // A standard deviation and a spread are differences, not temperatures.
+    m_Legende->SetTexte(lig, COL_ECART_TYPE, TexteEcart(voie.EcartType, m_Unite));
     m_Legende->SetMesure(lig, COL_MINIMUM, voie.Minimum, QString(), m_Unite);
     m_Legende->SetMesure(lig, COL_MAXIMUM, voie.Maximum, QString(), m_Unite);
     // In 64 bits: the extremes of a points file may lie 2^32 apart.
-    m_Legende->SetMesure(lig, COL_ETENDUE, qint64(voie.Maximum) - voie.Minimum, QString(), m_Unite);
+    m_Legende->SetTexte(lig, COL_ETENDUE, TexteEcart(qint64(voie.Maximum) - voie.Minimum, m_Unite));
     m_Legende->SetTexte(lig, COL_TCM, Conservation().Tcm);
     m_Legende->SetTexte(lig, COL_LIMITES, TexteLimites(Limites(), m_Unite));
 }
@@ -490,10 +491,10 @@ void clsAnalyse::CalculerPlage(prmTableWidget* table, double premier, double der
     table->SetWidget(lig, PLAGE_COULEUR, m_lblPlage);
     table->SetEntier(lig, PLAGE_POINTS, stats.Points);
     table->SetMesure(lig, PLAGE_MOYENNE, stats.Moyenne, QString(), m_Unite);
-    table->SetMesure(lig, PLAGE_ECART_TYPE, stats.EcartType, QString(), m_Unite);
+    table->SetTexte(lig, PLAGE_ECART_TYPE, TexteEcart(stats.EcartType, m_Unite));
     table->SetMesure(lig, PLAGE_MINIMUM, stats.Minimum, QString(), m_Unite);
     table->SetMesure(lig, PLAGE_MAXIMUM, stats.Maximum, QString(), m_Unite);
-    table->SetMesure(lig, PLAGE_ETENDUE, qint64(stats.Maximum) - stats.Minimum, QString(), m_Unite);
+    table->SetTexte(lig, PLAGE_ETENDUE, TexteEcart(qint64(stats.Maximum) - stats.Minimum, m_Unite));
     table->SetTexte(lig, PLAGE_TCM, conservation.Tcm);
     table->SetTexte(lig, PLAGE_SOUS, conservation.Sous);
     table->SetTexte(lig, PLAGE_SUR, conservation.Sur);
@@ -586,7 +587,7 @@ TableauImprime clsAnalyse::TableauPoints() const
     tableau.AjouterColonne(tr("Date"));
     tableau.AjouterColonne(tr("Heure"));
     if (avecTemp)
-        tableau.AjouterColonne(tr("Temp.") + QStringLiteral(" (") + UniteTemp().trimmed() +
+        tableau.AjouterColonne(tr("Temp.") + QStringLiteral(" (") + UniteTempAffichee().trimmed() +
                                    QLatin1Char(')'),
                                Qt::AlignRight);
     if (avecHumi)
@@ -595,7 +596,7 @@ TableauImprime clsAnalyse::TableauPoints() const
                                Qt::AlignRight);
     const bool avecRosee = m_Mesure == MESURE_ROSEE;
     if (avecRosee)
-        tableau.AjouterColonne(tr("Rosée") + QStringLiteral(" (") + UniteTemp().trimmed() +
+        tableau.AjouterColonne(tr("Rosée") + QStringLiteral(" (") + UniteTempAffichee().trimmed() +
                                    QLatin1Char(')'),
                                Qt::AlignRight);
 
@@ -609,11 +610,12 @@ TableauImprime clsAnalyse::TableauPoints() const
         QStringList cellules{QString::number(i + 1), texteDate.left(blanc),
                              blanc < 0 ? QString() : texteDate.mid(blanc + 1)};
         if (avecTemp)
-            cellules << TexteDixiemes(m_Serie->Temperature.Valeurs.at(i));
+            cellules << TexteNombre(m_Serie->Temperature.Valeurs.at(i), UniteTemp());
         if (avecHumi)
             cellules << TexteDixiemes(m_Serie->Humidite.Valeurs.at(i));
         if (avecRosee)
-            cellules << (qIsNaN(m_Valeurs.at(i)) ? QString() : TexteDixiemes(m_Valeurs.at(i)));
+            cellules << (qIsNaN(m_Valeurs.at(i)) ? QString()
+                                                 : TexteNombre(m_Valeurs.at(i), m_Unite));
         tableau.AjouterLigne(cellules);
     }
     return tableau;

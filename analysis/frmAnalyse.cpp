@@ -78,6 +78,11 @@ frmAnalyse::frmAnalyse(QWidget* parent, QString* cheminDatas)
         const QSignalBlocker bloque(ui->spnEnergie);
         ui->spnEnergie->setValue(ClesReglages::LireEnergieActivation());
     }
+    {
+        const QSignalBlocker bloque(ui->radUniteFahrenheit);
+        (UniteAffichage() == FAHRENHEIT ? ui->radUniteFahrenheit : ui->radUniteCelsius)
+            ->setChecked(true);
+    }
 
     MajLangue();
     InitGraphe();
@@ -206,6 +211,17 @@ void frmAnalyse::on_spnEnergie_valueChanged(int kelvins)
         entree->MajLangue();
     if (!m_lstAnalyse.isEmpty() && ui->tabPlage->rowCount() > 0)
         RecalculerPlage();
+}
+
+void frmAnalyse::on_radUniteFahrenheit_toggled(bool fahrenheit)
+{
+    // Only what is shown changes: files and readings stay in tenths of °C.
+    const enm_UNITE_TEMP unite = fahrenheit ? FAHRENHEIT : CELSIUS;
+    DefinirUniteAffichage(unite);
+    ClesReglages::EcrireUniteTemp(unite);
+    // Axis labels and ticks, statistics, range and points: as for a language.
+    MajLangue();
+    emit SIGNAL_UniteTemp();
 }
 
 void frmAnalyse::LimitesChangees()

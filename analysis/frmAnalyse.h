@@ -100,6 +100,11 @@ public:
     qint64 PlageDebut() const { return m_PlageDebut; }
     qint64 PlageFin() const { return m_PlageFin; }
 
+signals:
+    // The display unit of temperatures changed (palette page): the other view
+    // shows its values again.
+    void SIGNAL_UniteTemp();
+
 public slots:
     void Slot_PlageSelect(const QRectF& rect);
     void Slot_PickerActived(bool actif);
@@ -115,6 +120,7 @@ private slots:
     void on_btnExportExcel_clicked();
     void on_btnExportCsv_clicked();
     void on_spnEnergie_valueChanged(int kelvins);
+    void on_radUniteFahrenheit_toggled(bool fahrenheit);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "DAC.h"
 #include "Emplacements.h"
 #include "FormatsDate.h"
+#include "Grandeurs.h"
 #include "LangueInitiale.h"
 #include "Version.h"
 #include "clsTessaroService.h"
@@ -89,6 +90,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     ui->retranslateUi(this);
 
     m_CheminDatas = ClesReglages::LireCheminDatas();
+    // Before the views draw their first value.
+    DefinirUniteAffichage(ClesReglages::LireUniteTemp());
 
     qRegisterMetaType<DAC::TS_IDENTIFIANTS>("DAC::TS_IDENTIFIANTS");
     qRegisterMetaType<DAC::TS_PARAMETRES>("DAC::TS_PARAMETRES");
@@ -106,6 +109,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_frmMesure->Rechercher();
 
     m_frmAnalyse = new frmAnalyse(this, &m_CheminDatas);
+    // A new temperature unit chosen in the analysis: the measurement view's
+    // axes, tables and statistics are written again, as for a new language.
+    connect(m_frmAnalyse, &frmAnalyse::SIGNAL_UniteTemp, this,
+            [this] { m_frmMesure->MajLangue(m_Langue); });
     ui->layCentral->addWidget(m_frmAnalyse, 32);
     m_frmAnalyse->hide();
 

@@ -25,12 +25,15 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <qwt_plot.h>
+#include <qwt_scale_div.h>
 
 // Receives what the program asks the desktop to open.
 class Bureau : public QObject
@@ -147,6 +150,49 @@ private slots:
         bouton(f, "btnAcquisition")->click();
         QVERIFY(mesure->isVisible());
         QVERIFY(!analyse->isVisible());
+    }
+
+    // The temperature unit chosen in the analysis's palette page: both views
+    // show it at once, and again at the next start.
+    void uniteDesTemperatures()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(EcrireEnregistrement(dossier.path(), "essai", 3)); // 20.0 to 21.9 °C
+        const auto degres = [](double valeur) {
+            return QLocale().toString(valeur, 'f', 1) + QStringLiteral(" \u00B0F");
+        };
+        {
+            frmMain f;
+            f.OuvrirFichiers({dossier.filePath("essai.ail")});
+            auto* analyse = f.findChild<frmAnalyse*>();
+            QwtPlot* graphe = f.findChild<frmMesure*>()->findChild<QwtPlot*>("m_qPlot");
+            analyse->findChild<QRadioButton*>("radUniteFahrenheit")->click();
+            QCOMPARE(QSettings().value(ClesReglages::UniteTemperature).toInt(), 1);
+
+            // Minimum and maximum as temperatures, the spread (1.9 °C) as a difference.
+            const auto* legende = analyse->findChild<prmTableWidget*>("tabLegende");
+            QCOMPARE(legende->item(0, COL_MINIMUM)->text(), degres(68.0));
+            QCOMPARE(legende->item(0, COL_MAXIMUM)->text(), degres(71.4));
+            QCOMPARE(legende->item(0, COL_ETENDUE)->text(), degres(3.4));
+            // The hidden measurement view divided its temperature axis again: every
+            // 20 °C were 36 °F apart, the ticks now fall on tens of °F.
+            graphe->updateAxes();
+            const QList<double> ticks =
+                graphe->axisScaleDiv(QwtPlot::yLeft).ticks(QwtScaleDiv::MajorTick);
+            QVERIFY(ticks.size() >= 3);
+            for (double tick : ticks) {
+                const double f = DixiemesAffiches(tick, FAHRENHEIT);
+                QVERIFY2(qAbs(f - 100 * qRound(f / 100)) < 1e-6, qPrintable(QString::number(f)));
+            }
+        }
+        {
+            frmMain f;
+            QCOMPARE(UniteAffichage(), FAHRENHEIT);
+            QVERIFY(f.findChild<QRadioButton*>("radUniteFahrenheit")->isChecked());
+        }
+        QSettings().clear();
+        frmMain f; // back to °C for the tests after this one
+        QCOMPARE(UniteAffichage(), CELSIUS);
     }
 
     // Qt's own texts (message box buttons, file dialog) follow the language too.

@@ -11,6 +11,7 @@
 #include "Grandeurs.h"
 #include "IFormatsDate.h"
 #include "IntervalleMesures.h"
+#include "LignesLimites.h"
 #include "PeindreSegments.h"
 #include "ReglesProgrammation.h"
 #include "RoueEchelle.h"
@@ -123,6 +124,9 @@ frmMesure::~frmMesure()
     qDeleteAll(m_lstSeries);
     m_lstSeries.clear();
     m_SerieCourante = nullptr;
+    // Their lines are items of the plot, which goes with the form.
+    delete m_LimitesTemp;
+    delete m_LimitesHumi;
     delete ui;
 }
 
@@ -303,6 +307,10 @@ void frmMesure::Effacer()
 {
     Donnees(m_CourbeTemp)->Vider();
     Donnees(m_CourbeHumi)->Vider();
+    m_LimitesTemp->Regler(TS_LIMITES(), QColor());
+    m_LimitesHumi->Regler(TS_LIMITES(), QColor());
+    m_LimitesTemp->Regler(TS_LIMITES(), QColor());
+    m_LimitesHumi->Regler(TS_LIMITES(), QColor());
     const bool replot = ui->m_qPlot->autoReplot();
     ui->m_qPlot->setAutoReplot(false);
     AxesParDefaut();
@@ -607,6 +615,8 @@ void frmMesure::ConstruireGraphe()
     MajTitresGraphe();
     m_CourbeTemp->attach(graphe);
     m_CourbeHumi->attach(graphe);
+    m_LimitesTemp = new LignesLimites(graphe, QwtPlot::yLeft);
+    m_LimitesHumi = new LignesLimites(graphe, QwtPlot::yRight);
 
     // The wheels go down to the axis of a recording whose readings are all equal.
     const double etendueMini = IntervalleMesures(0, 0).width();
@@ -686,6 +696,8 @@ void frmMesure::PreparerAcquisition(enm_ACQUISITION type)
     m_Acquisition.Demarrer(type, s->Infos.DateDebut, s->Infos.Frequence, s->Infos.Capteurs);
     Effacer();
     MontrerVoies(s->Infos.Capteurs);
+    LimitesDesAlarmes(s);
+    AfficherLimites(s);
     AppliquerEtat(type == enm_ACQUISITION::TempsReel ? enm_ETAT_MESURE::TempsReel
                                                      : enm_ETAT_MESURE::Telechargement);
     connect(m_Port, qOverload<word>(&CPortSerie::DAC_Datas), this,
@@ -853,9 +865,16 @@ void frmMesure::MajEchelles()
     const clsSerie* s = m_SerieCourante;
     if (!s)
         return;
-    const QwtInterval temp = IntervalleMesures(s->Temperature.Minimum, s->Temperature.Maximum);
+    // The axes show the limits too.
+    const auto intervalle = [](const TS_VOIE& voie) {
+        const TS_LIMITES& l = voie.Limites;
+        return IntervalleMesures(
+            qMin(voie.Minimum, qMin(l.Basse.value_or(INT_MAX), l.Haute.value_or(INT_MAX))),
+            qMax(voie.Maximum, qMax(l.Basse.value_or(INT_MIN), l.Haute.value_or(INT_MIN))));
+    };
+    const QwtInterval temp = intervalle(s->Temperature);
     DefinirEchelle(QwtPlot::yLeft, temp.minValue(), temp.maxValue());
-    const QwtInterval humi = IntervalleMesures(s->Humidite.Minimum, s->Humidite.Maximum);
+    const QwtInterval humi = intervalle(s->Humidite);
     DefinirEchelle(QwtPlot::yRight, humi.minValue(), humi.maxValue());
     SLOT_Zoomed();
     RemplirStatistiques();
@@ -903,10 +922,32 @@ void frmMesure::AjouterLigne(int n, quint32 temps, word ValTemp, word ValHumi)
         m_Defilement.start();
 }
 
+void frmMesure::LimitesDesAlarmes(clsSerie* serie)
+{
+    ClesReglages::SeuilsAlarmes seuils;
+    if (!ClesReglages::LireAlarmes(serie->Infos.ID, &seuils))
+        return;
+    const auto seuil = [&seuils](int bit, int valeur) {
+        return (seuils.Actives & bit) != 0 ? std::optional<int>(valeur) : std::nullopt;
+    };
+    serie->Temperature.Limites = {seuil(2, seuils.TempMin), seuil(1, seuils.TempMax)};
+    serie->Humidite.Limites = {seuil(8, seuils.HumiMin), seuil(4, seuils.HumiMax)};
+}
+
+void frmMesure::AfficherLimites(const clsSerie* serie)
+{
+    const int voies = VoiesMesurees(serie->Infos.Capteurs);
+    m_LimitesTemp->Regler(serie->Temperature.Limites,
+                          (voies & 1) ? CouleurTemp() : QColor(Qt::transparent));
+    m_LimitesHumi->Regler(serie->Humidite.Limites,
+                          (voies & 2) ? CouleurHumi() : QColor(Qt::transparent));
+}
+
 void frmMesure::AfficherPoints(const clsSerie* serie)
 {
     const int n = serie->NbrePointsPresents();
     MontrerVoies(serie->Infos.Capteurs);
+    AfficherLimites(serie);
     if (n == 0)
         return;
     DonneesMesure* temp = Donnees(m_CourbeTemp);

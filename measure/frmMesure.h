@@ -20,6 +20,7 @@
 
 class CPortSerie;
 class IFormatsDate;
+class LignesLimites;
 class QwtPlotCurve;
 class RoueEchelle;
 class Zoomer;
@@ -119,6 +120,12 @@ private:
     void MontrerVoies(int capteurs);
     // Draws a recording already in memory: curves, table, statistics, axes.
     void AfficherPoints(const clsSerie* serie);
+    // A new recording's limits: the alarm thresholds last programmed into its
+    // logger from this program, those in force; saved with it, the analysis
+    // draws them too.
+    void LimitesDesAlarmes(clsSerie* serie);
+    // The dashed lines of the recording's limits, for the channels it measures.
+    void AfficherLimites(const clsSerie* serie);
     void PreparerAcquisition(enm_ACQUISITION type);
     // Carries out what the acquisition decided for one event.
     void Appliquer(const TS_DECISION& d);
@@ -163,6 +170,8 @@ private:
     IFormatsDate* m_pFormats; // the main window, none when the parent is another widget
     QwtPlotCurve* m_CourbeTemp = nullptr;
     QwtPlotCurve* m_CourbeHumi = nullptr;
+    LignesLimites* m_LimitesTemp = nullptr; // owned; they go before the plot
+    LignesLimites* m_LimitesHumi = nullptr;
     Zoomer* m_Zoomer = nullptr;
     RoueEchelle* m_RoueTemp = nullptr; // span wheels of the value axes
     RoueEchelle* m_RoueHumi = nullptr;

@@ -170,7 +170,7 @@ private:
             auto* haute = w->findChild<QCheckBox*>(QStringLiteral("chkHaute"));
             auto* spin = w->findChild<QDoubleSpinBox*>(QStringLiteral("spnHaute"));
             QTest::keyClick(haute, Qt::Key_Space);
-            saisie = spin->hasFocus() && haute->isChecked();
+            saisie = w->focusWidget() == spin && haute->isChecked();
             QTest::keyClicks(spin, valeur);
             QTest::keyClick(spin, Qt::Key_Return);
             return true;

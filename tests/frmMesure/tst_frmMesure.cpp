@@ -37,6 +37,7 @@
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 #include <qwt_scale_draw.h>
 #include <qwt_wheel.h>
 
@@ -284,6 +285,15 @@ private slots:
                       QString::number(capteurs), "--period", QString::number(frequence), "--start",
                       debut.toString(Qt::ISODate)});
         QVERIFY(sim);
+        // Alarms programmed into DL1 earlier: a maximum of 25.0 °C and a minimum
+        // of 30.0 % in force, a temperature minimum that is not.
+        ClesReglages::SeuilsAlarmes seuils;
+        seuils.Actives = 1 | 8;
+        seuils.TempMax = 250;
+        seuils.TempMin = -100;
+        seuils.HumiMin = 300;
+        ClesReglages::EcrireAlarmes(QStringLiteral("DL1"), seuils);
+        const auto oublier = qScopeGuard([] { QSettings().remove(QStringLiteral("Alarmes")); });
         Ouvrir(FRANCAIS);
         QVERIFY(m_Fenetre->SerieCourante());
         clsSerie* s = m_Fenetre->SerieCourante();
@@ -364,6 +374,25 @@ private slots:
         QVERIFY(droite.minValue() <= s->Humidite.Minimum);
         QVERIFY(droite.maxValue() >= s->Humidite.Maximum);
 
+        // The alarms in force are the recording's limits: dashed lines on the
+        // axes of the channels measured, which show them.
+        QVERIFY(s->Temperature.Limites == (TS_LIMITES{std::nullopt, 250}));
+        QVERIFY(s->Humidite.Limites == (TS_LIMITES{300, std::nullopt}));
+        QList<QPair<int, double>> lignes;
+        for (QwtPlotItem* item : Graphe()->itemList(QwtPlotItem::Rtti_PlotMarker))
+            if (item->isVisible())
+                lignes << qMakePair(item->yAxis(), static_cast<QwtPlotMarker*>(item)->yValue());
+        QList<QPair<int, double>> attendues;
+        if (temp)
+            attendues << qMakePair(int(QwtPlot::yLeft), 250.0);
+        if (humi)
+            attendues << qMakePair(int(QwtPlot::yRight), 300.0);
+        QCOMPARE(lignes, attendues);
+        if (temp)
+            QVERIFY(gauche.maxValue() >= 250);
+        if (humi)
+            QVERIFY(droite.minValue() <= 300);
+
         // End of the download: backup written, saving possible, download again.
         QVERIFY(Bouton("btnSave")->isEnabled());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
@@ -375,6 +404,9 @@ private slots:
         QSettings entete(Dossier("/") + s->NomAuto + ".ail", QSettings::IniFormat);
         QCOMPARE(entete.value("Mode").toInt(), modeAvant == 2 ? 1 : modeAvant);
         QCOMPARE(entete.value("NbrePoints").toInt(), points);
+        QCOMPARE(entete.value("Temperature/LimiteHaute").toInt(), 250);
+        QCOMPARE(entete.value("Humidite/LimiteBasse").toInt(), 300);
+        QVERIFY(!entete.contains("Temperature/LimiteBasse"));
     }
 
     void telechargerDeNouveau()

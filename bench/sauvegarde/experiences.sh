@@ -23,6 +23,8 @@ fin() {
     [ -n "${GARDER:-}" ] && echo "kept: $TRAVAIL" || rm -rf "$TRAVAIL"
 }
 trap fin EXIT
+# Stopped by a signal, it still unmounts its tmpfs and removes its folder.
+trap 'exit 130' HUP INT TERM
 fautes=0
 
 echo "== kill -9 during saves, $ESSAIS times"

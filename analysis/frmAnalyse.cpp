@@ -221,6 +221,8 @@ void frmAnalyse::on_radUniteFahrenheit_toggled(bool fahrenheit)
     ClesReglages::EcrireUniteTemp(unite);
     // Axis labels and ticks, statistics, range and points: as for a language.
     MajLangue();
+    // "°C" is wider than "°F".
+    ui->tabLegende->resizeColumnsToContents();
     emit SIGNAL_UniteTemp();
 }
 

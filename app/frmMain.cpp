@@ -4,6 +4,7 @@
 #include "Apparence.h"
 #include "ClesReglages.h"
 #include "DAC.h"
+#include "Dialogues.h"
 #include "Emplacements.h"
 #include "FormatsDate.h"
 #include "Grandeurs.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -133,6 +133,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), ui(new Ui::frmMain)
     m_Service->setVersionMajor(VERSION_MAJEURE);
     m_Service->setVersionMinor(VERSION_MINEURE);
     m_Service->setLangue(m_Langue);
+    m_Service->setDialogues(&Dialogues::Courant());
 #else
     // Built for a distribution: its package manager brings the new versions.
     ui->btnMajVersion->hide();
@@ -355,14 +356,14 @@ void frmMain::on_btnHelp_clicked()
 {
     const QString chemin = CheminManuel();
     if (!QFileInfo::exists(chemin)) {
-        QMessageBox::warning(centralWidget(), windowTitle(),
-                             tr("Le manuel d'utilisation est introuvable :\n%1")
-                                 .arg(QDir::toNativeSeparators(chemin)));
+        Dialogues::Courant().Avertissement(centralWidget(), windowTitle(),
+                                           tr("Le manuel d'utilisation est introuvable :\n%1")
+                                               .arg(QDir::toNativeSeparators(chemin)));
         return;
     }
     // No viewer for PDF files, or no xdg-open: say where the manual is.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(chemin)))
-        QMessageBox::information(
+        Dialogues::Courant().Information(
             centralWidget(), windowTitle(),
             tr("Le manuel se trouve dans %1.").arg(QDir::toNativeSeparators(chemin)));
 }

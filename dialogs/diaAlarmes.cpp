@@ -1,11 +1,12 @@
 #include "diaAlarmes.h"
 #include "ui_diaAlarmes.h"
 
-#include <QMessageBox>
 #include <qwt_dial_needle.h>
 
 #include "CPortSerie.h"
+#include "Dialogues.h"
 #include "Grandeurs.h"
+#include "Programmation.h"
 #include "ReglesProgrammation.h"
 
 namespace
@@ -121,31 +122,18 @@ void diaAlarmes::on_btnProgrammer_clicked()
     const DAC::TS_ALARMES alarmes = Alarmes();
 
     if (ReglesProgrammation::SeuilsInverses(alarmes)) {
-        QMessageBox::warning(this, tr("ALARMES"),
-                             tr("Le seuil minimum doit être inférieur au seuil maximum."),
-                             QMessageBox::Ok);
+        Dialogues::Courant().Avertissement(
+            this, tr("ALARMES"), tr("Le seuil minimum doit être inférieur au seuil maximum."));
         return;
     }
 
-    if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
-        QMessageBox::warning(this, tr("ALARMES"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
-                                "est correctement branche."),
-                             QMessageBox::Ok);
-        return;
-    }
-
-    if (m_Port->SetAlarmes(alarmes)) {
+    Programmation::Programmer(this, tr("ALARMES"), m_Port, [this, alarmes] {
+        if (!m_Port->SetAlarmes(alarmes))
+            return false;
         // Remembered once the logger has taken them, with the mask it was sent.
         ClesReglages::SeuilsAlarmes seuils = Formulaire();
         seuils.Actives = alarmes.Actives;
         ClesReglages::EcrireAlarmes(m_ID, seuils);
-        QMessageBox::information(this, tr("ALARMES"), tr("Programmation effectuee"),
-                                 QMessageBox::Ok);
-        accept();
-    } else {
-        QMessageBox::warning(this, tr("ALARMES"),
-                             tr("La programmation n'a pas fonctionne. Veuillez recommencer."),
-                             QMessageBox::Ok);
-    }
+        return true;
+    });
 }

@@ -1,11 +1,12 @@
 #include "diaNewID.h"
 #include "ui_diaNewID.h"
 
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
 #include "CPortSerie.h"
+#include "Dialogues.h"
+#include "Programmation.h"
 #include "ReglesProgrammation.h"
 
 namespace
@@ -54,28 +55,13 @@ void diaNewID::on_btnProgrammer_clicked()
 {
     const QString id = ui->linNewID->text();
     if (!ReglesProgrammation::IdentifiantValide(id)) {
-        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
-                             tr("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres."),
-                             QMessageBox::Ok);
+        Dialogues::Courant().Avertissement(
+            this, tr("CHANGEMENTS DE BASE"),
+            tr("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres."));
         return;
     }
-
-    if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
-        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
-                                "est correctement branche."),
-                             QMessageBox::Ok);
-        return;
-    }
-
     // The display choice is sent even when its box is hidden (no display).
-    if (m_Port->SetIdentifiants(id, ui->chkLcdON->isChecked())) {
-        QMessageBox::information(this, tr("CHANGEMENTS DE BASE"), tr("Programmation effectuee"),
-                                 QMessageBox::Ok);
-        accept();
-    } else {
-        QMessageBox::warning(this, tr("CHANGEMENTS DE BASE"),
-                             tr("La programmation n'a pas fonctionne. Veuillez recommencer."),
-                             QMessageBox::Ok);
-    }
+    Programmation::Programmer(this, tr("CHANGEMENTS DE BASE"), m_Port, [this, id] {
+        return m_Port->SetIdentifiants(id, ui->chkLcdON->isChecked());
+    });
 }

@@ -1,10 +1,10 @@
 #include "diaParam.h"
 #include "ui_diaParam.h"
 
-#include <QMessageBox>
-
 #include "CPortSerie.h"
 #include "CalculProgramme.h"
+#include "Dialogues.h"
+#include "Programmation.h"
 #include "ReglesProgrammation.h"
 
 bool diaParam::s_Recalcul = false;
@@ -251,8 +251,8 @@ bool diaParam::DebutPasse()
     if (!ReglesProgrammation::DebutPasse(ui->datProgDebut->dateTime(),
                                          QDateTime::currentDateTime()))
         return false;
-    QMessageBox::warning(this, tr("PARAMETRAGE"), tr("Le début programmé est déjà passé."),
-                         QMessageBox::Ok);
+    Dialogues::Courant().Avertissement(this, tr("PARAMETRAGE"),
+                                       tr("Le début programmé est déjà passé."));
     return true;
 }
 
@@ -265,37 +265,18 @@ void diaParam::on_btnProgrammer_clicked()
     if (DebutPasse())
         return;
 
-    if (!m_Port || (!m_Port->isOpen() && !m_Port->Ouvrir())) {
-        QMessageBox::warning(this, tr("PARAMETRAGE"),
-                             tr("L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il "
-                                "est correctement branche."),
-                             QMessageBox::Ok);
-        return;
-    }
-
-    // While the question was open, time went by and the window may have closed
-    // this dialog, its logger gone.
-    if (m_Confirmation && (!m_Confirmation() || !isVisible() || !m_Port || DebutPasse()))
-        return;
-
-    LireFormulaire();
-
-    // The clock first, so that a programmed start is read against the PC's time;
-    // a second failure is not reported.
-    if (!m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime()))))
-        m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime())));
-
-    bool ok = m_Port->SetParametres(m_Params);
-    if (!ok)
-        ok = m_Port->SetParametres(m_Params);
-
-    if (ok) {
-        QMessageBox::information(this, tr("PARAMETRAGE"), tr("Programmation effectuee"),
-                                 QMessageBox::Ok);
-        accept();
-    } else {
-        QMessageBox::warning(this, tr("PARAMETRAGE"),
-                             tr("La programmation n'a pas fonctionne. Veuillez recommencer."),
-                             QMessageBox::Ok);
-    }
+    const auto poursuivre = [this] {
+        // While the question was open, time went by and the window may have
+        // closed this dialog, its logger gone.
+        return !m_Confirmation || (m_Confirmation() && isVisible() && m_Port && !DebutPasse());
+    };
+    const auto envoyer = [this] {
+        LireFormulaire();
+        // The clock first, so that a programmed start is read against the PC's
+        // time; a second failure is not reported.
+        if (!m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime()))))
+            m_Port->SetClock(uint(SecondesDepuis2010(QDateTime::currentDateTime())));
+        return m_Port->SetParametres(m_Params) || m_Port->SetParametres(m_Params);
+    };
+    Programmation::Programmer(this, tr("PARAMETRAGE"), m_Port, envoyer, poursuivre);
 }

@@ -1,5 +1,6 @@
 #include "clsTessaroService.h"
 
+#include "Dialogues.h"
 #include "OutilsService.h"
 #include "ReponseService.h"
 #include "clsParam.h"
@@ -10,7 +11,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -60,13 +60,18 @@ void clsTessaroService::setLangue(int langue)
     clsParam::Instance().InstallerTraducteur(langue);
 }
 
+void clsTessaroService::setDialogues(Dialogues* dialogues)
+{
+    Dialogues::Installer(dialogues);
+}
+
 void clsTessaroService::CheckForInstall(bool proposer, bool demarrage)
 {
     clsParam& param = clsParam::Instance();
     if (param.Lire(QStringLiteral("AccesTessaro")).toString().isEmpty()) {
         if (!demarrage)
-            QMessageBox::information(nullptr, tr("Mise a jour"),
-                                     tr("Aucun service de mise à jour n'est configuré."));
+            Dialogues::Courant().Information(nullptr, tr("Mise a jour"),
+                                             tr("Aucun service de mise à jour n'est configuré."));
         return;
     }
     const QDate aujourdhui = param.Aujourdhui();
@@ -95,8 +100,8 @@ void clsTessaroService::CheckForInstall(bool proposer, bool demarrage)
         param.Ecrire(QStringLiteral("Url"), QString());
         // After a failure nothing is known: its message is the only one.
         if (!demarrage && resultat == RECHERCHE_AUCUNE)
-            QMessageBox::information(nullptr, tr("Mise a jour"),
-                                     tr("Aucune mise a jour disponible"));
+            Dialogues::Courant().Information(nullptr, tr("Mise a jour"),
+                                             tr("Aucune mise a jour disponible"));
     }
 }
 
@@ -117,7 +122,7 @@ clsTessaroService::enm_RECHERCHE clsTessaroService::RechercheMiseAJour()
     const QString base = param.Lire(QStringLiteral("AccesTessaro")).toString();
     const QUrl url = UrlService(base, QStringLiteral("index.php"));
     if (!url.isValid()) {
-        QMessageBox::warning(
+        Dialogues::Courant().Avertissement(
             nullptr, tr("HTTP"),
             tr("Erreur %1.").arg(tr("adresse du service invalide : \"%1\"").arg(base)));
         return RECHERCHE_ECHEC;
@@ -146,7 +151,7 @@ void clsTessaroService::ProposerInstallation(bool proposer)
 {
     clsParam& param = clsParam::Instance();
     if (!proposer) {
-        QMessageBox::information(
+        Dialogues::Courant().Information(
             nullptr, param.NomApplication,
             tr("La version %1 est disponible.").arg(param.VersionDispoTexte()));
         return;
@@ -156,7 +161,7 @@ void clsTessaroService::ProposerInstallation(bool proposer)
     dia.setStyleSheet(param.StyleSheet);
     dia.setTitre(param.NomApplication, param.VersionDispoTexte());
     dia.setDetails(param.Details);
-    if (dia.exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(&dia) != QDialog::Accepted)
         return;
 
     const QString dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -173,9 +178,9 @@ bool clsTessaroService::TelechargerPatch(const QString& dossierDonnees)
         UrlService(param.Lire(QStringLiteral("AccesTessaro")).toString(), param.Chemin);
     if (!url.isValid()) {
         // The published path leads off the service's host: refused.
-        QMessageBox::warning(nullptr, tr("Chargement de la mise a jour"),
-                             tr("Impossible de telecharger la mise a jour.\n"
-                                "Veuillez nous contacter."));
+        Dialogues::Courant().Avertissement(nullptr, tr("Chargement de la mise a jour"),
+                                           tr("Impossible de telecharger la mise a jour.\n"
+                                              "Veuillez nous contacter."));
         return false;
     }
 
@@ -189,8 +194,8 @@ bool clsTessaroService::TelechargerPatch(const QString& dossierDonnees)
     // digest, nothing else is run.
     if (!param.Sha256.isEmpty() && Sha256Fichier(fichier) != param.Sha256) {
         QFile::remove(fichier);
-        QMessageBox::warning(nullptr, tr("Installation"),
-                             tr("Le fichier telecharge est corrompu."));
+        Dialogues::Courant().Avertissement(nullptr, tr("Installation"),
+                                           tr("Le fichier telecharge est corrompu."));
         return false;
     }
     return true;
@@ -209,8 +214,8 @@ void clsTessaroService::Installer(const QString& dossierDonnees)
         !fichier.flush()) {
         fichier.close();
         QFile::remove(script);
-        QMessageBox::warning(nullptr, tr("Installation"),
-                             tr("Impossible de creer le script d'installation."));
+        Dialogues::Courant().Avertissement(nullptr, tr("Installation"),
+                                           tr("Impossible de creer le script d'installation."));
         return;
     }
     fichier.close();
@@ -219,8 +224,8 @@ void clsTessaroService::Installer(const QString& dossierDonnees)
     QFile::setPermissions(patch, QFile::permissions(patch) | QFileDevice::ExeOwner);
 
     if (!param.LancerDetache(QStringLiteral("/bin/sh"), {script})) {
-        QMessageBox::warning(nullptr, tr("Installation"),
-                             tr("Impossible de lancer l'installation."));
+        Dialogues::Courant().Avertissement(nullptr, tr("Installation"),
+                                           tr("Impossible de lancer l'installation."));
         return;
     }
     // The installer replaces this program: end at once, leaving the windows as they are.

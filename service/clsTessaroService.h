@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+class Dialogues;
+
 // Update check of the calling program against the Tessaro web service: asks at
 // most once a month at start-up (or when asked), offers the newer version, downloads
 // its installer and hands over to it. Every object works on the same process-wide
@@ -21,6 +23,9 @@ public:
     void setVersionMajor(int major);
     void setVersionMinor(int minor);
     void setLangue(int langue); // 0 English, 1 French, 3 German
+    // The windows through which the library talks to the user: the caller's own
+    // (it must outlive the checks), or Qt's when null or never given.
+    void setDialogues(Dialogues* dialogues);
 
     // proposer: offer the installation when a newer version is found, else only
     // tell it; demarrage: start-up check, at most once a month and silent when

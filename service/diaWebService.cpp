@@ -1,12 +1,12 @@
 #include "diaWebService.h"
 #include "ui_diaWebService.h"
 
+#include "Dialogues.h"
 #include "ReponseService.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFile>
-#include <QMessageBox>
 #include <QNetworkRequest>
 
 #include <limits>
@@ -161,12 +161,13 @@ void diaWebService::httpFinished()
         return;
     }
     if (m_DelaiEcoule) {
-        QMessageBox::warning(nullptr, tr("HTTP"), tr("La requete n'a pas abouti"));
+        Dialogues::Courant().Avertissement(nullptr, tr("HTTP"), tr("La requete n'a pas abouti"));
         done(QDialog::Rejected);
         return;
     }
     if (reponse->error() != QNetworkReply::NoError) {
-        QMessageBox::warning(nullptr, tr("HTTP"), tr("Erreur %1.").arg(reponse->errorString()));
+        Dialogues::Courant().Avertissement(nullptr, tr("HTTP"),
+                                           tr("Erreur %1.").arg(reponse->errorString()));
         done(QDialog::Rejected);
         return;
     }
@@ -195,8 +196,8 @@ bool diaWebService::Telecharger(const QUrl& url, const QString& cheminFichier,
     m_Fichier = std::make_unique<QFile>(cheminFichier);
     if (!m_Fichier->open(QIODevice::WriteOnly)) {
         m_Fichier.reset();
-        QMessageBox::warning(nullptr, tr("Installation"),
-                             tr("Impossible de creer le fichier d'installation."));
+        Dialogues::Courant().Avertissement(nullptr, tr("Installation"),
+                                           tr("Impossible de creer le fichier d'installation."));
         return false;
     }
 
@@ -303,9 +304,9 @@ void diaWebService::EchecTelechargement(const QString& titre, const QString& tex
     // Released before the message box: its loop may deliver the end of the download.
     LibererFichier(true);
     if (critique)
-        QMessageBox::critical(this, titre, texte);
+        Dialogues::Courant().Message(this, QMessageBox::Critical, titre, texte);
     else
-        QMessageBox::warning(nullptr, titre, texte);
+        Dialogues::Courant().Avertissement(nullptr, titre, texte);
     done(QDialog::Rejected);
 }
 

@@ -1,8 +1,7 @@
 #include "prmLabelCouleur.h"
 
-#include "DialoguesQt.h"
+#include "Dialogues.h"
 
-#include <QColorDialog>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -40,12 +39,7 @@ void prmLabelCouleur::Choisir()
 {
     if (!m_Modifiable)
         return;
-    QColorDialog dialogue(DialoguesQt::Hote(this));
-    dialogue.setOption(QColorDialog::ShowAlphaChannel);
-    dialogue.setCurrentColor(*m_pCouleur);
-    if (dialogue.exec() != QDialog::Accepted)
-        return;
-    const QColor choix = dialogue.selectedColor();
+    const QColor choix = Dialogues::Courant().Couleur(this, *m_pCouleur);
     if (!choix.isValid() || choix == *m_pCouleur)
         return;
     setCouleur(choix);

@@ -1,5 +1,6 @@
 #include "ClesReglages.h"
 #include "DAC.h"
+#include "DialoguesScriptes.h"
 #include "Emplacements.h"
 #include "LangueInitiale.h"
 #include "clsAnalyse.h"
@@ -416,21 +417,19 @@ private slots:
         const QString pdf = dossier.filePath("Vorsen_Logger_Manuel_fr.pdf");
         QFile(pdf).open(QIODevice::WriteOnly);
         QSettings().setValue(ClesReglages::Langue, 1);
-        QStringList vus;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, [&vus] {
-            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                vus << boite->text();
-                boite->accept();
-            }
-        });
-        repondeur.start(20);
+        DialoguesScriptes utilisateur;
+        QString titre;
+        bool contenu = false; // the main window's boxes are its content's (style sheet)
         {
             frmMain f;
             bouton(f, "btnHelp")->click();
+            titre = f.windowTitle();
+            contenu = utilisateur.Demandes.value(0).Parent == f.centralWidget();
         }
         QDir::setCurrent(ancien);
-        QCOMPARE(vus, QStringList{"Le manuel se trouve dans " + pdf + "."});
+        QCOMPARE(utilisateur.Journal(),
+                 QStringList{"information|" + titre + "|Le manuel se trouve dans " + pdf + "."});
+        QVERIFY(contenu);
     }
 
     // Files named on the command line: each recording with the channels it holds.

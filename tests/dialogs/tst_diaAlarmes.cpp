@@ -8,8 +8,8 @@
 #include <qwt_thermo.h>
 
 #include "CPortSerie.h"
+#include "DialoguesScriptes.h"
 #include "EnvironnementTest.h"
-#include "Repondeur.h"
 #include "Simulateur.h"
 #include "diaAlarmes.h"
 #include "ressources.h"
@@ -245,16 +245,17 @@ void tst_diaAlarmes::programmation()
     }
 
     // "Programmer" at once: the button takes no focus from the last field.
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Programmer(&dia);
 
     // Sent once, whatever the outcome.
     QTEST(sim.LignesRecues(), "lignes");
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, message);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, message);
     const bool reussi = message == Reussite;
-    QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes[0].Genre,
+             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
 }
@@ -278,7 +279,7 @@ void tst_diaAlarmes::humiditeCachee()
     dia.Preparer(&port, false, QStringLiteral("CAVE"));
     dia.show();
     QVERIFY(!Enfant<QWidget>(&dia, "gbxHumiMax")->isVisible());
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Programmer(&dia);
     QCOMPARE(sim.LignesRecues(), QStringList{"A 2 0 0 0 0"});
     QCOMPARE(dia.result(), int(QDialog::Accepted));
@@ -293,7 +294,7 @@ void tst_diaAlarmes::memoire()
     Simulateur sim;
     QVERIFY2(sim.Demarrer({"--fail-first", "A:1"}), qPrintable(sim.Erreur()));
     CPortSerie port(sim.Lien());
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
 
     // Refused by the logger: not remembered.
     diaAlarmes dia(nullptr, &port, true, QStringLiteral("SALLE_2"));
@@ -301,7 +302,7 @@ void tst_diaAlarmes::memoire()
     QCOMPARE(Formulaire(&dia), Defauts);
     Cocher(&dia, "gbxTempMin");
     Programmer(&dia);
-    QCOMPARE(repondeur.Vus.value(0).Texte, Echec);
+    QCOMPARE(utilisateur.Demandes.value(0).Texte, Echec);
 
     // Another logger, never programmed here: the form as designed.
     dia.Preparer(&port, true, QStringLiteral("CAVE/1"));
@@ -346,13 +347,13 @@ void tst_diaAlarmes::debranche()
 
     diaAlarmes dia(nullptr, &port, true, QStringLiteral("SALLE_1"));
     dia.show();
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Programmer(&dia);
 
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, NonConnecte);
-    QCOMPARE(repondeur.Vus[0].Icone, QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
+    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }

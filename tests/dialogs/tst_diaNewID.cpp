@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "CPortSerie.h"
+#include "DialoguesScriptes.h"
 #include "EnvironnementTest.h"
-#include "Repondeur.h"
 #include "Simulateur.h"
 #include "diaNewID.h"
 #include "ressources.h"
@@ -161,18 +161,19 @@ void tst_diaNewID::programmation()
     if (off)
         Cliquer(&dia, "chkLcdOFF");
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     if (entree)
         QTest::keyClick(lin, Qt::Key_Return);
     else
         Cliquer(&dia, "btnProgrammer");
 
     QTEST(sim.LignesRecues(), "lignes");
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, message);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, message);
     const bool reussi = message == Reussite;
-    QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes[0].Genre,
+             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
 }
@@ -203,7 +204,7 @@ void tst_diaNewID::ecranCache()
     // A 71246 has no display: the box is hidden, its state is still sent.
     dia.Preparer(&port, false, QStringLiteral("CAVE"));
     dia.show();
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QFETCH(QString, ligne);
     QCOMPARE(sim.LignesRecues(), QStringList{ligne});
@@ -219,13 +220,13 @@ void tst_diaNewID::debranche()
 
     diaNewID dia(nullptr, &port, QStringLiteral("DEMO"), true);
     dia.show();
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
 
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, NonConnecte);
-    QCOMPARE(repondeur.Vus[0].Icone, QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
+    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }

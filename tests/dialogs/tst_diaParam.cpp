@@ -10,8 +10,8 @@
 #include <QtTest>
 
 #include "CPortSerie.h"
+#include "DialoguesScriptes.h"
 #include "EnvironnementTest.h"
-#include "Repondeur.h"
 #include "Simulateur.h"
 #include "diaParam.h"
 #include "ressources.h"
@@ -199,7 +199,7 @@ void tst_diaParam::capteurs()
     QTEST(Enfant<QCheckBox>(&dia, "chkCapteurHumi")->isChecked(), "humi");
     QCOMPARE(Enfant<QCheckBox>(&dia, "chkCapteurHumi")->isEnabled(), humidite);
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QTEST(sim.LignesRecues().value(1), "ligneS");
 }
@@ -287,7 +287,7 @@ void tst_diaParam::saisie()
     auto* saisie = Enfant<QAbstractSpinBox>(&dia, champ);
     Taper(saisie, frappe, QDateTimeEdit::Section(section));
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QTEST(saisie->text(), "affiche");
     QTEST(sim.LignesRecues().value(1), "ligneS");
@@ -481,7 +481,7 @@ void tst_diaParam::programmation()
     if (imperial)
         Cliquer(&dia, "radUniteImperial");
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     const qint64 avant = SecondesLogger(QDateTime::currentDateTime());
     Cliquer(&dia, "btnProgrammer");
     const qint64 apres = SecondesLogger(QDateTime::currentDateTime());
@@ -499,10 +499,11 @@ void tst_diaParam::programmation()
     for (int i = nbC; i < lignes.size(); ++i)
         QCOMPARE(lignes[i], ligneS);
 
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, reussi ? Reussite : Echec);
-    QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, reussi ? Reussite : Echec);
+    QCOMPARE(utilisateur.Demandes[0].Genre,
+             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
     QTEST(dia.ModeCode, "modeCode");
@@ -568,7 +569,7 @@ void tst_diaParam::programmable()
     // The plain period and count are not what is sent.
     Enfant<QTimeEdit>(&dia, "timPeriode")->setTime(QTime(0, 0, 5));
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QTEST(questions, "questions");
     if (ligneS.isEmpty())
@@ -578,12 +579,13 @@ void tst_diaParam::programmable()
 
     const bool reussi = message == Reussite;
     if (message.isEmpty()) {
-        QVERIFY(repondeur.Vus.isEmpty());
+        QVERIFY(utilisateur.Demandes.isEmpty());
     } else {
-        QCOMPARE(repondeur.Vus.size(), 1);
-        QCOMPARE(repondeur.Vus[0].Titre, Titre);
-        QCOMPARE(repondeur.Vus[0].Texte, message);
-        QCOMPARE(repondeur.Vus[0].Icone, reussi ? QMessageBox::Information : QMessageBox::Warning);
+        QCOMPARE(utilisateur.Demandes.size(), 1);
+        QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+        QCOMPARE(utilisateur.Demandes[0].Texte, message);
+        QCOMPARE(utilisateur.Demandes[0].Genre,
+                 reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
     }
     // Refused: the dialog stays open as it was, mode included.
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -606,7 +608,7 @@ void tst_diaParam::periodeTropLongue()
     dia.show();
     QCOMPARE(Enfant<QTimeEdit>(&dia, "timPeriode")->time(), QTime(6, 59, 59));
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QCOMPARE(sim.LignesRecues().last(), QStringLiteral("S 25199 M 1 32 1"));
     QCOMPARE(dia.result(), int(QDialog::Accepted));
@@ -626,14 +628,14 @@ void tst_diaParam::debranche()
         return true;
     });
     dia.show();
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
 
     QCOMPARE(questions, 0);
-    QCOMPARE(repondeur.Vus.size(), 1);
-    QCOMPARE(repondeur.Vus[0].Titre, Titre);
-    QCOMPARE(repondeur.Vus[0].Texte, NonConnecte);
-    QCOMPARE(repondeur.Vus[0].Icone, QMessageBox::Warning);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
+    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
+    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
+    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }
@@ -665,7 +667,7 @@ void tst_diaParam::reouverture()
     QVERIFY(Enfant<QRadioButton>(&dia, "radUniteImperial")->isChecked());
     QCOMPARE(Enfant<QTimeEdit>(&dia, "timPeriode")->time(), QTime(0, 1));
 
-    Repondeur repondeur;
+    DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
     QVERIFY(premier.LignesRecues().isEmpty());
     QCOMPARE(second.LignesRecues().last(), QStringLiteral("S 60 I 5 32 3"));

@@ -1,6 +1,6 @@
 // The update service as the program uses it, against a web service played by a
 // local server on 127.0.0.1: monthly gate, checks, failures, download, hand-over.
-#include "RepondeurModal.h"
+#include "DialoguesScriptes.h"
 #include "ServeurHttp.h"
 
 #include "clsParam.h"
@@ -10,10 +10,13 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QNetworkProxy>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace
@@ -77,11 +80,15 @@ private slots:
 private:
     void Reponses(const QByteArray& index);
     QString Dossier() const;
+    // The user accepts the installation offer, or puts it off; the offer read
+    // goes to m_Offre ("title|details").
+    void RepondreOffre(bool installer);
 
     QTemporaryDir m_Home;
     ServeurHttp m_Serveur;
     clsTessaroService* m_Service = nullptr;
-    RepondeurModal* m_Repondeur = nullptr;
+    DialoguesScriptes* m_Utilisateur = nullptr;
+    QString m_Offre;
 };
 
 void tst_clsTessaroService::initTestCase()
@@ -120,8 +127,10 @@ void tst_clsTessaroService::initTestCase()
 
 void tst_clsTessaroService::init()
 {
-    delete m_Repondeur;
-    m_Repondeur = new RepondeurModal(this);
+    delete m_Utilisateur;
+    m_Utilisateur = new DialoguesScriptes;
+    m_Offre.clear();
+    RepondreOffre(true);
     m_Serveur.Vider();
     clsParam& param = clsParam::Instance();
     param.Commun()->clear();
@@ -148,6 +157,19 @@ void tst_clsTessaroService::Reponses(const QByteArray& index)
 QString tst_clsTessaroService::Dossier() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void tst_clsTessaroService::RepondreOffre(bool installer)
+{
+    m_Utilisateur->Scripts[QStringLiteral("diaInstall")] = [this, installer](QDialog* offre) {
+        auto* titre = offre->findChild<QLabel*>(QStringLiteral("lblNouvelleVersion"));
+        auto* details = offre->findChild<QTextBrowser*>(QStringLiteral("txtDetails"));
+        auto* bouton = offre->findChild<QPushButton*>(installer ? QStringLiteral("btnInstaller")
+                                                                : QStringLiteral("btnPlusTard"));
+        QVERIFY(titre && details && bouton);
+        m_Offre = titre->text() + '|' + details->toPlainText();
+        bouton->click();
+    };
 }
 
 void tst_clsTessaroService::gateMensuel_data()
@@ -193,27 +215,29 @@ void tst_clsTessaroService::gateMensuel()
     // Without a query the stored outcome stands; the query found nothing newer.
     QCOMPARE(m_Service->isVersionDispo(), !requete);
     // A start-up check that finds nothing says nothing.
-    QCOMPARE(m_Repondeur->Vus, QStringList());
+    QCOMPARE(m_Utilisateur->Journal(), QStringList());
 }
 
 void tst_clsTessaroService::verificationExplicite_data()
 {
     QTest::addColumn<QString>("cas");
-    QTest::addColumn<QStringList>("messages"); // "title|start of text"
+    QTest::addColumn<QStringList>("messages"); // "kind|title|start of text"
 
     // A failed check says why, and never also that there is no update.
-    const QString aucune = QStringLiteral("Mise à jour|Aucune mise à jour disponible");
+    const QString aucune = QStringLiteral("information|Mise à jour|Aucune mise à jour disponible");
+    const QString erreur = QStringLiteral("avertissement|HTTP|Erreur ");
     QTest::newRow("pas de version plus récente") << "1.3" << QStringList{aucune};
-    QTest::newRow("erreur HTTP") << "404" << QStringList{"HTTP|Erreur "};
-    QTest::newRow("erreur du serveur") << "500" << QStringList{"HTTP|Erreur "};
-    // The error box is still open when the dialog's showing time (100 ms) comes.
-    QTest::newRow("erreur après 60 ms, lue en 150 ms") << "lente" << QStringList{"HTTP|Erreur "};
+    QTest::newRow("erreur HTTP") << "404" << QStringList{erreur};
+    QTest::newRow("erreur du serveur") << "500" << QStringList{erreur};
+    // The error box is still open when the dialog's showing time (100 ms) comes:
+    // the dialog must not come over it.
+    QTest::newRow("erreur après 60 ms, lue en 150 ms") << "lente" << QStringList{erreur};
     QTest::newRow("pas de réponse: délai dépassé")
-        << "muet" << QStringList{"HTTP|La requête n'a pas abouti"};
-    QTest::newRow("connexion refusée") << "refus" << QStringList{"HTTP|Erreur "};
-    QTest::newRow("redirection vers un autre hôte") << "redirection" << QStringList{"HTTP|Erreur "};
+        << "muet" << QStringList{"avertissement|HTTP|La requête n'a pas abouti"};
+    QTest::newRow("connexion refusée") << "refus" << QStringList{erreur};
+    QTest::newRow("redirection vers un autre hôte") << "redirection" << QStringList{erreur};
     QTest::newRow("adresse du service invalide")
-        << "adresseInvalide" << QStringList{"HTTP|Erreur adresse du service invalide"};
+        << "adresseInvalide" << QStringList{erreur + "adresse du service invalide"};
     QTest::newRow("XML mal formé") << "malForme" << QStringList{aucune};
     QTest::newRow("réponse de plus de 1 Mio") << "tropGrande" << QStringList{aucune};
     QTest::newRow("déclaration de type de document") << "doctype" << QStringList{aucune};
@@ -240,7 +264,7 @@ void tst_clsTessaroService::verificationExplicite()
     } else if (cas == "lente") {
         rep.Statut = 404;
         rep.Retard = 60;
-        m_Repondeur->LectureMs = 150;
+        m_Utilisateur->LectureMs = 150;
     } else if (cas == "muet") {
         rep.Muet = true;
         param.DelaiRequete = 300;
@@ -275,10 +299,10 @@ void tst_clsTessaroService::verificationExplicite()
     m_Service->CheckForInstall(true, false);
 
     QCOMPARE(m_Serveur.Requetes().size(), requetes);
-    QCOMPARE(m_Repondeur->Vus.size(), messages.size());
+    const QStringList journal = m_Utilisateur->Journal();
+    QCOMPARE(journal.size(), messages.size());
     for (int i = 0; i < messages.size(); ++i)
-        QVERIFY2(m_Repondeur->Vus.at(i).startsWith(messages.at(i)),
-                 qPrintable(m_Repondeur->Vus.at(i)));
+        QVERIFY2(journal.at(i).startsWith(messages.at(i)), qPrintable(journal.at(i)));
     QVERIFY(!m_Service->isVersionDispo());
     QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QString());
     QCOMPARE(param.LireCommun(QStringLiteral("Url")).toString(), QString());
@@ -292,8 +316,9 @@ void tst_clsTessaroService::sansService_data()
     QTest::addColumn<QStringList>("messages");
 
     QTest::newRow("au démarrage: rien") << true << QStringList();
-    QTest::newRow("sur demande")
-        << false << QStringList{"Mise à jour|Aucun service de mise à jour n'est configuré."};
+    QTest::newRow("sur demande") << false
+                                 << QStringList{"information|Mise à jour|Aucun service de mise "
+                                                "à jour n'est configuré."};
 }
 
 void tst_clsTessaroService::sansService()
@@ -305,7 +330,7 @@ void tst_clsTessaroService::sansService()
 
     m_Service->CheckForInstall(true, demarrage);
 
-    QTEST(m_Repondeur->Vus, "messages");
+    QTEST(m_Utilisateur->Journal(), "messages");
     QCOMPARE(m_Serveur.Requetes().size(), 0);
 }
 
@@ -315,7 +340,8 @@ void tst_clsTessaroService::versionSansProposition()
 
     m_Service->CheckForInstall(false, false);
 
-    QCOMPARE(m_Repondeur->Vus, QStringList{"Vorsen_Logger|La version 1.10 est disponible."});
+    QCOMPARE(m_Utilisateur->Journal(),
+             QStringList{"information|Vorsen_Logger|La version 1.10 est disponible."});
     QVERIFY(m_Service->isVersionDispo());
     clsParam& param = clsParam::Instance();
     QCOMPARE(param.LireCommun(QStringLiteral("VersionDispo")).toString(), QStringLiteral("1.10"));
@@ -346,9 +372,10 @@ void tst_clsTessaroService::langue_data()
     QTest::addColumn<int>("langue");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("anglais") << 0 << "Update|No update available";
-    QTest::newRow("français") << 1 << "Mise à jour|Aucune mise à jour disponible";
-    QTest::newRow("allemand: l'anglais en attendant") << 3 << "Update|No update available";
+    QTest::newRow("anglais") << 0 << "information|Update|No update available";
+    QTest::newRow("français") << 1 << "information|Mise à jour|Aucune mise à jour disponible";
+    QTest::newRow("allemand: l'anglais en attendant")
+        << 3 << "information|Update|No update available";
 }
 
 void tst_clsTessaroService::langue()
@@ -360,35 +387,35 @@ void tst_clsTessaroService::langue()
     m_Service->CheckForInstall(true, false);
     m_Service->setLangue(1);
 
-    QCOMPARE(m_Repondeur->Vus.size(), 1);
-    QTEST(m_Repondeur->Vus.value(0), "message");
+    QCOMPARE(m_Utilisateur->Journal().size(), 1);
+    QTEST(m_Utilisateur->Journal().value(0), "message");
 }
 
 void tst_clsTessaroService::installation_data()
 {
     QTest::addColumn<QString>("cas");
     QTest::addColumn<int>("taille");           // bytes served as the installer
-    QTest::addColumn<QStringList>("messages"); // after the offer, "title|start of text"
+    QTest::addColumn<QStringList>("messages"); // after the offer, "kind|title|start of text"
     QTest::addColumn<bool>("passation");
 
     QTest::newRow("4999 octets: refusé")
         << "" << 4999
-        << QStringList{"Chargement de la mise à jour|Impossible de télécharger la mise à jour.\n"
-                       "Veuillez nous contacter."}
+        << QStringList{"avertissement|Chargement de la mise à jour|Impossible de télécharger "
+                       "la mise à jour.\nVeuillez nous contacter."}
         << false;
     QTest::newRow("5000 octets: accepté") << "" << 5000 << QStringList() << true;
     QTest::newRow("empreinte juste") << "shaJuste" << 80000 << QStringList() << true;
     QTest::newRow("empreinte fausse")
-        << "shaFausse" << 80000 << QStringList{"Installation|Le fichier téléchargé est corrompu."}
-        << false;
+        << "shaFausse" << 80000
+        << QStringList{"avertissement|Installation|Le fichier téléchargé est corrompu."} << false;
     QTest::newRow("installeur absent du serveur: une seule erreur")
-        << "absent" << 0 << QStringList{"Erreur|Erreur "} << false;
+        << "absent" << 0 << QStringList{"critique|Erreur|Erreur "} << false;
     // Reported as a network error, or as a short file when the end of the
     // connection comes first: once either way.
     QTest::newRow("connexion coupée en cours: une seule erreur")
         << "coupe" << 80000 << QStringList{""} << false;
     QTest::newRow("serveur muet pendant le chargement")
-        << "muet" << 80000 << QStringList{"HTTP|La requête n'a pas abouti"} << false;
+        << "muet" << 80000 << QStringList{"avertissement|HTTP|La requête n'a pas abouti"} << false;
     QTest::newRow("installer plus tard") << "plusTard" << 5000 << QStringList() << false;
 }
 
@@ -418,7 +445,7 @@ void tst_clsTessaroService::installation()
     }
     if (cas != "absent")
         m_Serveur.Definir(QStringLiteral("/patch/setup.exe"), telechargement);
-    m_Repondeur->Installer = cas != "plusTard";
+    RepondreOffre(cas != "plusTard");
 
     // A Patch.exe left by an earlier attempt is replaced.
     QVERIFY(QDir().mkpath(Dossier()));
@@ -430,13 +457,14 @@ void tst_clsTessaroService::installation()
     m_Service->CheckForInstall(true, false);
 
     // The offer, in French, with the French section of the details.
-    QVERIFY(!m_Repondeur->Vus.isEmpty());
-    QCOMPARE(m_Repondeur->Vus.takeFirst(),
-             QStringLiteral("diaInstall|Vorsen_Logger 1.4|Téléchargement plus rapide"));
-    QCOMPARE(m_Repondeur->Vus.size(), messages.size());
+    QStringList journal = m_Utilisateur->Journal();
+    QVERIFY(!journal.isEmpty());
+    QVERIFY2(journal.takeFirst().startsWith("diaInstall|"),
+             qPrintable(m_Utilisateur->Journal()[0]));
+    QCOMPARE(m_Offre, QStringLiteral("Vorsen_Logger 1.4|Téléchargement plus rapide"));
+    QCOMPARE(journal.size(), messages.size());
     for (int i = 0; i < messages.size(); ++i)
-        QVERIFY2(m_Repondeur->Vus.at(i).startsWith(messages.at(i)),
-                 qPrintable(m_Repondeur->Vus.at(i)));
+        QVERIFY2(journal.at(i).startsWith(messages.at(i)), qPrintable(journal.at(i)));
     QVERIFY(m_Service->isVersionDispo());
 
     const QStringList attendues = cas == "plusTard" ? QStringList{"/index.php"}
@@ -482,9 +510,9 @@ void tst_clsTessaroService::lancementImpossible()
 
     m_Service->CheckForInstall(true, false);
 
-    QCOMPARE(m_Repondeur->Vus.size(), 2);
-    QCOMPARE(m_Repondeur->Vus.at(1),
-             QStringLiteral("Installation|Impossible de lancer l'installation."));
+    QCOMPARE(m_Utilisateur->Journal().size(), 2);
+    QCOMPARE(m_Utilisateur->Journal().at(1),
+             QStringLiteral("avertissement|Installation|Impossible de lancer l'installation."));
     QCOMPARE(g_CodeSortie, -1);
 }
 

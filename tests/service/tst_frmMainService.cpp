@@ -3,7 +3,7 @@
 // click on btnMajVersion. The web service is a local server on 127.0.0.1. The
 // window loads the shared library as the program does: the test reaches it only
 // through the common settings file, on today's date.
-#include "RepondeurModal.h"
+#include "DialoguesScriptes.h"
 #include "ServeurHttp.h"
 
 #include "frmMain.h"
@@ -52,7 +52,7 @@ private:
 
     QString m_Maison;
     ServeurHttp m_Serveur;
-    RepondeurModal* m_Repondeur = nullptr;
+    DialoguesScriptes* m_Utilisateur = nullptr; // puts the installation off
 };
 
 void tst_frmMainService::initTestCase()
@@ -66,9 +66,9 @@ void tst_frmMainService::initTestCase()
 
 void tst_frmMainService::init()
 {
-    delete m_Repondeur;
-    m_Repondeur = new RepondeurModal(this);
-    m_Repondeur->Installer = false;
+    // Before the window, which hands it to the library.
+    delete m_Utilisateur;
+    m_Utilisateur = new DialoguesScriptes;
     m_Serveur.Vider();
     QSettings().clear();
     // Settings objects of one file share its contents within the process: the

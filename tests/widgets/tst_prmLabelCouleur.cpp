@@ -1,43 +1,9 @@
+#include "DialoguesScriptes.h"
 #include "Environnement.h"
 #include "prmLabelCouleur.h"
 
-#include <QColorDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
-
-// Answers every colour dialog that opens: picks `choix` (if valid) and accepts,
-// or rejects when `choix` is invalid. Counts the dialogs it answered.
-class Repondeur : public QObject
-{
-public:
-    explicit Repondeur(const QColor& choix) : m_Choix(choix)
-    {
-        // Repeating: the dialog opens inside the click, after the timer started.
-        m_Timer.setInterval(0);
-        connect(&m_Timer, &QTimer::timeout, this, &Repondeur::Repondre);
-        m_Timer.start();
-    }
-    int m_Dialogues = 0;
-    QString m_Titre;
-
-private:
-    void Repondre()
-    {
-        auto* dialogue = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (!dialogue)
-            return;
-        ++m_Dialogues;
-        QVERIFY(dialogue->testOption(QColorDialog::ShowAlphaChannel));
-        if (m_Choix.isValid()) {
-            dialogue->setCurrentColor(m_Choix);
-            dialogue->accept();
-        } else {
-            dialogue->reject();
-        }
-    }
-    QColor m_Choix;
-    QTimer m_Timer;
-};
 
 class tst_prmLabelCouleur : public QObject
 {
@@ -49,7 +15,7 @@ private slots:
     {
         QTest::addColumn<int>("touche"); // 0: a click
         QTest::addColumn<bool>("modifiable");
-        QTest::addColumn<QColor>("choix");
+        QTest::addColumn<QColor>("choix"); // invalid: cancelled
         QTest::addColumn<int>("dialogues");
         QTest::addColumn<QColor>("finale");
         QTest::addColumn<int>("signaux");
@@ -79,12 +45,15 @@ private slots:
         QColor couleur(0, 121, 190);
         prmLabelCouleur pastille(&couleur, nullptr, QString(), modifiable);
         QSignalSpy spy(&pastille, &prmLabelCouleur::CouleurChanged);
-        Repondeur repondeur(choix);
+        DialoguesScriptes utilisateur;
+        utilisateur.Couleurs << choix;
         if (touche)
             QTest::keyClick(&pastille, Qt::Key(touche));
         else
             QTest::mouseClick(&pastille, Qt::LeftButton);
-        QCOMPARE(repondeur.m_Dialogues, dialogues);
+        QCOMPARE(utilisateur.Demandes.size(), dialogues);
+        if (dialogues) // it opens on the swatch's colour
+            QCOMPARE(utilisateur.Journal(), QStringList{"couleur||#ff0079be"});
         QCOMPARE(couleur, finale);
         QCOMPARE(spy.count(), signaux);
         if (signaux)
@@ -115,7 +84,8 @@ private slots:
     {
         QColor couleur(Qt::white);
         prmLabelCouleur pastille(&couleur);
-        Repondeur repondeur(QColor(10, 200, 30, 0));
+        DialoguesScriptes utilisateur;
+        utilisateur.Couleurs << QColor(10, 200, 30, 0);
         QTest::mouseClick(&pastille, Qt::LeftButton);
         QCOMPARE(couleur.alpha(), 0);
         QVERIFY(pastille.styleSheet().contains(QStringLiteral("rgb(10,200,30);")));

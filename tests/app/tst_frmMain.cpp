@@ -2,6 +2,7 @@
 #include "DAC.h"
 #include "DialoguesScriptes.h"
 #include "Emplacements.h"
+#include "Environnement.h"
 #include "LangueInitiale.h"
 #include "clsAnalyse.h"
 #include "clsSerie.h"
@@ -583,18 +584,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QTemporaryDir maison;
-    qputenv("HOME", maison.path().toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
-    // The program's folder must not hold translations or manuals that shadow the embedded ones.
-    QDir::setCurrent(maison.path());
-    tst_frmMain t;
-    return QTest::qExec(&t, argc, argv);
-}
+VORSEN_TEST_MAIN(tst_frmMain, Fenetres | DossierMaison)
 
 #include "tst_frmMain.moc"

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "CalculProgramme.h"
+#include "Environnement.h"
 
 Q_DECLARE_METATYPE(enm_AJUSTE)
 
@@ -142,5 +143,5 @@ void tst_CalculProgramme::calcul()
     QCOMPARE(r.Milliers, milliersAttendus);
 }
 
-QTEST_GUILESS_MAIN(tst_CalculProgramme)
+VORSEN_TEST_MAIN(tst_CalculProgramme, SansAffichage)
 #include "tst_CalculProgramme.moc"

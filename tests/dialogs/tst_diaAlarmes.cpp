@@ -9,7 +9,7 @@
 
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 #include "diaAlarmes.h"
 #include "ressources.h"
@@ -358,5 +358,5 @@ void tst_diaAlarmes::debranche()
     QVERIFY(dia.isVisible());
 }
 
-VORSEN_TEST_MAIN(tst_diaAlarmes)
+VORSEN_TEST_MAIN(tst_diaAlarmes, Fenetres | Dpi96)
 #include "tst_diaAlarmes.moc"

@@ -6,7 +6,7 @@
 
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 #include "diaNewID.h"
 #include "ressources.h"
@@ -231,5 +231,5 @@ void tst_diaNewID::debranche()
     QVERIFY(dia.isVisible());
 }
 
-VORSEN_TEST_MAIN(tst_diaNewID)
+VORSEN_TEST_MAIN(tst_diaNewID, Fenetres | Dpi96)
 #include "tst_diaNewID.moc"

@@ -11,7 +11,7 @@
 
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
-#include "EnvironnementTest.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 #include "diaParam.h"
 #include "ressources.h"
@@ -675,5 +675,5 @@ void tst_diaParam::reouverture()
     QCOMPARE(questions, 1);
 }
 
-VORSEN_TEST_MAIN(tst_diaParam)
+VORSEN_TEST_MAIN(tst_diaParam, Fenetres | Dpi96)
 #include "tst_diaParam.moc"

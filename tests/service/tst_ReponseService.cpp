@@ -1,5 +1,6 @@
 // The reply parser, the version arithmetic, the monthly gate, the service
 // addresses and the hand-over script: pure functions of the update service.
+#include "Environnement.h"
 #include "OutilsService.h"
 #include "ReponseService.h"
 
@@ -434,5 +435,5 @@ void tst_ReponseService::scriptInstallation()
     QCOMPARE(lire(racine + "/programme.txt"), courant);
 }
 
-QTEST_GUILESS_MAIN(tst_ReponseService)
+VORSEN_TEST_MAIN(tst_ReponseService, SansAffichage)
 #include "tst_ReponseService.moc"

@@ -1,6 +1,7 @@
 // The update service as the program uses it, against a web service played by a
 // local server on 127.0.0.1: monthly gate, checks, failures, download, hand-over.
 #include "DialoguesScriptes.h"
+#include "Environnement.h"
 #include "ServeurHttp.h"
 
 #include "clsParam.h"
@@ -84,7 +85,6 @@ private:
     // goes to m_Offre ("title|details").
     void RepondreOffre(bool installer);
 
-    QTemporaryDir m_Home;
     ServeurHttp m_Serveur;
     clsTessaroService* m_Service = nullptr;
     DialoguesScriptes* m_Utilisateur = nullptr;
@@ -93,13 +93,6 @@ private:
 
 void tst_clsTessaroService::initTestCase()
 {
-    QVERIFY(m_Home.isValid());
-    qputenv("HOME", m_Home.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (m_Home.path() + "/share").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (m_Home.path() + "/config").toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
     // Only the local server is ever reached.
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_Serveur.Demarrer());
@@ -120,7 +113,7 @@ void tst_clsTessaroService::initTestCase()
     m_Service->setVersionMinor(3);
     m_Service->setLangue(1);
 
-    QVERIFY(PathCommonAppData().startsWith(m_Home.path()));
+    QCOMPARE(PathCommonAppData(), QDir::homePath() + "/.qttest/share/Tessaro");
     QCOMPARE(param.Commun()->fileName(), PathCommonAppData() + "/Vorsen_Logger.ini");
     QVERIFY(QDir(PathCommonAppData()).exists());
 }
@@ -516,5 +509,5 @@ void tst_clsTessaroService::lancementImpossible()
     QCOMPARE(g_CodeSortie, -1);
 }
 
-QTEST_MAIN(tst_clsTessaroService)
+VORSEN_TEST_MAIN(tst_clsTessaroService, Fenetres)
 #include "tst_clsTessaroService.moc"

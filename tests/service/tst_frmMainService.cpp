@@ -4,6 +4,7 @@
 // window loads the shared library as the program does: the test reaches it only
 // through the common settings file, on today's date.
 #include "DialoguesScriptes.h"
+#include "Environnement.h"
 #include "ServeurHttp.h"
 
 #include "frmMain.h"
@@ -36,9 +37,6 @@ class tst_frmMainService : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit tst_frmMainService(const QString& maison) : m_Maison(maison) {}
-
 private slots:
     void initTestCase();
     void init();
@@ -48,9 +46,11 @@ private slots:
     void noticeApresChaqueClic();
 
 private:
-    QString Commun() const { return m_Maison + "/.qttest/share/Tessaro/Vorsen_Logger.ini"; }
+    QString Commun() const
+    {
+        return QDir::homePath() + "/.qttest/share/Tessaro/Vorsen_Logger.ini";
+    }
 
-    QString m_Maison;
     ServeurHttp m_Serveur;
     DialoguesScriptes* m_Utilisateur = nullptr; // puts the installation off
 };
@@ -149,19 +149,5 @@ void tst_frmMainService::noticeApresChaqueClic()
     }
 }
 
-int main(int argc, char* argv[])
-{
-    QTemporaryDir maison;
-    qputenv("HOME", maison.path().toUtf8());
-    qputenv("XDG_DATA_HOME", (maison.path() + "/share").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (maison.path() + "/config").toUtf8());
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Vorsen"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vorsen_Logger"));
-    QDir::setCurrent(maison.path());
-    tst_frmMainService t(maison.path());
-    return QTest::qExec(&t, argc, argv);
-}
-
+VORSEN_TEST_MAIN(tst_frmMainService, Fenetres | DossierMaison)
 #include "tst_frmMainService.moc"

@@ -87,7 +87,9 @@ int CiblePaire(const uint8_t* donnees, size_t taille)
     if (coupee)
         EXIGER(s.Temps.Valeurs.size() == entieres && s.EtatPaire() == clsSerie::enm_PAIRE::Coupee,
                QString());
-    const bool compte = Cles(dir, nom).contains(QStringLiteral("NbrePoints"));
+    // The count as the reader can reach it: in a section without a name ("[]")
+    // QSettings lists the key as "/NbrePoints" but gives no value for it.
+    const bool compte = clsSettings(dir, nom).contains(QStringLiteral("NbrePoints"));
     switch (s.EtatPaire()) {
     case clsSerie::enm_PAIRE::Concordante:
         EXIGER(!compte || s.Temps.Valeurs.size() == s.NbrePoints, QString());

@@ -1,5 +1,6 @@
 #include "diaLimites.h"
 
+#include "Grandeurs.h"
 #include "ui_diaLimites.h"
 
 #include <QCheckBox>
@@ -11,6 +12,9 @@ diaLimites::diaLimites(QWidget* parent, const QString& courbe, const TS_LIMITES&
 {
     ui->setupUi(this);
     ui->lblCourbe->setText(courbe);
+    // A temperature is typed in the display unit and kept in tenths of °C.
+    m_Unite = unite == UniteTemp() ? UniteAffichage() : CELSIUS;
+    const QString suffixe = unite == UniteTemp() ? UniteTempAffichee() : unite;
     const struct {
         QCheckBox* Case;
         QDoubleSpinBox* Valeur;
@@ -19,9 +23,11 @@ diaLimites::diaLimites(QWidget* parent, const QString& courbe, const TS_LIMITES&
     } lignes[] = {{ui->chkBasse, ui->spnBasse, limites.Basse, defaut.Basse},
                   {ui->chkHaute, ui->spnHaute, limites.Haute, defaut.Haute}};
     for (const auto& ligne : lignes) {
-        ligne.Valeur->setRange(minimum / 10.0, maximum / 10.0);
-        ligne.Valeur->setSuffix(unite);
-        ligne.Valeur->setValue(ligne.Limite.value_or(ligne.Defaut.value_or(0)) / 10.0);
+        ligne.Valeur->setRange(DixiemesAffiches(minimum, m_Unite) / 10.0,
+                               DixiemesAffiches(maximum, m_Unite) / 10.0);
+        ligne.Valeur->setSuffix(suffixe);
+        ligne.Valeur->setValue(
+            DixiemesAffiches(ligne.Limite.value_or(ligne.Defaut.value_or(0)), m_Unite) / 10.0);
         ligne.Valeur->setAccessibleName(ligne.Case->text().remove(QLatin1Char('&')));
         ligne.Case->setChecked(ligne.Limite.has_value());
         connect(ligne.Case, &QCheckBox::toggled, this, &diaLimites::MajEtat);
@@ -48,9 +54,9 @@ TS_LIMITES diaLimites::Limites() const
 {
     TS_LIMITES limites;
     if (ui->chkBasse->isChecked())
-        limites.Basse = qRound(ui->spnBasse->value() * 10);
+        limites.Basse = qRound(DixiemesCelsius(ui->spnBasse->value() * 10, m_Unite));
     if (ui->chkHaute->isChecked())
-        limites.Haute = qRound(ui->spnHaute->value() * 10);
+        limites.Haute = qRound(DixiemesCelsius(ui->spnHaute->value() * 10, m_Unite));
     return limites;
 }
 

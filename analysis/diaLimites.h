@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Grandeurs.h"
 #include "Limites.h"
 
 #include <QDialog>
@@ -18,7 +19,8 @@ class diaLimites : public QDialog
 public:
     // courbe: the curve as the user knows it (file and measure). limites in
     // tenths; a limit not set starts from defaut (its lower and upper value,
-    // tenths). The values go from minimum to maximum (tenths), followed by unite.
+    // tenths). The values go from minimum to maximum (tenths), followed by unite;
+    // with UniteTemp() they are shown and typed in the display unit (°C or °F).
     diaLimites(QWidget* parent, const QString& courbe, const TS_LIMITES& limites,
                const TS_LIMITES& defaut, int minimum, int maximum, const QString& unite);
     ~diaLimites() override;
@@ -34,4 +36,5 @@ private:
     void MajEtat();
 
     Ui::diaLimites* ui;
+    enm_UNITE_TEMP m_Unite = CELSIUS; // of the values typed
 };

@@ -7,6 +7,7 @@
 #include "Synchro.h"
 #include "clsAnalyse.h"
 #include "clsSettings.h"
+#include "diaLimites.h"
 #include "frmAnalyse.h"
 #include "prmLabelCouleur.h"
 #include "prmTableWidget.h"
@@ -648,6 +649,20 @@ private slots:
         Enfant<QSpinBox>("spnEnergie")->setValue(8000);
         QCOMPARE(Texte(Legende(), 0, COL_TCM), QStringLiteral("6.4 \u00B0C"));
         QCOMPARE(ClesReglages::LireEnergieActivation(), 8000);
+
+        // In °F a limit is shown and typed in °F, and kept in tenths of °C.
+        DefinirUniteAffichage(FAHRENHEIT);
+        {
+            diaLimites dialogue(m_Fenetre, QString(), {std::nullopt, 80}, {}, -400, 1000,
+                                UniteTemp());
+            auto* haute = dialogue.findChild<QDoubleSpinBox*>(QStringLiteral("spnHaute"));
+            QCOMPARE(haute->suffix(), QStringLiteral(" \u00B0F"));
+            QCOMPARE(haute->value(), 46.4);
+            QCOMPARE(haute->maximum(), 212.0);
+            haute->setValue(50);
+            QCOMPARE(dialogue.Limites().Haute, std::optional<int>(100));
+        }
+        DefinirUniteAffichage(CELSIUS);
 
         // Read back from the header by a new analysis; removing the curve takes
         // its lines away.

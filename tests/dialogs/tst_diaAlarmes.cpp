@@ -10,6 +10,7 @@
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
 #include "Environnement.h"
+#include "Formulaires.h"
 #include "Simulateur.h"
 #include "diaAlarmes.h"
 #include "ressources.h"
@@ -34,22 +35,12 @@ private slots:
     void debranche();
 };
 
+using namespace Formulaires;
+
 namespace
 {
 const QString Titre = QStringLiteral("ALARMES");
-const QString Reussite = QStringLiteral("Programmation effectuee");
-const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
-const QString NonConnecte = QStringLiteral(
-    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
 const QString Inverses = QStringLiteral("Le seuil minimum doit être inférieur au seuil maximum.");
-
-template <typename T> T* Enfant(QWidget* w, const QString& nom)
-{
-    T* e = w->findChild<T*>(nom);
-    if (!e)
-        qWarning("no widget %s", qPrintable(nom));
-    return e;
-}
 
 // A checkable group box toggles on Space, as from the keyboard.
 void Cocher(QWidget* w, const QString& nom)
@@ -250,12 +241,8 @@ void tst_diaAlarmes::programmation()
 
     // Sent once, whatever the outcome.
     QTEST(sim.LignesRecues(), "lignes");
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, message);
     const bool reussi = message == Reussite;
-    QCOMPARE(utilisateur.Demandes[0].Genre,
-             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(reussi, Titre, message));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
 }
@@ -350,10 +337,7 @@ void tst_diaAlarmes::debranche()
     DialoguesScriptes utilisateur;
     Programmer(&dia);
 
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
-    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(false, Titre, NonConnecte));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }

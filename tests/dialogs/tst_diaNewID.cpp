@@ -7,6 +7,7 @@
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
 #include "Environnement.h"
+#include "Formulaires.h"
 #include "Simulateur.h"
 #include "diaNewID.h"
 #include "ressources.h"
@@ -29,30 +30,13 @@ private slots:
     void debranche();
 };
 
+using namespace Formulaires;
+
 namespace
 {
 const QString Titre = QStringLiteral("CHANGEMENTS DE BASE");
-const QString Reussite = QStringLiteral("Programmation effectuee");
-const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
 const QString Invalide =
     QStringLiteral("Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.");
-const QString NonConnecte = QStringLiteral(
-    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
-
-template <typename T> T* Enfant(QWidget* w, const QString& nom)
-{
-    T* e = w->findChild<T*>(nom);
-    if (!e)
-        qWarning("no widget %s", qPrintable(nom));
-    return e;
-}
-
-void Cliquer(QWidget* w, const QString& nom)
-{
-    auto* b = Enfant<QAbstractButton>(w, nom);
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(12, b->width() / 2), b->height() / 2));
-}
 
 void Retaper(QLineEdit* l, const QString& texte)
 {
@@ -168,12 +152,8 @@ void tst_diaNewID::programmation()
         Cliquer(&dia, "btnProgrammer");
 
     QTEST(sim.LignesRecues(), "lignes");
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, message);
     const bool reussi = message == Reussite;
-    QCOMPARE(utilisateur.Demandes[0].Genre,
-             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(reussi, Titre, message));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
 }
@@ -223,10 +203,7 @@ void tst_diaNewID::debranche()
     DialoguesScriptes utilisateur;
     Cliquer(&dia, "btnProgrammer");
 
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
-    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(false, Titre, NonConnecte));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }

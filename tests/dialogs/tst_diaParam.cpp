@@ -12,6 +12,7 @@
 #include "CPortSerie.h"
 #include "DialoguesScriptes.h"
 #include "Environnement.h"
+#include "Formulaires.h"
 #include "Simulateur.h"
 #include "diaParam.h"
 #include "ressources.h"
@@ -44,13 +45,11 @@ private slots:
     void reouverture();
 };
 
+using namespace Formulaires;
+
 namespace
 {
 const QString Titre = QStringLiteral("PARAMETRAGE");
-const QString Reussite = QStringLiteral("Programmation effectuee");
-const QString Echec = QStringLiteral("La programmation n'a pas fonctionne. Veuillez recommencer.");
-const QString NonConnecte = QStringLiteral(
-    "L'enregistreur ne semble pas connecte.\nVeuillez verifier s'il est correctement branche.");
 const QString DebutPasse = QStringLiteral("Le début programmé est déjà passé.");
 
 // 15 June 2030 08:00 CEST: 7470 days and 7 hours after 1 January 2010 00:00 CET.
@@ -69,22 +68,6 @@ DAC::TS_PARAMETRES Params(quint8 capteurs = 3, const QString& unite = QStringLit
     p.Unite = unite;
     p.Capteurs = capteurs;
     return p;
-}
-
-template <typename T> T* Enfant(QWidget* w, const QString& nom)
-{
-    T* e = w->findChild<T*>(nom);
-    if (!e)
-        qWarning("no widget %s", qPrintable(nom));
-    return e;
-}
-
-void Cliquer(QWidget* w, const QString& nom)
-{
-    auto* b = Enfant<QAbstractButton>(w, nom);
-    QVERIFY(b);
-    // On the indicator: a laid-out radio or check box is wider than its hit area.
-    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(qMin(12, b->width() / 2), b->height() / 2));
 }
 
 // Types text into a spin box or time edit, replacing its editable part, or
@@ -499,11 +482,7 @@ void tst_diaParam::programmation()
     for (int i = nbC; i < lignes.size(); ++i)
         QCOMPARE(lignes[i], ligneS);
 
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, reussi ? Reussite : Echec);
-    QCOMPARE(utilisateur.Demandes[0].Genre,
-             reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(reussi, Titre, reussi ? Reussite : Echec));
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
     QCOMPARE(dia.isVisible(), !reussi);
     QTEST(dia.ModeCode, "modeCode");
@@ -581,11 +560,7 @@ void tst_diaParam::programmable()
     if (message.isEmpty()) {
         QVERIFY(utilisateur.Demandes.isEmpty());
     } else {
-        QCOMPARE(utilisateur.Demandes.size(), 1);
-        QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-        QCOMPARE(utilisateur.Demandes[0].Texte, message);
-        QCOMPARE(utilisateur.Demandes[0].Genre,
-                 reussi ? QStringLiteral("information") : QStringLiteral("avertissement"));
+        QCOMPARE(utilisateur.Journal(), Fin(reussi, Titre, message));
     }
     // Refused: the dialog stays open as it was, mode included.
     QCOMPARE(dia.result(), reussi ? int(QDialog::Accepted) : int(QDialog::Rejected));
@@ -632,10 +607,7 @@ void tst_diaParam::debranche()
     Cliquer(&dia, "btnProgrammer");
 
     QCOMPARE(questions, 0);
-    QCOMPARE(utilisateur.Demandes.size(), 1);
-    QCOMPARE(utilisateur.Demandes[0].Titre, Titre);
-    QCOMPARE(utilisateur.Demandes[0].Texte, NonConnecte);
-    QCOMPARE(utilisateur.Demandes[0].Genre, QStringLiteral("avertissement"));
+    QCOMPARE(utilisateur.Journal(), Fin(false, Titre, NonConnecte));
     QVERIFY(sim.LignesRecues().isEmpty());
     QVERIFY(dia.isVisible());
 }

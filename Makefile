@@ -5,7 +5,8 @@
 # make package   the Debian package (.deb), built in its own folder without the update check
 # make translations   refresh the .ts files from the sources (developers; commit the result)
 # make test-sanitize   build and run the tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R),
+#                      in their own folder; SAN_TESTS="pattern" runs only the tests it matches (ctest -R;
+#                      none matching is an error),
 #                      SAN_CIBLES="targets" builds only those
 # make fuzz   each fuzz target of tests/fuzz for FUZZ_SECONDES seconds (clang and libFuzzer),
 #             or FUZZ_EXECUTIONS inputs if that comes first
@@ -68,7 +69,8 @@ bench: build
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE) -DVORSEN_SANITIZE=ON $(CMAKE_FLAGS)
 	$(SAN_ENV) cmake --build $(SANITIZE) -j $(JOBS) $(if $(SAN_CIBLES),--target $(SAN_CIBLES))
-	cd $(SANITIZE) && $(SAN_ENV) ctest --output-on-failure -j $(JOBS) $(if $(SAN_TESTS),-R '$(SAN_TESTS)')
+	cd $(SANITIZE) && $(SAN_ENV) ctest --output-on-failure --no-tests=error -j $(JOBS) \
+		$(if $(SAN_TESTS),-R '$(value SAN_TESTS)')
 
 fuzz: deps
 	@./scripts/install-deps clang

@@ -505,6 +505,23 @@ all its columns. The path written goes to standard output.
     </message>
 </context>
 <context>
+    <name>Programmation</name>
+    <message>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
+        <translation>The logger does not seem to be connected.
+Please check that it is plugged in properly.</translation>
+    </message>
+    <message>
+        <source>Programmation effectuee</source>
+        <translation>Programming done</translation>
+    </message>
+    <message>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
+        <translation>Programming failed. Please try again.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Temperature</source>
@@ -611,6 +628,34 @@ all its columns. The path written goes to standard output.
     <message>
         <source>Le commentaire n&apos;a pas pu être écrit dans %1.</source>
         <translation>The comment could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>Aucun de ses points ne donne de point de rosée : il faut une température de -45 à 60 °C et une humidité au-dessus de 0 %.</source>
+        <translation>None of its points gives a dew point: it takes a temperature from -45 to 60 °C and a humidity above 0 %.</translation>
+    </message>
+    <message>
+        <source>Point de rosée</source>
+        <translation>Dew point</translation>
+    </message>
+    <message>
+        <source>Modifié hors du programme depuis son enregistrement</source>
+        <translation>Changed outside the program since it was saved</translation>
+    </message>
+    <message>
+        <source>Modifier les limites</source>
+        <translation>Edit the limits</translation>
+    </message>
+    <message>
+        <source>Les limites n&apos;ont pas pu être écrites dans %1.</source>
+        <translation>The limits could not be written to %1.</translation>
+    </message>
+    <message>
+        <source>%1 dès %2</source>
+        <translation>%1 from %2</translation>
+    </message>
+    <message>
+        <source>Rosée</source>
+        <translation>Dew pt.</translation>
     </message>
 </context>
 <context>
@@ -761,6 +806,46 @@ all its columns. The path written goes to standard output.
         <source>Synchronisation :</source>
         <translation>Synchronisation:</translation>
     </message>
+    <message>
+        <source>Courbe</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
+        <source>Limites</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Sous la limite</source>
+        <translation>Below limit</translation>
+    </message>
+    <message>
+        <source>Au-dessus</source>
+        <translation>Above limit</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Excursions</translation>
+    </message>
+    <message>
+        <source>Plus longue</source>
+        <translation>Longest</translation>
+    </message>
+    <message>
+        <source>TCM</source>
+        <translation>MKT</translation>
+    </message>
+    <message>
+        <source>Attention :</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Modifié hors du programme depuis son enregistrement</source>
+        <translation>Changed outside the program since it was saved</translation>
+    </message>
+    <message>
+        <source>Limites et excursions ; TCM avec ΔH/R = %1 K</source>
+        <translation>Limits and excursions; MKT with ΔH/R = %1 K</translation>
+    </message>
 </context>
 <context>
     <name>diaAlarmes</name>
@@ -793,22 +878,35 @@ all its columns. The path written goes to standard output.
         <translation>Program</translation>
     </message>
     <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>The logger does not seem to be connected.
-Please check that it is plugged in properly.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programming done</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>Programming failed. Please try again.</translation>
-    </message>
-    <message>
         <source>Le seuil minimum doit être inférieur au seuil maximum.</source>
         <translation>The minimum threshold must be below the maximum threshold.</translation>
+    </message>
+</context>
+<context>
+    <name>diaLimites</name>
+    <message>
+        <source>Limites</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Limite &amp;basse</source>
+        <translation>&amp;Lower limit</translation>
+    </message>
+    <message>
+        <source>Limite &amp;haute</source>
+        <translation>&amp;Upper limit</translation>
+    </message>
+    <message>
+        <source>La limite basse dépasse la limite haute.</source>
+        <translation>The lower limit is above the upper limit.</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
@@ -869,20 +967,6 @@ Allowed characters: A to Z, 0 to 9, _</translation>
     <message>
         <source>Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.</source>
         <translation>The new ID must contain 1 to 20 letters and/or digits.</translation>
-    </message>
-    <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>The logger does not seem to be connected.
-Please check that it is plugged in properly.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programming done</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>Programming failed. Please try again.</translation>
     </message>
 </context>
 <context>
@@ -970,20 +1054,6 @@ Please check that it is plugged in properly.</translation>
     <message>
         <source>Programmer</source>
         <translation>Program</translation>
-    </message>
-    <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>The logger does not seem to be connected.
-Please check that it is plugged in properly.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programming done</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>Programming failed. Please try again.</translation>
     </message>
     <message>
         <source>Le début programmé est déjà passé.</source>
@@ -1270,6 +1340,66 @@ shown</translation>
         <source>Une analyse compte au plus %1 courbes.</source>
         <translation>An analysis holds at most %1 curves.</translation>
     </message>
+    <message>
+        <source>TCM</source>
+        <translation>MKT</translation>
+    </message>
+    <message>
+        <source>Température cinétique moyenne</source>
+        <translation>Mean kinetic temperature</translation>
+    </message>
+    <message>
+        <source>Limites</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Calculé pour les enregistrements des deux capteurs</source>
+        <translation>Computed for recordings of both sensors</translation>
+    </message>
+    <message>
+        <source>Point de rosée</source>
+        <translation>Dew point</translation>
+    </message>
+    <message>
+        <source>Sous la limite</source>
+        <translation>Below limit</translation>
+    </message>
+    <message>
+        <source>Au-dessus</source>
+        <translation>Above limit</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Excursions</translation>
+    </message>
+    <message>
+        <source>Plus longue</source>
+        <translation>Longest</translation>
+    </message>
+    <message>
+        <source>Températures affichées en :</source>
+        <translation>Temperatures shown in:</translation>
+    </message>
+    <message>
+        <source>degrés Celsius (°C)</source>
+        <translation>degrees Celsius (°C)</translation>
+    </message>
+    <message>
+        <source>degrés Fahrenheit (°F)</source>
+        <translation>degrees Fahrenheit (°F)</translation>
+    </message>
+    <message>
+        <source>Énergie d&apos;activation ΔH/R de la température cinétique moyenne (TCM) :</source>
+        <translation>Activation energy ΔH/R of the mean kinetic temperature (MKT):</translation>
+    </message>
+    <message>
+        <source>10 000 K correspondent à 83,144 kJ/mol</source>
+        <translation>10,000 K is 83.144 kJ/mol</translation>
+    </message>
+    <message>
+        <source>, point de rosée</source>
+        <translation>, dew point</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1489,6 +1619,10 @@ shown</translation>
     <message>
         <source>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</source>
         <translation>Access to port %1 refused: your user may not open it. Install the Vorsen Logger udev rule for the loggers&apos; adapter (see the manual), then plug it in again.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la sauvegarde automatique dans %1.</source>
+        <translation>The automatic backup could not be written to %1.</translation>
     </message>
 </context>
 </TS>

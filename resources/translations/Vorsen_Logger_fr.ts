@@ -509,6 +509,23 @@ standard.
     </message>
 </context>
 <context>
+    <name>Programmation</name>
+    <message>
+        <source>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</source>
+        <translation>L&apos;enregistreur ne semble pas connecte.
+Veuillez verifier s&apos;il est correctement branche.</translation>
+    </message>
+    <message>
+        <source>Programmation effectuee</source>
+        <translation>Programmation effectuee</translation>
+    </message>
+    <message>
+        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
+        <translation>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Temperature</source>
@@ -615,6 +632,34 @@ standard.
     <message>
         <source>Le commentaire n&apos;a pas pu être écrit dans %1.</source>
         <translation>Le commentaire n&apos;a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Aucun de ses points ne donne de point de rosée : il faut une température de -45 à 60 °C et une humidité au-dessus de 0 %.</source>
+        <translation>Aucun de ses points ne donne de point de rosée : il faut une température de -45 à 60 °C et une humidité au-dessus de 0 %.</translation>
+    </message>
+    <message>
+        <source>Point de rosée</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Modifié hors du programme depuis son enregistrement</source>
+        <translation>Modifié hors du programme depuis son enregistrement</translation>
+    </message>
+    <message>
+        <source>Modifier les limites</source>
+        <translation>Modifier les limites</translation>
+    </message>
+    <message>
+        <source>Les limites n&apos;ont pas pu être écrites dans %1.</source>
+        <translation>Les limites n&apos;ont pas pu être écrites dans %1.</translation>
+    </message>
+    <message>
+        <source>%1 dès %2</source>
+        <translation>%1 dès %2</translation>
+    </message>
+    <message>
+        <source>Rosée</source>
+        <translation>Rosée</translation>
     </message>
 </context>
 <context>
@@ -765,6 +810,46 @@ standard.
         <source>Synchronisation :</source>
         <translation>Synchronisation :</translation>
     </message>
+    <message>
+        <source>Courbe</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Limites</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Sous la limite</source>
+        <translation>Sous la limite</translation>
+    </message>
+    <message>
+        <source>Au-dessus</source>
+        <translation>Au-dessus</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Excursions</translation>
+    </message>
+    <message>
+        <source>Plus longue</source>
+        <translation>Plus longue</translation>
+    </message>
+    <message>
+        <source>TCM</source>
+        <translation>TCM</translation>
+    </message>
+    <message>
+        <source>Attention :</source>
+        <translation>Attention :</translation>
+    </message>
+    <message>
+        <source>Modifié hors du programme depuis son enregistrement</source>
+        <translation>Modifié hors du programme depuis son enregistrement</translation>
+    </message>
+    <message>
+        <source>Limites et excursions ; TCM avec ΔH/R = %1 K</source>
+        <translation>Limites et excursions ; TCM avec ΔH/R = %1 K</translation>
+    </message>
 </context>
 <context>
     <name>diaAlarmes</name>
@@ -797,22 +882,35 @@ standard.
         <translation>Programmer</translation>
     </message>
     <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>L&apos;enregistreur ne semble pas connecté.
-Veuillez vérifier s&apos;il est correctement branché.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programmation effectuée</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
-    </message>
-    <message>
         <source>Le seuil minimum doit être inférieur au seuil maximum.</source>
         <translation>Le seuil minimum doit être inférieur au seuil maximum.</translation>
+    </message>
+</context>
+<context>
+    <name>diaLimites</name>
+    <message>
+        <source>Limites</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Limite &amp;basse</source>
+        <translation>Limite &amp;basse</translation>
+    </message>
+    <message>
+        <source>Limite &amp;haute</source>
+        <translation>Limite &amp;haute</translation>
+    </message>
+    <message>
+        <source>La limite basse dépasse la limite haute.</source>
+        <translation>La limite basse dépasse la limite haute.</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Sortir</source>
+        <translation>Sortir</translation>
     </message>
 </context>
 <context>
@@ -873,20 +971,6 @@ Caractères autorisés : A à Z, 0 à 9, _</translation>
     <message>
         <source>Le nouvel ID doit contenir 1 a 20 lettres et/ou chiffres.</source>
         <translation>Le nouvel ID doit contenir 1 à 20 lettres et/ou chiffres.</translation>
-    </message>
-    <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>L&apos;enregistreur ne semble pas connecté.
-Veuillez vérifier s&apos;il est correctement branché.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programmation effectuée</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
     </message>
 </context>
 <context>
@@ -974,20 +1058,6 @@ Veuillez vérifier s&apos;il est correctement branché.</translation>
     <message>
         <source>Programmer</source>
         <translation>Programmer</translation>
-    </message>
-    <message>
-        <source>L&apos;enregistreur ne semble pas connecte.
-Veuillez verifier s&apos;il est correctement branche.</source>
-        <translation>L&apos;enregistreur ne semble pas connecté.
-Veuillez vérifier s&apos;il est correctement branché.</translation>
-    </message>
-    <message>
-        <source>Programmation effectuee</source>
-        <translation>Programmation effectuée</translation>
-    </message>
-    <message>
-        <source>La programmation n&apos;a pas fonctionne. Veuillez recommencer.</source>
-        <translation>La programmation n&apos;a pas fonctionné. Veuillez recommencer.</translation>
     </message>
     <message>
         <source>Le début programmé est déjà passé.</source>
@@ -1274,6 +1344,66 @@ affichées</translation>
         <source>Une analyse compte au plus %1 courbes.</source>
         <translation>Une analyse compte au plus %1 courbes.</translation>
     </message>
+    <message>
+        <source>TCM</source>
+        <translation>TCM</translation>
+    </message>
+    <message>
+        <source>Température cinétique moyenne</source>
+        <translation>Température cinétique moyenne</translation>
+    </message>
+    <message>
+        <source>Limites</source>
+        <translation>Limites</translation>
+    </message>
+    <message>
+        <source>Calculé pour les enregistrements des deux capteurs</source>
+        <translation>Calculé pour les enregistrements des deux capteurs</translation>
+    </message>
+    <message>
+        <source>Point de rosée</source>
+        <translation>Point de rosée</translation>
+    </message>
+    <message>
+        <source>Sous la limite</source>
+        <translation>Sous la limite</translation>
+    </message>
+    <message>
+        <source>Au-dessus</source>
+        <translation>Au-dessus</translation>
+    </message>
+    <message>
+        <source>Excursions</source>
+        <translation>Excursions</translation>
+    </message>
+    <message>
+        <source>Plus longue</source>
+        <translation>Plus longue</translation>
+    </message>
+    <message>
+        <source>Températures affichées en :</source>
+        <translation>Températures affichées en :</translation>
+    </message>
+    <message>
+        <source>degrés Celsius (°C)</source>
+        <translation>degrés Celsius (°C)</translation>
+    </message>
+    <message>
+        <source>degrés Fahrenheit (°F)</source>
+        <translation>degrés Fahrenheit (°F)</translation>
+    </message>
+    <message>
+        <source>Énergie d&apos;activation ΔH/R de la température cinétique moyenne (TCM) :</source>
+        <translation>Énergie d&apos;activation ΔH/R de la température cinétique moyenne (TCM) :</translation>
+    </message>
+    <message>
+        <source>10 000 K correspondent à 83,144 kJ/mol</source>
+        <translation>10 000 K correspondent à 83,144 kJ/mol</translation>
+    </message>
+    <message>
+        <source>, point de rosée</source>
+        <translation>, point de rosée</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1493,6 +1623,10 @@ affichées</translation>
     <message>
         <source>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</source>
         <translation>Accès refusé au port %1 : votre utilisateur ne peut pas l&apos;ouvrir. Installez la règle udev de Vorsen Logger pour l&apos;adaptateur des enregistreurs (voir le manuel), puis rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;écrire la sauvegarde automatique dans %1.</source>
+        <translation>Impossible d&apos;écrire la sauvegarde automatique dans %1.</translation>
     </message>
 </context>
 </TS>

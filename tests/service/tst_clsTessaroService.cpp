@@ -62,6 +62,7 @@ class tst_clsTessaroService : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
 
     void gateMensuel_data();
@@ -116,6 +117,12 @@ void tst_clsTessaroService::initTestCase()
     QCOMPARE(PathCommonAppData(), QDir::homePath() + "/.qttest/share/Tessaro");
     QCOMPARE(param.Commun()->fileName(), PathCommonAppData() + "/Vorsen_Logger.ini");
     QVERIFY(QDir(PathCommonAppData()).exists());
+}
+
+void tst_clsTessaroService::cleanupTestCase()
+{
+    delete m_Service;
+    delete m_Utilisateur;
 }
 
 void tst_clsTessaroService::init()

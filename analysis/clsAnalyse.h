@@ -1,5 +1,4 @@
-#ifndef CLSANALYSE_H
-#define CLSANALYSE_H
+#pragma once
 
 #include "Limites.h"
 #include "Synchro.h"
@@ -220,5 +219,3 @@ private:
     QString m_Avertissement;
     enm_SYNCHRO m_Mode;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef CLSRAPPORT_H
-#define CLSRAPPORT_H
+#pragma once
 
 #include <QColor>
 #include <QCoreApplication>
@@ -91,5 +90,3 @@ private:
     uint m_Debut = 0; // first and last time stamps of the shown curves, s since 1970 UTC
     uint m_Fin = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef FRMANALYSE_H
-#define FRMANALYSE_H
+#pragma once
 
 #include "Langue.h"
 #include "Synchro.h"
@@ -175,5 +174,3 @@ private:
 
     QSplitter* m_Splitter = nullptr;
 };
-
-#endif

@@ -4,7 +4,7 @@
 #include "CalculsConservation.h"
 #include "CourbeCoupee.h"
 #include "CurveData.h"
-#include "DialoguesQt.h"
+#include "Dialogues.h"
 #include "Grandeurs.h"
 #include "IconeLimites.h"
 #include "LignesLimites.h"
@@ -21,9 +21,7 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStyle>
@@ -424,23 +422,15 @@ void clsAnalyse::ModifCommentaire()
 {
     TS_VOIE& voie = Voie();
     diaMajComment dialogue(m_Fenetre, voie.Commentaire);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(&dialogue) != QDialog::Accepted)
         return;
     voie.Commentaire = dialogue.TexteCommentaire();
     // Only this key of the header changes; a header that cannot be written still
     // leaves the new text in the legend, and the user learns it is not saved.
     const bool ecrit = m_Serie->MajCommentaire(m_Mesure);
     m_Fenetre->MajCommentaireLegende(m_btnCommentaire, voie.Commentaire);
-    if (!ecrit) {
-        const QString entete =
-            m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
-        QMessageBox boite(QMessageBox::Warning, m_NomFichier,
-                          tr("Le commentaire n'a pas pu être écrit dans %1.")
-                              .arg(QDir::toNativeSeparators(entete)),
-                          QMessageBox::Ok, m_Fenetre);
-        boite.setTextFormat(Qt::PlainText); // a file name, not markup
-        boite.exec();
-    }
+    if (!ecrit)
+        AnnoncerNonEcrit(tr("Le commentaire n'a pas pu être écrit dans %1."));
 }
 
 void clsAnalyse::ModifLimites()
@@ -450,7 +440,8 @@ void clsAnalyse::ModifLimites()
     diaLimites dialogue(m_Fenetre, NomCourbe(), limites, {ValeurMin(), ValeurMax()},
                         humidite ? int(HUMI_PLANCHER) : LimiteTempMin,
                         humidite ? int(HUMI_PLAFOND) : LimiteTempMax, m_Unite);
-    if (dialogue.exec() != QDialog::Accepted || dialogue.Limites() == limites)
+    if (Dialogues::Courant().Executer(&dialogue) != QDialog::Accepted ||
+        dialogue.Limites() == limites)
         return;
     limites = dialogue.Limites();
     // Only these keys of the header change; a header that cannot be written
@@ -464,16 +455,16 @@ void clsAnalyse::ModifLimites()
     }
     MasquerCourbe(); // the lines, in the curve's colour if it is shown
     m_Fenetre->LimitesChangees();
-    if (!ecrit) {
-        const QString entete =
-            m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
-        QMessageBox boite(QMessageBox::Warning, m_NomFichier,
-                          tr("Les limites n'ont pas pu être écrites dans %1.")
-                              .arg(QDir::toNativeSeparators(entete)),
-                          QMessageBox::Ok, m_Fenetre);
-        boite.setTextFormat(Qt::PlainText); // a file name, not markup
-        boite.exec();
-    }
+    if (!ecrit)
+        AnnoncerNonEcrit(tr("Les limites n'ont pas pu être écrites dans %1."));
+}
+
+void clsAnalyse::AnnoncerNonEcrit(const QString& phrase) const
+{
+    const QString entete =
+        m_Serie->Chemin + QLatin1Char('/') + m_Serie->Nom + QStringLiteral(".ail");
+    Dialogues::Courant().Avertissement(m_Fenetre, m_NomFichier,
+                                       phrase.arg(QDir::toNativeSeparators(entete)));
 }
 
 void clsAnalyse::AffDatas()
@@ -698,8 +689,7 @@ void clsAnalyse::Imprimer()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFullPage(true);
-    QPrintDialog dialogue(&printer, DialoguesQt::Hote(m_Fenetre));
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!Dialogues::Courant().Imprimer(m_Fenetre, &printer))
         return;
     ImprimerSur(&printer);
 }

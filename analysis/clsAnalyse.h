@@ -169,6 +169,9 @@ public slots:
     void Imprimer();
 
 private:
+    // Tells the user that the recording's header could not be written: `phrase`
+    // with the header file's name for %1. The change stays in the view.
+    void AnnoncerNonEcrit(const QString& phrase) const;
     // Mean, deviation, minimum, maximum, range, mean kinetic temperature and
     // limits in the legend row lig.
     void EcrireStatistiques(int lig);

@@ -3,7 +3,7 @@
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
 #include "ConfigGraphe.h"
-#include "DialoguesQt.h"
+#include "Dialogues.h"
 #include "ExportCsv.h"
 #include "FormatsDate.h"
 #include "Grandeurs.h"
@@ -24,8 +24,6 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -46,14 +44,6 @@ QwtInterval Intervalle(QwtPlot* plot, int axe)
 {
     plot->updateAxes();
     return plot->axisInterval(axe);
-}
-
-// A message whose text names a file: the user's text, not markup.
-void Annoncer(QWidget* parent, QMessageBox::Icon icone, const QString& titre, const QString& texte)
-{
-    QMessageBox boite(icone, titre, texte, QMessageBox::Ok, parent);
-    boite.setTextFormat(Qt::PlainText);
-    boite.exec();
 }
 } // namespace
 
@@ -345,13 +335,12 @@ void frmAnalyse::on_btnOpen_clicked()
     const bool humi = ui->chkHumidite->isChecked();
     const bool rosee = ui->chkRosee->isChecked();
     if (!temp && !humi && !rosee) {
-        QMessageBox::information(this, tr("Ajouter une courbe"),
-                                 tr("Vous devez selectionner au moins un type de courbe"),
-                                 QMessageBox::Ok);
+        Dialogues::Courant().Information(this, tr("Ajouter une courbe"),
+                                         tr("Vous devez selectionner au moins un type de courbe"));
         return;
     }
-    const QString nom = DialoguesQt::FichierAOuvrir(this, ui->btnOpen->text(), *m_CheminDatas,
-                                                    tr("Logger (*.ail)"));
+    const QString nom = Dialogues::Courant().FichierAOuvrir(this, ui->btnOpen->text(),
+                                                            *m_CheminDatas, tr("Logger (*.ail)"));
     if (nom.isEmpty())
         return;
     const QFileInfo fichier(nom);
@@ -376,15 +365,16 @@ bool frmAnalyse::AjouterFichier(const QFileInfo& fichier, bool temp, bool humi, 
             AjouterCourbe(fichier, MESURE_ROSEE, raison.isEmpty() ? &raison : nullptr) || ajoute;
     // Both entries of a recording read the same files: one warning for them.
     if (ajoute && !m_lstAnalyse.at(avant)->Avertissement().isEmpty())
-        Annoncer(this, QMessageBox::Warning, ui->btnOpen->text(),
-                 m_lstAnalyse.at(avant)->Avertissement());
+        Dialogues::Courant().Avertissement(this, ui->btnOpen->text(),
+                                           m_lstAnalyse.at(avant)->Avertissement());
     if (!ajoute) {
         if (raison.isEmpty())
             raison = tr("Il ne contient pas les mesures demandées.");
-        Annoncer(this, QMessageBox::Warning, ui->btnOpen->text(),
-                 tr("Impossible d'ajouter l'enregistrement %1.")
-                         .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())) +
-                     QLatin1Char('\n') + raison);
+        Dialogues::Courant().Avertissement(
+            this, ui->btnOpen->text(),
+            tr("Impossible d'ajouter l'enregistrement %1.")
+                    .arg(QDir::toNativeSeparators(fichier.absoluteFilePath())) +
+                QLatin1Char('\n') + raison);
     }
 
     const bool entrees = !m_lstAnalyse.isEmpty();
@@ -702,11 +692,11 @@ void frmAnalyse::AjusterHauteurPlage()
 void frmAnalyse::on_btnRapport_clicked()
 {
     diaSelectColonne selection(this, ui->tabLegende);
-    if (selection.exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(&selection) != QDialog::Accepted)
         return;
     const QList<int> colonnes = selection.ColonnesCochees();
     // The data folder is proposed, not updated.
-    const QString nom = DialoguesQt::FichierAEnregistrer(
+    const QString nom = Dialogues::Courant().FichierAEnregistrer(
         this, ui->btnRapport->text(), *m_CheminDatas, tr("Document pdf (*.pdf)"));
     if (nom.isEmpty())
         return;
@@ -733,15 +723,16 @@ bool frmAnalyse::EcrireRapport(const QString& fichier, const QList<int>& colonne
 {
     const clsRapport rapport(ui->tabLegende, m_lstAnalyse, colonnes);
     if (!rapport.Ecrire(fichier, Contexte(), ui->m_qPlot)) {
-        // A file name is the user's text, not markup.
-        Annoncer(this, QMessageBox::Warning, tr("Rapport"),
-                 tr("Impossible d'ecrire le rapport %1.").arg(QDir::toNativeSeparators(fichier)));
+        Dialogues::Courant().Avertissement(
+            this, tr("Rapport"),
+            tr("Impossible d'ecrire le rapport %1.").arg(QDir::toNativeSeparators(fichier)));
         return false;
     }
     // Without a PDF viewer (or xdg-open) the user still learns where the report is.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(fichier)))
-        Annoncer(this, QMessageBox::Information, tr("Rapport"),
-                 tr("Le rapport a été écrit dans %1.").arg(QDir::toNativeSeparators(fichier)));
+        Dialogues::Courant().Information(
+            this, tr("Rapport"),
+            tr("Le rapport a été écrit dans %1.").arg(QDir::toNativeSeparators(fichier)));
     return true;
 }
 
@@ -750,7 +741,7 @@ void frmAnalyse::on_btnExportExcel_clicked()
     if (!m_AnalyseDatas)
         return;
     const clsSerie* serie = m_AnalyseDatas->Serie();
-    QString nom = DialoguesQt::FichierAEnregistrer(
+    QString nom = Dialogues::Courant().FichierAEnregistrer(
         this, ui->btnExportExcel->toolTip(),
         QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".xlsx")),
         tr("Classeur Excel (*.xlsx)"));
@@ -769,7 +760,7 @@ void frmAnalyse::on_btnExportCsv_clicked()
     const QString local = tr("CSV, heure locale (*.csv)");
     const QString utc = tr("CSV, heure UTC (*.csv)");
     QString filtre = local;
-    QString nom = DialoguesQt::FichierAEnregistrer(
+    QString nom = Dialogues::Courant().FichierAEnregistrer(
         this, ui->btnExportCsv->toolTip(),
         QDir(*m_CheminDatas).filePath(serie->Nom + QStringLiteral(".csv")),
         local + QStringLiteral(";;") + utc, &filtre);
@@ -795,9 +786,9 @@ bool frmAnalyse::ExporterDonnees(const QString& fichier, bool csv, bool utc)
         ecrit = classeur.Exporter(base, Langue(), serie);
     }
     if (!ecrit)
-        Annoncer(this, QMessageBox::Warning,
-                 ui->tbxActions->itemText(ui->tbxActions->indexOf(ui->pgTableau)),
-                 tr("Impossible d'écrire le fichier %1.").arg(QDir::toNativeSeparators(fichier)));
+        Dialogues::Courant().Avertissement(
+            this, ui->tbxActions->itemText(ui->tbxActions->indexOf(ui->pgTableau)),
+            tr("Impossible d'écrire le fichier %1.").arg(QDir::toNativeSeparators(fichier)));
     return ecrit;
 }
 
@@ -807,8 +798,7 @@ void frmAnalyse::on_btnImprimer_clicked()
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setFullPage(true);
-    QPrintDialog dialogue(&printer, DialoguesQt::Hote(this));
-    if (dialogue.exec() != QDialog::Accepted)
+    if (!Dialogues::Courant().Imprimer(this, &printer))
         return;
     ImprimerGrapheSur(&printer);
 }

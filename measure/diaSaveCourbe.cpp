@@ -1,7 +1,7 @@
 #include "diaSaveCourbe.h"
 #include "ui_diaSaveCourbe.h"
 
-#include "DialoguesQt.h"
+#include "Dialogues.h"
 #include <clsExcel.h>
 
 #include <QFileInfo>
@@ -62,7 +62,7 @@ bool diaSaveCourbe::CsvUtc() const
 void diaSaveCourbe::on_btnSave_clicked()
 {
     const QString fichier =
-        DialoguesQt::FichierAEnregistrer(this, m_Fichier, m_Fichier, tr("Logger (*.ail)"));
+        Dialogues::Courant().FichierAEnregistrer(this, m_Fichier, m_Fichier, tr("Logger (*.ail)"));
     if (fichier.isEmpty())
         return; // cancelled: the dialog stays open as it was
     m_Fichier = fichier;

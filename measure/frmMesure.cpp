@@ -5,6 +5,7 @@
 #include "ClesReglages.h"
 #include "ConfigGraphe.h"
 #include "CourbeMesure.h"
+#include "Dialogues.h"
 #include "DonneesMesure.h"
 #include "ExportCsv.h"
 #include "FormatsDate.h"
@@ -30,7 +31,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
 #include <QResizeEvent>
@@ -473,12 +473,12 @@ void frmMesure::PerdreAppareil()
     // they can be saved at once.
     if (m_Etat == enm_ETAT_MESURE::Donnees && serie->NbrePointsSauves != serie->NbrePoints) {
         texte += QLatin1Char('\n') + tr("Voulez-vous sauvegarder vos donnees ?");
-        if (QMessageBox::question(this, serie->Infos.ID, texte,
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        if (Dialogues::Courant().Message(this, QMessageBox::Question, serie->Infos.ID, texte,
+                                         QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             on_btnSave_clicked();
         Effacer();
     } else {
-        QMessageBox::warning(this, serie->Infos.ID, texte);
+        Dialogues::Courant().Avertissement(this, serie->Infos.ID, texte);
     }
     SupprimerBouton(serie->Port);
     RetirerSerie(serie);
@@ -857,7 +857,7 @@ void frmMesure::InterrompreTelechargement(const TS_DECISION& d)
     const QString conservees = TexteConservees(serie);
     if (!conservees.isEmpty())
         texte += QLatin1Char('\n') + conservees;
-    QMessageBox::warning(this, serie->Infos.ID, texte);
+    Dialogues::Courant().Avertissement(this, serie->Infos.ID, texte);
 }
 
 void frmMesure::MajEchelles()
@@ -1052,12 +1052,12 @@ bool frmMesure::ConfirmerEffacement(const clsSerie* serie, QWidget* parent)
         ReglesProgrammation::MesuresNonTelechargees(serie->NbrePoints, serie->NbrePointsPresents());
     if (n == 0)
         return true;
-    return QMessageBox::question(parent, serie->Infos.ID,
-                                 tr("L'enregistreur peut contenir %1 mesures qui n'ont pas été "
-                                    "téléchargées. La programmation va les effacer. Continuer ?")
-                                     .arg(n),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return Dialogues::Courant().Message(
+               parent, QMessageBox::Question, serie->Infos.ID,
+               tr("L'enregistreur peut contenir %1 mesures qui n'ont pas été "
+                  "téléchargées. La programmation va les effacer. Continuer ?")
+                   .arg(n),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void frmMesure::on_btnProgParam_clicked()
@@ -1083,7 +1083,7 @@ void frmMesure::on_btnProgParam_clicked()
     }
     m_diaParam->setConfirmation([this, serie] { return ConfirmerEffacement(serie, m_diaParam); });
     const QPointer<CPortSerie> port(m_Port);
-    if (m_diaParam->exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(m_diaParam) != QDialog::Accepted)
         return;
 
     // The logger has a new recording: a stream or download of the old one is over.
@@ -1133,7 +1133,7 @@ void frmMesure::on_btnProgAlarme_clicked()
         connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaAlarmes, &QDialog::reject);
     }
     // Alarms are never read back.
-    m_diaAlarmes->exec();
+    Dialogues::Courant().Executer(m_diaAlarmes);
 }
 
 void frmMesure::on_btnProgID_clicked()
@@ -1150,7 +1150,7 @@ void frmMesure::on_btnProgID_clicked()
         connect(this, &frmMesure::SIGNAL_PerteConnexion, m_diaNewID, &QDialog::reject);
     }
     const QPointer<CPortSerie> port(m_Port);
-    if (m_diaNewID->exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(m_diaNewID) != QDialog::Accepted)
         return;
 
     DAC::TS_IDENTIFIANTS ids;
@@ -1179,7 +1179,7 @@ void frmMesure::on_btnSave_clicked()
     if (dossier.isEmpty() && m_pCheminDatas)
         dossier = *m_pCheminDatas;
     diaSaveCourbe dialogue(this, dossier, serie->Nom, serie->Temperature.Commentaire);
-    if (dialogue.exec() != QDialog::Accepted)
+    if (Dialogues::Courant().Executer(&dialogue) != QDialog::Accepted)
         return;
 
     serie->setCommentaire(dialogue.Commentaire());
@@ -1188,15 +1188,15 @@ void frmMesure::on_btnSave_clicked()
         // choose another place.
         const QString fichier =
             dialogue.Chemin() + QLatin1Char('/') + dialogue.Nom() + QStringLiteral(".ail");
-        QMessageBox::warning(this, tr("Sauvegarde"),
-                             tr("Impossible d'ecrire l'enregistrement dans %1.")
-                                 .arg(QDir::toNativeSeparators(fichier)));
+        Dialogues::Courant().Avertissement(this, tr("Sauvegarde"),
+                                           tr("Impossible d'ecrire l'enregistrement dans %1.")
+                                               .arg(QDir::toNativeSeparators(fichier)));
         return;
     }
     if (dialogue.ExportCsvDemande()) {
         const QString csv = CheminCsv(serie->Chemin, serie->Nom);
         if (!EcrireCsv(*serie, csv, dialogue.CsvUtc()))
-            QMessageBox::warning(
+            Dialogues::Courant().Avertissement(
                 this, tr("Sauvegarde"),
                 tr("Impossible d'écrire le fichier CSV %1.").arg(QDir::toNativeSeparators(csv)));
     }
@@ -1227,18 +1227,17 @@ void frmMesure::ExporterClasseur(clsSerie* serie, bool ouvrir)
     const bool exporte = serie->ExportExcel(m_Langue);
     ui->tbxActions->setEnabled(true);
     if (!exporte) {
-        QMessageBox::warning(this, tr("Sauvegarde"), tr("L'export vers excel n'a pas fonctionne."));
+        Dialogues::Courant().Avertissement(this, tr("Sauvegarde"),
+                                           tr("L'export vers excel n'a pas fonctionne."));
     } else if (ouvrir &&
                !QDesktopServices::openUrl(QUrl::fromLocalFile(serie->CheminClasseur()))) {
         // No workbook (an empty URL, which the desktop refuses), no spreadsheet
         // program or no xdg-open: the user still learns where it is.
         const QString classeur = QDir(serie->Chemin).filePath(serie->Nom + QStringLiteral(".xlsx"));
-        QMessageBox boite(QMessageBox::Warning, tr("Excel"),
-                          tr("Impossible d'ouvrir le classeur") + QLatin1Char('\n') +
-                              tr("Il a été écrit dans %1.").arg(QDir::toNativeSeparators(classeur)),
-                          QMessageBox::Ok, this);
-        boite.setTextFormat(Qt::PlainText);
-        boite.exec();
+        Dialogues::Courant().Avertissement(
+            this, tr("Excel"),
+            tr("Impossible d'ouvrir le classeur") + QLatin1Char('\n') +
+                tr("Il a été écrit dans %1.").arg(QDir::toNativeSeparators(classeur)));
     }
     emit SIGNAL_StopPbar();
     disconnect(serie, nullptr, this, nullptr);

@@ -2,6 +2,7 @@
 // and arguments; option values read and checked as the dialogs check them; what
 // it writes (JSON, progress bar, durations); the language of its messages.
 #include "Arguments.h"
+#include "Environnement.h"
 #include "EnvironnementCli.h"
 #include "LigneCommande.h"
 #include "Presentation.h"
@@ -373,6 +374,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ReglesCli)
+VORSEN_DATA_TEST_MAIN(tst_ReglesCli)
 
 #include "tst_ReglesCli.moc"

@@ -2,6 +2,7 @@
 // real pseudo-terminals: list, download, monitor, program, every exit status, and
 // export read back by other tools (openpyxl, pdftotext, skipped when absent).
 #include "DAC.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
 
@@ -474,12 +475,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    tst_vorsen test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORSEN_DATA_TEST_MAIN(tst_vorsen)
 
 #include "tst_vorsen.moc"

@@ -1,6 +1,8 @@
 // The export's local time, looked up once per quarter of an hour, must give the
 // same date and time as a lookup for every stamp, across the year and right at
 // each change of offset, in zones with whole-hour, half-hour and 45-minute steps.
+#include "Environnement.h"
+
 #include <HeureLocale.h>
 
 #include <QCoreApplication>
@@ -65,16 +67,6 @@ void tst_HeureLocale::annee()
                  Texte(QDateTime::fromSecsSinceEpoch(*it, Qt::LocalTime)));
 }
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir maison;
-    if (!maison.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication app(argc, argv);
-    tst_HeureLocale test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORSEN_DATA_TEST_MAIN(tst_HeureLocale)
 
 #include "tst_HeureLocale.moc"

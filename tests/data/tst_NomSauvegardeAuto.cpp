@@ -1,5 +1,7 @@
 // The automatic backup is named after the logger's identifier, which comes from
 // the device: whatever it holds, the backup stays in its folder.
+#include "Environnement.h"
+
 #include <clsSerie.h>
 
 #include <QCoreApplication>
@@ -79,16 +81,6 @@ void tst_NomSauvegardeAuto::nom()
                                     dossier + nomAuto + "_2.ail", dossier + nomAuto + "_2.txt"}));
 }
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir maison;
-    if (!maison.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication app(argc, argv);
-    tst_NomSauvegardeAuto test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORSEN_DATA_TEST_MAIN(tst_NomSauvegardeAuto)
 
 #include "tst_NomSauvegardeAuto.moc"

@@ -1,6 +1,7 @@
 // Spreadsheet export: the workbook is read back (zip, sheets, strings, number
 // formats) and its cells compared with what a user of either language must see
 // and what a spreadsheet must be able to compute with.
+#include "Environnement.h"
 #include "LecteurClasseur.h"
 
 #include <clsExcel.h>
@@ -556,17 +557,6 @@ void tst_export::cheminClasseur()
     QCOMPARE(serie.CheminClasseur(), ouvert.isEmpty() ? QString() : Dossier() + "/essai." + ouvert);
 }
 
-int main(int argc, char** argv)
-{
-    // HOME and the settings in temporary folders: nothing touches the real ones.
-    QTemporaryDir maison;
-    if (!maison.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication app(argc, argv);
-    tst_export test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORSEN_DATA_TEST_MAIN(tst_export)
 
 #include "tst_export.moc"

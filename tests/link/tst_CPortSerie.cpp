@@ -7,6 +7,7 @@
 
 #include "AccesPort.h"
 #include "CPortSerie.h"
+#include "Environnement.h"
 #include "PseudoTerminal.h"
 #include "VeillePorts.h"
 
@@ -610,5 +611,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_CPortSerie)
+VORSEN_DATA_TEST_MAIN(tst_CPortSerie)
 #include "tst_CPortSerie.moc"

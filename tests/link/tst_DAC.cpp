@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "DAC.h"
+#include "Environnement.h"
 
 namespace
 {
@@ -183,5 +184,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_DAC)
+VORSEN_DATA_TEST_MAIN(tst_DAC)
 #include "tst_DAC.moc"

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "CPortSerie.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 
 namespace
@@ -488,5 +489,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Enregistreur)
+VORSEN_DATA_TEST_MAIN(tst_Enregistreur)
 #include "tst_Enregistreur.moc"

@@ -2,6 +2,7 @@
 // reply tests, parsing, command lines, the adapters' manufacturer filter.
 #include <QtTest>
 
+#include "Environnement.h"
 #include "TamponLignes.h"
 #include "Trames.h"
 
@@ -355,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Trames)
+VORSEN_DATA_TEST_MAIN(tst_Trames)
 #include "tst_Trames.moc"

@@ -1,6 +1,8 @@
 // The Debian package, from CPack to the installed program: what it holds, what
 // it depends on, what the desktop's validators say, and the program answering
 // from the unpacked tree (relocated: it is not under /usr).
+#include "Environnement.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -222,5 +224,5 @@ void tst_Paquet::programmesInstalles()
     QCOMPARE(version.Texte, QStringLiteral("Vorsen_Logger " VORSEN_VERSION "\n"));
 }
 
-QTEST_GUILESS_MAIN(tst_Paquet)
+VORSEN_DATA_TEST_MAIN(tst_Paquet)
 #include "tst_Paquet.moc"

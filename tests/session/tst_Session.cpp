@@ -1,6 +1,7 @@
 // The rules of a measurement session as tables: what an acquisition stores,
 // rescales and backs up for each event, what the watch makes of the ports, and
 // what a programming may send.
+#include "Environnement.h"
 #include "ReglesProgrammation.h"
 #include "clsAcquisition.h"
 #include "clsSurveillance.h"
@@ -419,6 +420,6 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Session)
+VORSEN_DATA_TEST_MAIN(tst_Session)
 
 #include "tst_Session.moc"

@@ -1,3 +1,4 @@
+#include "Environnement.h"
 #include "clsCadence.h"
 #include "clsConfigSim.h"
 #include "clsEnregistreur.h"
@@ -384,5 +385,5 @@ void tst_LoggerSim::aideComplete()
         QVERIFY2(aide.contains(QLatin1String(option)), option);
 }
 
-QTEST_GUILESS_MAIN(tst_LoggerSim)
+VORSEN_DATA_TEST_MAIN(tst_LoggerSim)
 #include "tst_LoggerSim.moc"

@@ -2,6 +2,8 @@
 // QProcess, reached through its symlink. Only what the program's own tests
 // cannot see: the link's life cycle, the line ends it accepts, and the exact
 // bytes of its faults.
+#include "Environnement.h"
+
 #include <QtTest>
 
 #include <QProcess>
@@ -281,5 +283,5 @@ void tst_LoggerSimProcessus::fautes()
         e.Recu().toPercentEncoding().constData());
 }
 
-QTEST_GUILESS_MAIN(tst_LoggerSimProcessus)
+VORSEN_DATA_TEST_MAIN(tst_LoggerSimProcessus)
 #include "tst_LoggerSimProcessus.moc"

@@ -81,9 +81,12 @@ QString DialoguesScriptes::FichierAOuvrir(QWidget* fenetre, const QString& titre
 }
 
 QString DialoguesScriptes::FichierAEnregistrer(QWidget* fenetre, const QString& titre,
-                                               const QString& chemin, const QString&, QString*)
+                                               const QString& chemin, const QString&,
+                                               QString* filtreChoisi)
 {
     Demandes << Demande{QStringLiteral("enregistrer"), titre, chemin, fenetre};
+    if (filtreChoisi && !Filtres.isEmpty())
+        *filtreChoisi = Filtres.takeFirst();
     return Fichiers.isEmpty() ? QString() : Fichiers.takeFirst();
 }
 

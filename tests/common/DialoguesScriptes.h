@@ -45,6 +45,9 @@ public:
     // dialog is cancelled; a dialog of the program is rejected.
     QList<QMessageBox::StandardButton> Boutons;
     QStringList Fichiers;
+    // The filter chosen in a save dialog that offers a choice, each used once, in
+    // order; once the list is empty, the one proposed stays.
+    QStringList Filtres;
     QList<QColor> Couleurs;
     QList<std::function<bool(QPrinter*)>> Impressions; // sets the printer up, true: print
     // By object name: plays the user in one of the program's dialogs, shown

@@ -2,9 +2,9 @@
 // the application style sheet, into PNG files, to look at it as a user would:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
 //       [download.txt ...]
+#include "DialoguesScriptes.h"
 #include "Enregistrements.h"
 #include "Grandeurs.h"
-#include "Repondeur.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"
 #include "diaLimites.h"
@@ -19,9 +19,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -147,20 +145,12 @@ int main(int argc, char* argv[])
     Enfant<QAbstractButton>(fenetre, "radSynchroDate")->setChecked(true);
     Photo(&hote, prefixe + "2_nouvelle.png");
 
-    QStringList fichiers{"cave", "grenier", "garage"};
-    Repondeur repondeur([&](QWidget* w) {
-        auto* dialogue = qobject_cast<QFileDialog*>(w);
-        if (!dialogue || fichiers.isEmpty())
-            return false;
-        const QString f = datas + QLatin1Char('/') + fichiers.takeFirst() + ".ail";
-        dialogue->selectFile(f);
-        if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            nom->setText(f);
-        static_cast<QDialog*>(dialogue)->accept();
-        return true;
-    });
-    for (int i = 0; i < 3; ++i)
+    // The three files chosen in turn in "Ajouter une courbe".
+    DialoguesScriptes utilisateur;
+    for (const QString& nom : noms) {
+        utilisateur.Fichiers << datas + QLatin1Char('/') + nom + ".ail";
         Enfant<QAbstractButton>(fenetre, "btnOpen")->click();
+    }
     Photo(&hote, prefixe + "3_courbes.png");
 
     auto* actions = Enfant<QToolBox>(fenetre, "tbxActions");
@@ -258,8 +248,7 @@ int main(int argc, char* argv[])
     fenetre->AjouterFichier(QFileInfo(datas + QStringLiteral("/retouche.ail")), false, true);
     Photo(&hote, prefixe + "14_froid.png");
     const clsAnalyse* froid = fenetre->Entrees().first();
-    diaLimites limites(fenetre, froid->NomCourbe(), froid->Limites(), {}, -1000, 1000,
-                       UniteTemp());
+    diaLimites limites(fenetre, froid->NomCourbe(), froid->Limites(), {}, -1000, 1000, UniteTemp());
     limites.show();
     Photo(&limites, prefixe + "15_limites.png");
     limites.hide();

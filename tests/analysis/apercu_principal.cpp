@@ -1,16 +1,14 @@
 // The analysis view inside the real main window (903 x 600), as a user reaches
 // it: "Analyse", "Nouvelle analyse", three files, a range; then in French.
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_principal <folder>
+#include "DialoguesScriptes.h"
 #include "Enregistrements.h"
-#include "Repondeur.h"
 #include "frmAnalyse.h"
 #include "frmMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBox>
@@ -50,20 +48,12 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     principale.grab().save(dossier + "/principale_1_nouvelle.png");
 
-    QStringList fichiers{"essai0", "essai1", "essai2"};
-    Repondeur repondeur([&](QWidget* w) {
-        auto* dialogue = qobject_cast<QFileDialog*>(w);
-        if (!dialogue || fichiers.isEmpty())
-            return false;
-        const QString f = datas + QLatin1Char('/') + fichiers.takeFirst() + ".ail";
-        dialogue->selectFile(f);
-        if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            nom->setText(f);
-        static_cast<QDialog*>(dialogue)->accept();
-        return true;
-    });
-    for (int i = 0; i < 3; ++i)
+    // The three files chosen in turn in "Ajouter une courbe".
+    DialoguesScriptes utilisateur;
+    for (int f = 0; f < 3; ++f) {
+        utilisateur.Fichiers << datas + QStringLiteral("/essai%1.ail").arg(f);
         analyse->findChild<QAbstractButton*>(QStringLiteral("btnOpen"))->click();
+    }
 
     auto* actions = analyse->findChild<QToolBox*>(QStringLiteral("tbxActions"));
     actions->setCurrentWidget(analyse->findChild<QWidget*>(QStringLiteral("pgPlage")));

@@ -1,9 +1,9 @@
 #include "CalculsAnalyse.h"
 #include "ClesReglages.h"
 #include "CurveData.h"
+#include "DialoguesScriptes.h"
 #include "Enregistrements.h"
 #include "Environnement.h"
-#include "Repondeur.h"
 #include "Synchro.h"
 #include "clsAnalyse.h"
 #include "clsSettings.h"
@@ -13,13 +13,11 @@
 #include "prmTableWidget.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
+#include <QDialog>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -33,6 +31,8 @@
 #include <qwt_plot_marker.h>
 #include <qwt_wheel.h>
 
+#include <memory>
+
 // 2023-07-01 12:00:00 UTC.
 static const uint MIDI_UTC = 1688212800u;
 
@@ -45,6 +45,7 @@ private:
     HoteAnalyse* m_Hote = nullptr;
     QString m_CheminDatas;
     frmAnalyse* m_Fenetre = nullptr;
+    std::unique_ptr<DialoguesScriptes> m_Utilisateur;
 
     template <class T> T* Enfant(const char* nom) const
     {
@@ -90,33 +91,16 @@ private:
         Enfant<QCheckBox>("chkHumidite")->setChecked(humi);
     }
 
-    // "Ajouter une courbe", the file chosen in the file dialog; the text of a
-    // message that follows is kept in m_Message.
+    // "Ajouter une courbe", the file chosen in the file dialog, which opens on
+    // the data folder; the text of a message that follows is kept in m_Message.
     void Ajouter(const QString& chemin)
     {
-        QString titre;
-        m_Message.clear();
-        Repondeur repondeur([&](QWidget* w) {
-            if (auto* boite = qobject_cast<QMessageBox*>(w)) {
-                m_Message = boite->text();
-                boite->accept();
-                return false;
-            }
-            auto* dialogue = qobject_cast<QFileDialog*>(w);
-            if (!dialogue)
-                return false;
-            titre = dialogue->windowTitle();
-            // selectFile() leaves the name field alone while it has the focus.
-            dialogue->selectFile(chemin);
-            if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                nom->setText(chemin);
-            static_cast<QDialog*>(dialogue)->accept(); // QFileDialog's own checks the file
-
-            return true;
-        });
+        const QString dossier = m_CheminDatas;
+        m_Utilisateur->Demandes.clear();
+        m_Utilisateur->Fichiers = QStringList{chemin};
         Enfant<QToolButton>("btnOpen")->click();
-        QCOMPARE(repondeur.Reponses(), 1);
-        QCOMPARE(titre, QStringLiteral("Ajouter une courbe"));
+        QCOMPARE(m_Utilisateur->Journal().value(0), "ouvrir|Ajouter une courbe|" + dossier);
+        m_Message = m_Utilisateur->Demandes.value(1).Texte;
     }
 
     QString m_Message;
@@ -135,16 +119,9 @@ private:
     // Answers the colour dialog of a swatch with `couleur`.
     void ChangerCouleur(QLabel* pastille, const QColor& couleur)
     {
-        Repondeur repondeur([&](QWidget* w) {
-            auto* dialogue = qobject_cast<QColorDialog*>(w);
-            if (!dialogue)
-                return false;
-            dialogue->setCurrentColor(couleur);
-            dialogue->accept();
-            return true;
-        });
+        m_Utilisateur->Couleurs = {couleur};
         QTest::mouseClick(pastille, Qt::LeftButton);
-        QCOMPARE(repondeur.Reponses(), 1);
+        QVERIFY(m_Utilisateur->Couleurs.isEmpty());
     }
 
     // A drag on the range page, as the picker reports it: activated, moves,
@@ -164,9 +141,7 @@ private:
     {
         QString courbe;
         bool saisie = false; // Space went on to the value
-        Repondeur repondeur([&](QWidget* w) {
-            if (w->objectName() != QLatin1String("diaLimites"))
-                return false;
+        m_Utilisateur->Scripts[QStringLiteral("diaLimites")] = [&](QDialog* w) {
             courbe = w->findChild<QLabel*>(QStringLiteral("lblCourbe"))->text();
             auto* haute = w->findChild<QCheckBox*>(QStringLiteral("chkHaute"));
             auto* spin = w->findChild<QDoubleSpinBox*>(QStringLiteral("spnHaute"));
@@ -174,10 +149,9 @@ private:
             saisie = w->focusWidget() == spin && haute->isChecked();
             QTest::keyClicks(spin, valeur);
             QTest::keyClick(spin, Qt::Key_Return);
-            return true;
-        });
+        };
         qobject_cast<QPushButton*>(Cellule(lig, COL_BTN_LIMITES))->click();
-        QCOMPARE(repondeur.Reponses(), 1);
+        m_Utilisateur->Scripts.remove(QStringLiteral("diaLimites"));
         QVERIFY(saisie);
         QCOMPARE(courbe, Texte(Legende(), lig, COL_NOM) + QStringLiteral(" \u2013 ") +
                              Texte(Legende(), lig, COL_MESURE));
@@ -204,11 +178,13 @@ private slots:
         m_Dossier = new QTemporaryDir();
         QVERIFY(m_Dossier->isValid());
         m_CheminDatas = QDir::homePath();
+        m_Utilisateur = std::make_unique<DialoguesScriptes>();
         OuvrirFenetre();
     }
     void cleanup()
     {
         FermerFenetre();
+        m_Utilisateur.reset();
         delete m_Dossier;
         QSettings().clear();
     }
@@ -293,27 +269,10 @@ private slots:
     void aucuneMesure()
     {
         Nouvelle("radSynchroNumero", false, false);
-        QString titre, texte;
-        bool dialogueFichier = false;
-        Repondeur repondeur([&](QWidget* w) {
-            if (qobject_cast<QFileDialog*>(w)) {
-                dialogueFichier = true;
-                qobject_cast<QDialog*>(w)->reject();
-                return true;
-            }
-            auto* boite = qobject_cast<QMessageBox*>(w);
-            if (!boite)
-                return false;
-            titre = boite->windowTitle();
-            texte = boite->text();
-            boite->button(QMessageBox::Ok)->click();
-            return true;
-        });
         Enfant<QToolButton>("btnOpen")->click();
-        QCOMPARE(repondeur.Reponses(), 1);
-        QVERIFY(!dialogueFichier);
-        QCOMPARE(titre, QStringLiteral("Ajouter une courbe"));
-        QCOMPARE(texte, QStringLiteral("Vous devez selectionner au moins un type de courbe"));
+        QCOMPARE(m_Utilisateur->Journal(),
+                 QStringList{"information|Ajouter une courbe|"
+                             "Vous devez selectionner au moins un type de courbe"});
         QCOMPARE(m_Fenetre->Entrees().size(), 0);
         QVERIFY(!Enfant<QWidget>("gbxNewAnalyse")->isHidden());
     }
@@ -553,24 +512,22 @@ private slots:
         bool enregistrer = false;
         const QString nouveau = QStringLiteral("après dégivrage");
         QString propose;
-        Repondeur repondeur([&](QWidget* w) {
-            if (w->objectName() != QLatin1String("diaMajComment"))
-                return false;
+        m_Utilisateur->Demandes.clear();
+        m_Utilisateur->Scripts[QStringLiteral("diaMajComment")] = [&](QDialog* w) {
             auto* texte = w->findChild<QTextEdit*>(QStringLiteral("txtCommentaire"));
             propose = texte->toPlainText();
             texte->setPlainText(nouveau);
             w->findChild<QToolButton*>(enregistrer ? "btnSave" : "btnSortir")->click();
-            return true;
-        });
+        };
         qobject_cast<QPushButton*>(Cellule(1, COL_BTN_COMMENTAIRE))->click();
-        QCOMPARE(repondeur.Reponses(), 1);
         QCOMPARE(propose, QStringLiteral("avant"));
         QCOMPARE(Texte(Legende(), 1, COL_COMMENTAIRE), QStringLiteral("avant"));
 
         // "Enregistrer" on the humidity entry rewrites that key alone.
         enregistrer = true;
         qobject_cast<QPushButton*>(Cellule(1, COL_BTN_COMMENTAIRE))->click();
-        QCOMPARE(repondeur.Reponses(), 2);
+        QCOMPARE(m_Utilisateur->Journal(),
+                 (QStringList{"diaMajComment|Commentaire|", "diaMajComment|Commentaire|"}));
         QCOMPARE(Texte(Legende(), 1, COL_COMMENTAIRE), nouveau);
         QCOMPARE(Texte(Legende(), 0, COL_COMMENTAIRE), QStringLiteral("avant"));
 
@@ -820,19 +777,10 @@ private slots:
         QVERIFY(exporter->isEnabled());
 
         const QString chemin = m_Dossier->filePath(fichier);
-        Repondeur repondeur([&](QWidget* w) {
-            auto* dialogue = qobject_cast<QFileDialog*>(w);
-            if (!dialogue)
-                return false;
-            dialogue->selectNameFilter(filtre);
-            dialogue->selectFile(chemin);
-            if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                nom->setText(chemin);
-            static_cast<QDialog*>(dialogue)->accept();
-            return true;
-        });
+        m_Utilisateur->Fichiers = QStringList{chemin};
+        m_Utilisateur->Filtres = QStringList{filtre};
         exporter->click();
-        QCOMPARE(repondeur.Reponses(), 1);
+        QVERIFY(m_Utilisateur->Fichiers.isEmpty());
         QFile ecrit(fichier.contains('.') ? chemin : chemin + ".csv");
         QVERIFY2(ecrit.open(QIODevice::ReadOnly), qPrintable(ecrit.fileName()));
         const QList<QByteArray> lignes = ecrit.readAll().split('\n');

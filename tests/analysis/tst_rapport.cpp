@@ -1,6 +1,6 @@
+#include "DialoguesScriptes.h"
 #include "Enregistrements.h"
 #include "Environnement.h"
-#include "Repondeur.h"
 #include "clsAnalyse.h"
 #include "clsRapport.h"
 #include "clsSerie.h"
@@ -11,10 +11,6 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -24,6 +20,8 @@
 #include <QToolButton>
 #include <QTranslator>
 #include <QVBoxLayout>
+
+#include <memory>
 
 // 2023-07-01 12:00:00 UTC.
 static const uint MIDI_UTC = 1688212800u;
@@ -55,6 +53,7 @@ private:
     QString m_CheminDatas;
     frmAnalyse* m_Fenetre = nullptr;
     Visionneuse m_Visionneuse;
+    std::unique_ptr<DialoguesScriptes> m_Utilisateur;
 
     template <class T> T* Enfant(const char* nom) const
     {
@@ -79,26 +78,16 @@ private:
     }
 
     // Temperature curves added with "Ajouter une courbe", one file a click.
-    void Ajouter(QStringList noms)
+    void Ajouter(const QStringList& noms)
     {
         Enfant<QToolButton>("btnNew")->click();
         Enfant<QRadioButton>("radSynchroNumero")->setChecked(true);
         Enfant<QCheckBox>("chkHumidite")->setChecked(false);
-        Repondeur repondeur([&](QWidget* w) {
-            auto* dialogue = qobject_cast<QFileDialog*>(w);
-            if (!dialogue || noms.isEmpty())
-                return false;
-            const QString chemin = Chemin(noms.takeFirst() + ".ail");
-            dialogue->selectFile(chemin);
-            if (auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                nom->setText(chemin);
-            static_cast<QDialog*>(dialogue)->accept();
-            return true;
-        });
-        const int n = noms.size();
-        for (int i = 0; i < n; ++i)
+        for (const QString& nom : noms) {
+            m_Utilisateur->Fichiers << Chemin(nom + ".ail");
             Enfant<QToolButton>("btnOpen")->click();
-        QCOMPARE(m_Fenetre->Entrees().size(), n);
+        }
+        QCOMPARE(m_Fenetre->Entrees().size(), noms.size());
         // The data folder is where the files were: the report starts there.
         QCOMPARE(m_CheminDatas, m_Dossier->path());
     }
@@ -106,15 +95,12 @@ private:
     // The comment of the legend row `lig` edited through its dialog.
     void Commenter(int lig, const QString& texte)
     {
-        Repondeur repondeur([&](QWidget* w) {
-            if (w->objectName() != QLatin1String("diaMajComment"))
-                return false;
+        m_Utilisateur->Scripts[QStringLiteral("diaMajComment")] = [texte](QDialog* w) {
             w->findChild<QTextEdit*>(QStringLiteral("txtCommentaire"))->setPlainText(texte);
             w->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
-            return true;
-        });
+        };
         qobject_cast<QPushButton*>(Legende()->cellWidget(lig, COL_BTN_COMMENTAIRE))->click();
-        QCOMPARE(repondeur.Reponses(), 1);
+        QCOMPARE(Legende()->item(lig, COL_COMMENTAIRE)->text(), texte);
     }
 
     void Masquer(int lig) { qobject_cast<QCheckBox*>(Legende()->cellWidget(lig, 0))->click(); }
@@ -242,6 +228,7 @@ private slots:
         QVERIFY(m_Dossier->isValid());
         m_CheminDatas = m_Dossier->path();
         m_Visionneuse.m_Urls.clear();
+        m_Utilisateur = std::make_unique<DialoguesScriptes>();
         m_Hote = new HoteAnalyse(FRANCAIS);
         m_Hote->resize(903, 600);
         m_Fenetre = new frmAnalyse(m_Hote, &m_CheminDatas);
@@ -255,6 +242,7 @@ private slots:
         delete m_Hote;
         m_Hote = nullptr;
         m_Fenetre = nullptr;
+        m_Utilisateur.reset();
         delete m_Dossier;
         QSettings().clear();
     }
@@ -407,44 +395,31 @@ private slots:
         QList<int> indices;
         bool cochees = true;
         QList<int> choisies;
-        QString titreFichier, dossierFichier;
-        Repondeur repondeur([&](QWidget* w) {
-            if (auto* selection = qobject_cast<diaSelectColonne*>(w)) {
-                for (auto* c : selection->findChildren<prmCheckBoxData*>()) {
-                    libelles << c->text();
-                    indices << c->m_Colonne;
-                    cochees = cochees && c->isChecked();
-                }
-                // "Date" and "Commentaire" left out.
-                selection->findChild<QCheckBox*>(QStringLiteral("chkColonne6"))->click();
-                selection->findChild<QCheckBox*>(QStringLiteral("chkColonne19"))->click();
-                choisies = selection->ColonnesCochees();
-                selection->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
-                return true;
+        m_Utilisateur->Demandes.clear();
+        m_Utilisateur->Scripts[QStringLiteral("diaSelectColonne")] = [&](QDialog* selection) {
+            for (auto* c : selection->findChildren<prmCheckBoxData*>()) {
+                libelles << c->text();
+                indices << c->m_Colonne;
+                cochees = cochees && c->isChecked();
             }
-            if (auto* dialogue = qobject_cast<QFileDialog*>(w)) {
-                titreFichier = dialogue->windowTitle();
-                dossierFichier = dialogue->directory().absolutePath();
-                // A name typed without extension.
-                const QString nom = Chemin(QStringLiteral("compte-rendu"));
-                dialogue->selectFile(nom);
-                if (auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                    champ->setText(nom);
-                static_cast<QDialog*>(dialogue)->accept();
-                return true;
-            }
-            return false;
-        });
+            // "Date" and "Commentaire" left out.
+            selection->findChild<QCheckBox*>(QStringLiteral("chkColonne6"))->click();
+            selection->findChild<QCheckBox*>(QStringLiteral("chkColonne19"))->click();
+            choisies = static_cast<diaSelectColonne*>(selection)->ColonnesCochees();
+            selection->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
+        };
+        // A name typed without extension.
+        m_Utilisateur->Fichiers = QStringList{Chemin(QStringLiteral("compte-rendu"))};
         Enfant<QToolButton>("btnRapport")->click();
-        QCOMPARE(repondeur.Reponses(), 2);
+        QCOMPARE(
+            m_Utilisateur->Journal(),
+            (QStringList{"diaSelectColonne|Rapport|", "enregistrer|Rapport|" + m_Dossier->path()}));
         QCOMPARE(libelles,
                  (QStringList{"Mesure", "Date", "Heure", "Fréq.", "Points", "Moy", "Etype", "Min",
                               "Max", "Etendue", "TCM", "Limites", "Nom fichier", "Commentaire"}));
         QCOMPARE(indices, TOUTES);
         QVERIFY(cochees);
         QCOMPARE(choisies, (QList<int>{5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 18}));
-        QCOMPARE(titreFichier, QStringLiteral("Rapport"));
-        QCOMPARE(dossierFichier, m_Dossier->path());
 
         const QString pdf = Chemin(QStringLiteral("compte-rendu.pdf"));
         QVERIFY(QFileInfo(pdf).isFile());
@@ -471,23 +446,16 @@ private slots:
     {
         QFETCH(bool, sortir);
         TroisCourbes();
-        bool dialogueFichier = false;
-        Repondeur repondeur([&](QWidget* w) {
-            if (auto* selection = qobject_cast<diaSelectColonne*>(w)) {
-                selection->findChild<QToolButton*>(sortir ? "btnSortir" : "btnSave")->click();
-                return true;
-            }
-            if (auto* dialogue = qobject_cast<QFileDialog*>(w)) {
-                dialogueFichier = true;
-                dialogue->reject();
-                return true;
-            }
-            return false;
-        });
+        m_Utilisateur->Demandes.clear();
+        m_Utilisateur->Scripts[QStringLiteral("diaSelectColonne")] = [sortir](QDialog* selection) {
+            selection->findChild<QToolButton*>(sortir ? "btnSortir" : "btnSave")->click();
+        };
         const QStringList avant = QDir(m_Dossier->path()).entryList(QDir::Files);
         Enfant<QToolButton>("btnRapport")->click();
-        QCOMPARE(repondeur.Reponses(), sortir ? 1 : 2);
-        QCOMPARE(dialogueFichier, !sortir);
+        QStringList attendu{"diaSelectColonne|Rapport|"};
+        if (!sortir)
+            attendu << "enregistrer|Rapport|" + m_Dossier->path(); // cancelled
+        QCOMPARE(m_Utilisateur->Journal(), attendu);
         QCOMPARE(QDir(m_Dossier->path()).entryList(QDir::Files), avant);
         QVERIFY(m_Visionneuse.m_Urls.isEmpty());
     }
@@ -520,23 +488,10 @@ private slots:
         QVERIFY(bloque.open(QIODevice::WriteOnly));
         bloque.close();
         const QString pdf = bloque.fileName() + QStringLiteral("/rapport.pdf");
-        QString titre, texte;
-        Qt::TextFormat format = Qt::AutoText;
-        Repondeur repondeur([&](QWidget* w) {
-            auto* boite = qobject_cast<QMessageBox*>(w);
-            if (!boite)
-                return false;
-            titre = boite->windowTitle();
-            texte = boite->text();
-            format = boite->textFormat();
-            boite->button(QMessageBox::Ok)->click();
-            return true;
-        });
+        m_Utilisateur->Demandes.clear();
         QVERIFY(!m_Fenetre->EcrireRapport(pdf, TOUTES));
-        QCOMPARE(repondeur.Reponses(), 1);
-        QCOMPARE(titre, QStringLiteral("Rapport"));
-        QCOMPARE(texte, QStringLiteral("Impossible d'ecrire le rapport %1.").arg(pdf));
-        QCOMPARE(format, Qt::PlainText); // the name is shown as typed
+        QCOMPARE(m_Utilisateur->Journal(),
+                 QStringList{"avertissement|Rapport|Impossible d'ecrire le rapport " + pdf + "."});
         QVERIFY(m_Visionneuse.m_Urls.isEmpty());
         QCOMPARE(QFileInfo(bloque.fileName()).size(), 0);
     }
@@ -572,21 +527,14 @@ private slots:
         QFETCH(bool, accepter);
         TroisCourbes();
         const QString pdf = Chemin(QStringLiteral("graphe.pdf"));
-        Repondeur repondeur([&](QWidget* w) {
-            auto* dialogue = qobject_cast<QPrintDialog*>(w);
-            if (!dialogue)
-                return false;
-            if (!accepter) {
-                dialogue->reject();
-                return true;
-            }
+        m_Utilisateur->Demandes.clear();
+        m_Utilisateur->Impressions << [&](QPrinter* printer) {
             // No printer here: the dialog prints to a PDF file.
-            dialogue->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
-            dialogue->accept();
-            return true;
-        });
+            printer->setOutputFileName(pdf);
+            return accepter;
+        };
         Enfant<QToolButton>("btnImprimer")->click();
-        QCOMPARE(repondeur.Reponses(), 1);
+        QCOMPARE(m_Utilisateur->Journal(), QStringList{"imprimer||"});
         QCOMPARE(QFileInfo::exists(pdf), accepter);
         if (!accepter)
             return;
@@ -733,14 +681,9 @@ private slots:
         clsAnalyse* entree = m_Fenetre->Entrees().last();
 
         // The print button asks first; cancelled, nothing is printed.
-        Repondeur repondeur([](QWidget* w) {
-            auto* dialogue = qobject_cast<QPrintDialog*>(w);
-            if (dialogue)
-                dialogue->reject();
-            return dialogue != nullptr;
-        });
+        m_Utilisateur->Demandes.clear();
         qobject_cast<QPushButton*>(Legende()->cellWidget(0, 3))->click();
-        QCOMPARE(repondeur.Reponses(), 1);
+        QCOMPARE(m_Utilisateur->Journal(), QStringList{"imprimer||"});
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -18,13 +18,11 @@
 #include "prmTableWidget.h"
 
 #include <QDateTimeEdit>
-#include <QKeySequence>
-#include <QSignalSpy>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -32,7 +30,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <qwt_plot.h>
 #include <qwt_scale_div.h>
@@ -439,16 +436,7 @@ private slots:
         QTemporaryDir dossier;
         QVERIFY(EcrireEnregistrement(dossier.path(), "deux", 3));
         QVERIFY(EcrireEnregistrement(dossier.path(), "temperature", 1));
-        QStringList vus;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, [&vus] {
-            if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                vus << boite->text();
-                boite->accept();
-            }
-        });
-        repondeur.start(20);
-
+        DialoguesScriptes utilisateur;
         frmMain f;
         f.OuvrirFichiers({dossier.filePath("deux.ail"), dossier.filePath("absent.ail"),
                           dossier.filePath("temperature.ail")});
@@ -460,17 +448,18 @@ private slots:
         for (const clsAnalyse* entree : analyse->Entrees())
             mesures << entree->Mesure();
         QCOMPARE(mesures, (QList<int>{1, 2, 1}));
-        QCOMPARE(vus.size(), 1);
-        QVERIFY2(vus.first().contains(dossier.filePath("absent.ail")), qPrintable(vus.first()));
+        QCOMPARE(utilisateur.Demandes.size(), 1);
+        const QString vu = utilisateur.Demandes.first().Texte;
+        QVERIFY2(vu.contains(dossier.filePath("absent.ail")), qPrintable(vu));
         // The analysis goes on as after "Ajouter une courbe": legend, report, more curves.
         QVERIFY(analyse->findChild<QWidget*>("tabLegende")->isVisibleTo(analyse));
         QVERIFY(bouton(f, "btnRapport")->isEnabled());
         QVERIFY(bouton(f, "btnOpen")->isEnabled());
     }
 
-    // Each shortcut in the real window: the button it clicks, the dialog that
-    // opens (Qt's own dialogs without the program's style sheet), or nothing
-    // when the view it belongs to is hidden.
+    // Each shortcut in the real window: the button it clicks, the window that
+    // opens, asked for by the program's content (which carries its style sheet),
+    // or nothing when the view it belongs to is hidden.
     void raccourcis_data()
     {
         QTest::addColumn<QString>("vue"); // the view button clicked first
@@ -479,24 +468,23 @@ private slots:
         QTest::addColumn<QStringList>("dialogues");
         QTest::addColumn<bool>("fermee");
         const QString mesure = "btnAcquisition", analyse = "btnAnalyse";
-        QTest::newRow("F1: the manual") << mesure << QKeySequence(Qt::Key_F1)
-                                        << QStringList{"btnHelp"}
-                                        << QStringList{"QMessageBox (style sheet)"} << false;
+        QTest::newRow("F1: the manual")
+            << mesure << QKeySequence(Qt::Key_F1) << QStringList{"btnHelp"}
+            << QStringList{"avertissement"} << false;
         QTest::newRow("Ctrl+S: save the download")
-            << mesure << QKeySequence("Ctrl+S") << QStringList{"btnSave"} << QStringList()
-            << false;
+            << mesure << QKeySequence("Ctrl+S") << QStringList{"btnSave"} << QStringList() << false;
         QTest::newRow("Ctrl+S in the analysis: nothing")
             << analyse << QKeySequence("Ctrl+S") << QStringList() << QStringList() << false;
         QTest::newRow("Ctrl+O: add a curve")
-            << analyse << QKeySequence("Ctrl+O") << QStringList{"btnOpen"}
-            << QStringList{"QFileDialog"} << false;
+            << analyse << QKeySequence("Ctrl+O") << QStringList{"btnOpen"} << QStringList{"ouvrir"}
+            << false;
         QTest::newRow("Ctrl+O in the measurement: nothing")
             << mesure << QKeySequence("Ctrl+O") << QStringList() << QStringList() << false;
         QTest::newRow("Ctrl+P: print the graph")
             << analyse << QKeySequence("Ctrl+P") << QStringList{"btnImprimer"}
-            << QStringList{"QPrintDialog"} << false;
-        QTest::newRow("Ctrl+Q: quit") << analyse << QKeySequence("Ctrl+Q") << QStringList()
-                                      << QStringList() << true;
+            << QStringList{"imprimer"} << false;
+        QTest::newRow("Ctrl+Q: quit")
+            << analyse << QKeySequence("Ctrl+Q") << QStringList() << QStringList() << true;
     }
     void raccourcis()
     {
@@ -505,19 +493,7 @@ private slots:
         QTemporaryDir dossier;
         QVERIFY(EcrireEnregistrement(dossier.path(), "essai", 3));
 
-        QStringList dialogues;
-        QTimer repondeur;
-        connect(&repondeur, &QTimer::timeout, [&dialogues] {
-            if (auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                dialogues << QString::fromLatin1(dialogue->metaObject()->className()) +
-                                 (dialogue->style() == QApplication::style()
-                                      ? QString()
-                                      : QStringLiteral(" (style sheet)"));
-                dialogue->reject();
-            }
-        });
-        repondeur.start(20);
-
+        DialoguesScriptes utilisateur;
         frmMain f;
         f.OuvrirFichiers({dossier.filePath("essai.ail")}); // "Ajouter une courbe", "Imprimer"
         QApplication::setActiveWindow(&f);
@@ -533,6 +509,11 @@ private slots:
 
         QTest::keySequence(&f, touche);
         QTEST(cliques, "cliques");
+        QStringList dialogues;
+        for (const DialoguesScriptes::Demande& demande : qAsConst(utilisateur.Demandes)) {
+            dialogues << demande.Genre;
+            QVERIFY(demande.Parent && demande.Parent->style() != QApplication::style());
+        }
         QTEST(dialogues, "dialogues");
         QTEST(!f.isVisible(), "fermee");
         // The program's style sheet is its windows' content's, not the

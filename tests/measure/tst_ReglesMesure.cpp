@@ -3,6 +3,7 @@
 // about a port that does not open.
 #include "AccesPort.h"
 #include "ArbreMinMax.h"
+#include "Environnement.h"
 #include "IntervalleMesures.h"
 #include "ReductionColonnes.h"
 #include "TexteCapteur.h"
@@ -297,5 +298,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_ReglesMesure)
+VORSEN_TEST_MAIN(tst_ReglesMesure, SansAffichage)
 #include "tst_ReglesMesure.moc"

@@ -1,36 +1,26 @@
 // The measurement window against simulated loggers, through the real serial
 // port: loggers found at start-up, chosen, downloaded, followed in real time,
 // unplugged and plugged in while it watches.
+#include "BancMesure.h"
 #include "CPortSerie.h"
 #include "ClesReglages.h"
 #include "CurveData.h"
+#include "Environnement.h"
 #include "EtatMesure.h"
-#include "Hote.h"
-#include "IFormatsDate.h"
 #include "IntervalleMesures.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
-#include "frmMesure.h"
 #include "prmBoutonAppareil.h"
 #include "prmTableWidget.h"
-#include "ressources.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 #include <QToolBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,44 +29,12 @@
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_draw.h>
-#include <qwt_wheel.h>
 
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
-
-// Generous waits: the machine is shared and slow.
-constexpr int Attente = 20000;
-
-// Answers message boxes as a user would, from a repeating timer (a modal box
-// blocks in its own loop), and logs "title|text" of each.
-class Repondeur : public QObject
-{
-public:
-    explicit Repondeur(QMessageBox::StandardButton reponse) : m_Reponse(reponse)
-    {
-        connect(&m_Timer, &QTimer::timeout, this, [this] {
-            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!boite || !boite->isVisible())
-                return;
-            Vus << boite->windowTitle() + QLatin1Char('|') + boite->text();
-            QAbstractButton* bouton = boite->button(m_Reponse);
-            if (!bouton)
-                bouton = boite->button(QMessageBox::Ok);
-            if (bouton)
-                bouton->click();
-        });
-        m_Timer.start(50);
-    }
-    QStringList Vus;
-
-private:
-    QMessageBox::StandardButton m_Reponse;
-    QTimer m_Timer;
-};
 
 QString Dossier(const QString& chemin)
 {
@@ -93,27 +51,11 @@ int LignesFichier(const QString& chemin)
 
 } // namespace
 
-class tst_frmMesure : public QObject
+class tst_frmMesure : public QObject, public BancMesure
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Hote> m_Hote;
-    frmMesure* m_Fenetre = nullptr;
-    QString m_CheminDatas;
-    QList<Simulateur*> m_Sims;
-
-    // The window's widgets, by object name.
-    template <class T> T* Objet(const char* nom) const
-    {
-        T* objet = m_Fenetre->findChild<T*>(QLatin1String(nom));
-        if (!objet)
-            qFatal("no %s in the window", nom);
-        return objet;
-    }
-    QToolButton* Bouton(const char* nom) const { return Objet<QToolButton>(nom); }
-    QLabel* Etiquette(const char* nom) const { return Objet<QLabel>(nom); }
-    prmTableWidget* Table(const char* nom) const { return Objet<prmTableWidget>(nom); }
     QToolBox* Pages() const { return Objet<QToolBox>("tbxActions"); }
     QWidget* Page(const char* nom) const { return Objet<QWidget>(nom); }
     bool PageActive(const char* nom) const
@@ -122,33 +64,6 @@ private:
     }
     QwtPlot* Graphe() const { return Objet<QwtPlot>("m_qPlot"); }
 
-    // A simulated logger, reachable through the window's port list.
-    Simulateur* Brancher(const QStringList& options)
-    {
-        auto* sim = new Simulateur(this);
-        if (!sim->Demarrer(options)) {
-            qWarning("%s", qPrintable(sim->Erreur()));
-            delete sim;
-            return nullptr;
-        }
-        CPortSerie::AjouterPortsManuels({sim->Lien()});
-        m_Sims << sim;
-        return sim;
-    }
-
-    void Ouvrir(enm_LANGUE langue = FRANCAIS)
-    {
-        m_Hote.reset(new Hote(langue));
-        m_Fenetre = new frmMesure(m_Hote.get(), &m_CheminDatas);
-        m_Hote->layout()->addWidget(m_Fenetre);
-        m_Hote->show();
-        m_Fenetre->Rechercher();
-    }
-
-    QList<prmBoutonAppareil*> Boutons() const
-    {
-        return m_Fenetre->findChildren<prmBoutonAppareil*>();
-    }
     // The temperature (0) and humidity (1) curves.
     QwtPlotCurve* Courbe(int i) const
     {
@@ -167,50 +82,30 @@ private:
             .entryList({QStringLiteral("*") + QLatin1String(extension)}, QDir::Files, QDir::Name);
     }
 
-    // Downloads the selected logger and waits for its last point.
-    bool Telecharger()
-    {
-        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
-        QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
-        return fin.wait(Attente) || fin.count() > 0;
-    }
-
 private slots:
     void initTestCase()
     {
         QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme()));
-        initRessources();
     }
 
     void init()
     {
         QDir(Dossier(QString())).removeRecursively();
         QFile::remove(Dossier(QString())); // a test's file in the folder's place
-        m_CheminDatas = QDir::homePath();
-        CPortSerie::ViderPortsManuels();
+        CheminDatas = QDir::homePath();
     }
 
-    void cleanup()
-    {
-        delete m_Fenetre;
-        m_Fenetre = nullptr;
-        m_Hote.reset();
-        qDeleteAll(m_Sims);
-        m_Sims.clear();
-        CPortSerie::ViderPortsManuels();
-        // Ports released with deleteLater.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { Vider(); }
 
     void unAppareilChoisiSansClic()
     {
         Simulateur* sim = Brancher({"--id", "LOG1", "--points", "200", "--sensors", "3"});
         QVERIFY(sim);
         Ouvrir();
-        QCOMPARE(Boutons().size(), 1);
-        QVERIFY(Boutons().first()->isChecked());
-        QCOMPARE(Boutons().first()->text(), QStringLiteral("LOG1"));
-        QVERIFY(m_Fenetre->Port() && m_Fenetre->Port()->isOpen());
+        QCOMPARE(Appareils().size(), 1);
+        QVERIFY(Appareils().first()->isChecked());
+        QCOMPARE(Appareils().first()->text(), QStringLiteral("LOG1"));
+        QVERIFY(Fenetre->Port() && Fenetre->Port()->isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(sim->LignesRecues(), (QStringList{"I", "M", "Q"}), Attente);
         QCOMPARE(Pages()->currentWidget(), Page("pgAcquisition"));
         QVERIFY(PageActive("pgProg"));
@@ -230,14 +125,14 @@ private slots:
         Simulateur* b = Brancher({"--id", "BBB"});
         QVERIFY(a && b);
         Ouvrir();
-        QCOMPARE(Boutons().size(), 2);
-        QVERIFY(!Boutons().at(0)->isChecked() && !Boutons().at(1)->isChecked());
-        QVERIFY(!m_Fenetre->SerieCourante());
-        QVERIFY(!m_Fenetre->Port());
+        QCOMPARE(Appareils().size(), 2);
+        QVERIFY(!Appareils().at(0)->isChecked() && !Appareils().at(1)->isChecked());
+        QVERIFY(!Fenetre->SerieCourante());
+        QVERIFY(!Fenetre->Port());
         QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
         QVERIFY(!PageActive("pgProg"));
 
-        prmBoutonAppareil* boutonB = Boutons().at(1);
+        prmBoutonAppareil* boutonB = Appareils().at(1);
         QCOMPARE(boutonB->text(), QStringLiteral("BBB"));
         QTest::mouseClick(boutonB, Qt::LeftButton);
         QVERIFY(boutonB->isChecked());
@@ -247,14 +142,14 @@ private slots:
         QCOMPARE(Compter(a, "Q"), 0);
 
         // Clicking the selected logger again keeps its port as it is.
-        CPortSerie* port = m_Fenetre->Port();
+        CPortSerie* port = Fenetre->Port();
         QTest::mouseClick(boutonB, Qt::LeftButton);
         QVERIFY(boutonB->isChecked());
-        QCOMPARE(m_Fenetre->Port(), port);
+        QCOMPARE(Fenetre->Port(), port);
         QVERIFY(port->isOpen());
 
         // The other logger: the first port is released, the display cleared.
-        QTest::mouseClick(Boutons().at(0), Qt::LeftButton);
+        QTest::mouseClick(Appareils().at(0), Qt::LeftButton);
         QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("AAA"));
         QTRY_COMPARE_WITH_TIMEOUT(Compter(a, "Q"), 1, Attente);
         QCOMPARE(Compter(b, "Q"), 1);
@@ -267,10 +162,17 @@ private slots:
         QTest::addColumn<int>("lectures");
         QTest::addColumn<int>("modeAvant");
         QTest::addColumn<int>("points");
-        QTest::newRow("two sensors, 200 readings") << 3 << 200 << 1 << 100;
-        QTest::newRow("stored real time becomes 1") << 3 << 130 << 2 << 65;
-        QTest::newRow("temperature only") << 1 << 51 << 1 << 51;
-        QTest::newRow("humidity only") << 2 << 49 << 3 << 49;
+        // The last row's temperature and humidity, the lowest temperature and the
+        // humidity's range, as the tables show them.
+        QTest::addColumn<QStringList>("textes");
+        QTest::newRow("two sensors, 200 readings")
+            << 3 << 200 << 1 << 100 << QStringList{"20.4 °C", "55.4 %", "19.3 °C", "1.7 %"};
+        QTest::newRow("stored real time becomes 1")
+            << 3 << 130 << 2 << 65 << QStringList{"20.1 °C", "56.1 %", "19.3 °C", "1.6 %"};
+        QTest::newRow("temperature only")
+            << 1 << 51 << 1 << 51 << QStringList{"20.1 °C", "0.0 %", "19.3 °C", "0.0 %"};
+        QTest::newRow("humidity only")
+            << 2 << 49 << 3 << 49 << QStringList{"0.0 °C", "56.2 %", "0.0 °C", "1.5 %"};
     }
     void telechargement()
     {
@@ -278,6 +180,7 @@ private slots:
         QFETCH(int, lectures);
         QFETCH(int, modeAvant);
         QFETCH(int, points);
+        QFETCH(QStringList, textes);
         const QDateTime debut(QDate(2026, 1, 10), QTime(8, 0));
         const uint frequence = 30;
         Simulateur* sim =
@@ -295,13 +198,13 @@ private slots:
         ClesReglages::EcrireAlarmes(QStringLiteral("DL1"), seuils);
         const auto oublier = qScopeGuard([] { QSettings().remove(QStringLiteral("Alarmes")); });
         Ouvrir(FRANCAIS);
-        QVERIFY(m_Fenetre->SerieCourante());
-        clsSerie* s = m_Fenetre->SerieCourante();
+        QVERIFY(Fenetre->SerieCourante());
+        clsSerie* s = Fenetre->SerieCourante();
         s->Infos.Mode = modeAvant;
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
 
-        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
-        QSignalSpy valeurs(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
+        QSignalSpy depart(Fenetre, &frmMesure::SIGNAL_StartPbar);
+        QSignalSpy valeurs(Fenetre, &frmMesure::SIGNAL_SetPbarValue);
         QVERIFY(Telecharger());
         QCOMPARE(sim->LignesRecues().last(), QStringLiteral("D"));
 
@@ -312,7 +215,7 @@ private slots:
         QCOMPARE(depart.first().at(2).toInt(), points);
         QCOMPARE(valeurs.count(), points);
         QCOMPARE(valeurs.last().at(0).toInt(), points);
-        QCOMPARE(m_Fenetre->Acquisition().Etat().NbreAttendus, points);
+        QCOMPARE(Fenetre->Acquisition().Etat().NbreAttendus, points);
         QCOMPARE(Etiquette("lblPoint")->text(), QString::number(points));
 
         // The recording: stamps from the start, one period apart.
@@ -335,19 +238,13 @@ private slots:
         QCOMPARE(tab->rowCount(), points);
         QCOMPARE(tab->item(0, 0)->text(), QStringLiteral("1"));
         QCOMPARE(tab->item(points - 1, 0)->text(), QString::number(points));
-        QCOMPARE(tab->item(0, 1)->text(), debut.toString("dd/MM/yyyy"));
-        QCOMPARE(tab->item(1, 2)->text(), debut.addSecs(frequence).toString("hh:mm:ss"));
-        QCOMPARE(tab->item(points - 1, 3)->text(),
-                 QString::number(s->Temperature.Valeurs.last() / 10.0, 'f', 1) +
-                     QString::fromUtf8(" °C"));
-        QCOMPARE(tab->item(points - 1, 4)->text(),
-                 QString::number(s->Humidite.Valeurs.last() / 10.0, 'f', 1) + " %");
+        QCOMPARE(tab->item(0, 1)->text(), QStringLiteral("10/01/2026"));
+        QCOMPARE(tab->item(1, 2)->text(), QStringLiteral("08:00:30"));
         QCOMPARE(Table("tabStat")->item(0, 0)->text(), QString::number(points));
-        QCOMPARE(Table("tabStat")->item(3, 0)->text(),
-                 QString::number(s->Temperature.Minimum / 10.0, 'f', 1) + QString::fromUtf8(" °C"));
-        QCOMPARE(Table("tabStat")->item(5, 1)->text(),
-                 QString::number((s->Humidite.Maximum - s->Humidite.Minimum) / 10.0, 'f', 1) +
-                     " %");
+        QCOMPARE((QStringList{tab->item(points - 1, 3)->text(), tab->item(points - 1, 4)->text(),
+                              Table("tabStat")->item(3, 0)->text(),
+                              Table("tabStat")->item(5, 1)->text()}),
+                 textes);
         QCOMPARE(int(Courbe(0)->dataSize()), points);
         QCOMPARE(int(Courbe(1)->dataSize()), points);
         // Only the channels the logger measures are shown.
@@ -396,7 +293,7 @@ private slots:
         // End of the download: backup written, saving possible, download again.
         QVERIFY(Bouton("btnSave")->isEnabled());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
-        QVERIFY((m_Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
+        QVERIFY((Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
         const QStringList sauvegardes = Sauvegardes(".ail");
         QCOMPARE(sauvegardes.size(), 1);
         QVERIFY(sauvegardes.first().startsWith(QStringLiteral("DL1_")));
@@ -416,14 +313,14 @@ private slots:
         Ouvrir();
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
         QVERIFY(Telecharger());
-        const QString premiere = m_Fenetre->SerieCourante()->NomAuto;
+        const QString premiere = Fenetre->SerieCourante()->NomAuto;
         QVERIFY(Telecharger());
         // A second download replaces the first on screen, not in its backup.
-        QCOMPARE(m_Fenetre->SerieCourante()->NbrePoints, 30);
+        QCOMPARE(Fenetre->SerieCourante()->NbrePoints, 30);
         QCOMPARE(Table("tabData")->rowCount(), 30);
         QCOMPARE(int(Courbe(0)->dataSize()), 30);
         QCOMPARE(Sauvegardes(".ail").size(), 2);
-        QVERIFY(m_Fenetre->SerieCourante()->NomAuto != premiere);
+        QVERIFY(Fenetre->SerieCourante()->NomAuto != premiere);
         QCOMPARE(LignesFichier(Dossier("/") + premiere + ".txt"), 30);
     }
 
@@ -436,32 +333,32 @@ private slots:
         Simulateur* b = Brancher({"--id", "BBB", "--points", "40"});
         QVERIFY(a && b);
         Ouvrir();
-        QTest::mouseClick(Boutons().at(0), Qt::LeftButton);
+        QTest::mouseClick(Appareils().at(0), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
-        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
-        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        QSignalSpy depart(Fenetre, &frmMesure::SIGNAL_StartPbar);
+        QSignalSpy fin(Fenetre, &frmMesure::SIGNAL_StopPbar);
         QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(Table("tabData")->rowCount() >= 10, Attente);
         QCOMPARE(depart.count(), 1);
         QCOMPARE(fin.count(), 0);
 
-        QTest::mouseClick(Boutons().at(1), Qt::LeftButton);
+        QTest::mouseClick(Appareils().at(1), Qt::LeftButton);
         QCOMPARE(fin.count(), 1);
-        QVERIFY((m_Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
+        QVERIFY((Fenetre->Etat() != enm_ETAT_MESURE::Telechargement));
         QCOMPARE(Etiquette("lblID")->text(), QStringLiteral("BBB"));
         QCOMPARE(Table("tabData")->rowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
         QVERIFY(Telecharger());
-        QCOMPARE(m_Fenetre->SerieCourante()->NbrePoints, 20);
+        QCOMPARE(Fenetre->SerieCourante()->NbrePoints, 20);
         QCOMPARE(Table("tabData")->rowCount(), 20);
 
-        const clsSerie* serieA = m_Fenetre->Series().at(0);
+        const clsSerie* serieA = Fenetre->Series().at(0);
         const int recus = serieA->NbrePoints;
         QVERIFY(recus >= 10 && recus < 2000);
         QVERIFY(!serieA->NomAuto.isEmpty());
         QCOMPARE(LignesFichier(Dossier("/") + serieA->NomAuto + ".txt"), recus);
         for (int i : {0, 1}) {
-            QTest::mouseClick(Boutons().at(i), Qt::LeftButton);
+            QTest::mouseClick(Appareils().at(i), Qt::LeftButton);
             const int n = i == 0 ? recus : 20;
             QCOMPARE(Table("tabData")->rowCount(), n);
             QCOMPARE(int(Courbe(0)->dataSize()), n);
@@ -469,7 +366,7 @@ private slots:
             QCOMPARE(Table("tabData")->item(n - 1, 0)->text(), QString::number(n));
             QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
             QVERIFY(Bouton("btnSave")->isEnabled());
-            QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
+            QCOMPARE(Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
         }
     }
 
@@ -501,9 +398,9 @@ private slots:
         QVERIFY(sim);
         Ouvrir();
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
-        QSignalSpy perte(m_Fenetre, &frmMesure::SIGNAL_PerteConnexion);
-        QSignalSpy finPbar(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
-        Repondeur repondeur(QMessageBox::No);
+        QSignalSpy perte(Fenetre, &frmMesure::SIGNAL_PerteConnexion);
+        QSignalSpy finPbar(Fenetre, &frmMesure::SIGNAL_StopPbar);
+        Utilisateur().Boutons << QMessageBox::No;
         if (interrompu) {
             QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
         } else {
@@ -514,28 +411,30 @@ private slots:
                 QFile bouchon(Dossier(QString()));
                 QVERIFY(bouchon.open(QIODevice::WriteOnly));
                 bouchon.close();
-                QSignalSpy message(m_Fenetre, &frmMesure::SIGNAL_Message);
+                QSignalSpy message(Fenetre, &frmMesure::SIGNAL_Message);
                 QVERIFY(Telecharger());
                 QCOMPARE(message.count(), 1);
             }
             QVERIFY(Bouton("btnSave")->isEnabled());
             if (cas == QLatin1String("sauve")) // as the save would: every point saved
-                m_Fenetre->SerieCourante()->NbrePointsSauves =
-                    m_Fenetre->SerieCourante()->NbrePoints;
+                Fenetre->SerieCourante()->NbrePointsSauves =
+                    Fenetre->SerieCourante()->NbrePoints;
             finPbar.clear();
-            m_Fenetre->Port()->QuitOnLine(); // the last line before the unplug
+            Fenetre->Port()->QuitOnLine(); // the last line before the unplug
         }
-        const QString nomAuto = m_Fenetre->SerieCourante()->NomAuto;
+        const QString nomAuto = Fenetre->SerieCourante()->NomAuto;
 
         QTRY_COMPARE_WITH_TIMEOUT(perte.count(), 1, Attente);
-        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
-        QTRY_VERIFY_WITH_TIMEOUT(Boutons().isEmpty(), Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(Utilisateur().Demandes.size(), 1, Attente);
+        QTRY_VERIFY_WITH_TIMEOUT(Appareils().isEmpty(), Attente);
         const int lignes = Table("tabData")->rowCount();
         QStringList sauvegardes = Sauvegardes(".txt");
         QCOMPARE(sauvegardes.size(), bloque ? 0 : 1);
         // Unsaved readings: the user is told where their backup is, then asked.
-        const QStringList message = repondeur.Vus.first().split(QLatin1Char('\n'));
-        QCOMPARE(message.at(0), QStringLiteral("LOST|Perte de connexion avec l'appareil"));
+        const QStringList message = Utilisateur().Journal().first().split(QLatin1Char('\n'));
+        QCOMPARE(message.at(0), (cas == QLatin1String("sauve") ? QStringLiteral("avertissement")
+                                                               : QStringLiteral("question")) +
+                                    QStringLiteral("|LOST|Perte de connexion avec l'appareil"));
         if (bloque) {
             QCOMPARE(message.size(), 2);
             QCOMPARE(message.at(1), QStringLiteral("Voulez-vous sauvegarder vos donnees ?"));
@@ -563,10 +462,10 @@ private slots:
             QCOMPARE(finPbar.count(), 1); // the progress bar goes with the logger
         }
         QCOMPARE(int(Courbe(0)->dataSize()), lignes);
-        QVERIFY(!m_Fenetre->SerieCourante());
-        QVERIFY(!m_Fenetre->Port());
-        QVERIFY(m_Fenetre->Series().isEmpty());
-        QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::AucunAppareil);
+        QVERIFY(!Fenetre->SerieCourante());
+        QVERIFY(!Fenetre->Port());
+        QVERIFY(Fenetre->Series().isEmpty());
+        QCOMPARE(Fenetre->Etat(), enm_ETAT_MESURE::AucunAppareil);
         QCOMPARE(Pages()->currentWidget(), Page("pgAppareil"));
         QVERIFY(!Bouton("btnSave")->isEnabled());
         QVERIFY(!Bouton("btnTelecharger")->isEnabled());
@@ -589,30 +488,29 @@ private slots:
         QVERIFY(sim);
         Ouvrir();
         QTRY_VERIFY_WITH_TIMEOUT(Bouton("btnTelecharger")->isEnabled(), Attente);
-        Repondeur repondeur(QMessageBox::Ok);
-        QSignalSpy finPbar(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        QSignalSpy finPbar(Fenetre, &frmMesure::SIGNAL_StopPbar);
         QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(repondeur.Vus.size(), 1, Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(Utilisateur().Demandes.size(), 1, Attente);
 
-        const clsSerie* s = m_Fenetre->SerieCourante();
+        const clsSerie* s = Fenetre->SerieCourante();
         QVERIFY(s);
         QCOMPARE(s->NbrePoints, 30);
         QCOMPARE(finPbar.count(), 1);
         QCOMPARE(Sauvegardes(".ail"), QStringList{s->NomAuto + ".ail"});
         QCOMPARE(LignesFichier(Dossier("/") + s->NomAuto + ".txt"), 30);
-        QCOMPARE(repondeur.Vus.first(),
-                 QStringLiteral("MUET|Perte de connexion avec l'appareil\n"
+        QCOMPARE(Utilisateur().Journal().first(),
+                 QStringLiteral("avertissement|MUET|Perte de connexion avec l'appareil\n"
                                 "Les 30 mesures reçues sont conservées dans %1.")
                      .arg(Dossier("/") + s->NomAuto + ".ail"));
-        QCOMPARE(m_Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
+        QCOMPARE(Fenetre->Etat(), enm_ETAT_MESURE::Donnees);
         QCOMPARE(Table("tabData")->rowCount(), 30);
         QCOMPARE(Graphe()->axisInterval(QwtPlot::xBottom).maxValue(),
                  double(s->Infos.DateDebut + 29 * s->Infos.Frequence));
         QVERIFY(Bouton("btnSave")->isEnabled());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
         QVERIFY(PageActive("pgProg"));
-        QCOMPARE(Boutons().size(), 1);
-        QVERIFY(m_Fenetre->Port()->isOpen());
+        QCOMPARE(Appareils().size(), 1);
+        QVERIFY(Fenetre->Port()->isOpen());
     }
 
     void departsEtArrivees()
@@ -621,30 +519,29 @@ private slots:
         Simulateur* b = Brancher({"--id", "BBB"});
         QVERIFY(a && b);
         Ouvrir();
-        QCOMPARE(Boutons().size(), 2);
-        Repondeur repondeur(QMessageBox::Ok);
+        QCOMPARE(Appareils().size(), 2);
 
         // A logger that is not selected vanishes silently at the next tick; the
         // only one left is then selected.
         QVERIFY(b->Arreter());
-        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 1, Attente);
-        QCOMPARE(Boutons().first()->text(), QStringLiteral("AAA"));
-        QTRY_VERIFY_WITH_TIMEOUT(Boutons().first()->isChecked(), Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(Appareils().size(), 1, Attente);
+        QCOMPARE(Appareils().first()->text(), QStringLiteral("AAA"));
+        QTRY_VERIFY_WITH_TIMEOUT(Appareils().first()->isChecked(), Attente);
         QTRY_COMPARE_WITH_TIMEOUT(Compter(a, "Q"), 1, Attente);
-        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
+        QCOMPARE(Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
 
         // One plugged in gets its button; the selection stays.
         Simulateur* c = Brancher({"--id", "CCC", "--model", "71246"});
         QVERIFY(c);
-        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 2, Attente);
-        QCOMPARE(Boutons().at(1)->text(), QStringLiteral("CCC"));
-        QVERIFY(!Boutons().at(1)->isChecked());
-        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
-        QCOMPARE(m_Fenetre->Series().last()->Infos.Appareil, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(Appareils().size(), 2, Attente);
+        QCOMPARE(Appareils().at(1)->text(), QStringLiteral("CCC"));
+        QVERIFY(!Appareils().at(1)->isChecked());
+        QCOMPARE(Fenetre->SerieCourante()->Infos.ID, QStringLiteral("AAA"));
+        QCOMPARE(Fenetre->Series().last()->Infos.Appareil, 3);
         // The spacer stays below the buttons.
         auto* lay = Objet<QVBoxLayout>("layAppareil");
         QVERIFY(lay->itemAt(lay->count() - 1)->spacerItem());
-        QVERIFY(repondeur.Vus.isEmpty());
+        QVERIFY(Utilisateur().Demandes.isEmpty());
     }
 
     // While a command of the window waits for its reply (here "Q" of a logger
@@ -656,13 +553,13 @@ private slots:
         Simulateur* b = Brancher({"--id", "BBB"});
         QVERIFY(a && b);
         Ouvrir();
-        QCOMPARE(Boutons().size(), 2);
+        QCOMPARE(Appareils().size(), 2);
         Simulateur* c = Brancher({"--id", "CCC"});
         QVERIFY(c);
-        QTest::mouseClick(Boutons().at(0), Qt::LeftButton); // returns after the 1 s wait for ">"
+        QTest::mouseClick(Appareils().at(0), Qt::LeftButton); // returns after the 1 s wait for ">"
         QCOMPARE(Compter(a, "Q"), 1);
         QVERIFY(c->LignesRecues().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 3, Attente);
+        QTRY_COMPARE_WITH_TIMEOUT(Appareils().size(), 3, Attente);
     }
 
     // A port another program holds, or whose device never answers: the user is
@@ -693,7 +590,7 @@ private slots:
                         autre.close();
                 });
         Ouvrir();
-        QVERIFY(Boutons().isEmpty());
+        QVERIFY(Appareils().isEmpty());
         QVERIFY(!Etiquette("lblAucunAppareil")->isHidden());
         const QString texte =
             muet
@@ -703,7 +600,7 @@ private slots:
         QVERIFY(!Etiquette("lblAccesPort")->isHidden());
         if (libere) {
             autre.close();
-            QTRY_COMPARE_WITH_TIMEOUT(Boutons().size(), 1, Attente);
+            QTRY_COMPARE_WITH_TIMEOUT(Appareils().size(), 1, Attente);
             QVERIFY(Etiquette("lblAucunAppareil")->isHidden());
         } else {
             QVERIFY(sim->Arreter());
@@ -722,7 +619,7 @@ private slots:
         const QString noeud = QFileInfo(sim->Lien()).canonicalFilePath();
         QVERIFY(::chmod(QFile::encodeName(noeud).constData(), 0) == 0);
         Ouvrir();
-        QVERIFY(Boutons().isEmpty());
+        QVERIFY(Appareils().isEmpty());
         // No group may open a node of mode 000: the advice is the udev rule.
         QCOMPARE(Etiquette("lblAccesPort")->text(),
                  QStringLiteral("Accès refusé au port %1 : votre utilisateur ne peut pas "
@@ -740,21 +637,21 @@ private slots:
     {
         const auto retour = qScopeGuard([avant = QLocale()] { QLocale::setDefault(avant); });
         QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        QVERIFY(Brancher({"--id", "LNG", "--points", "6"}));
+        QVERIFY(Brancher({"--id", "LNG", "--points", "6", "--start", "2026-01-10T08:00:00"}));
         Ouvrir(FRANCAIS);
         QVERIFY(Telecharger());
-        QCOMPARE(Table("tabData")->item(0, 1)->text().mid(2, 1), QStringLiteral("/"));
-        const QRegularExpression virgule(QStringLiteral("^-?\\d+,\\d \u00B0C$"));
-        QVERIFY(virgule.match(Table("tabData")->item(0, 3)->text()).hasMatch());
-        QVERIFY(Table("tabStat")->item(1, 0)->text().contains(QLatin1Char(',')));
+        // The first row's date, time and temperature, and the mean temperature.
+        const auto textes = [this] {
+            return QStringList{Table("tabData")->item(0, 1)->text(),
+                               Table("tabData")->item(0, 2)->text(),
+                               Table("tabData")->item(0, 3)->text(),
+                               Table("tabStat")->item(1, 0)->text()};
+        };
+        QCOMPARE(textes(), (QStringList{"10/01/2026", "08:00:00", "19,3 °C", "19,6 °C"}));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_Hote->m_Langue = ANGLAIS;
-        m_Fenetre->MajLangue(ANGLAIS);
-        QCOMPARE(Table("tabData")->item(0, 3)->text(),
-                 QString::number(m_Fenetre->SerieCourante()->Temperature.Valeurs.first() / 10.0,
-                                 'f', 1) +
-                     QStringLiteral(" \u00B0C"));
-        QVERIFY(Table("tabStat")->item(1, 0)->text().contains(QLatin1Char('.')));
+        ChangerLangue(ANGLAIS);
+        // Rows already in the table follow the new language.
+        QCOMPARE(textes(), (QStringList{"01/10/2026", "8:00:00 AM", "19.3 °C", "19.6 °C"}));
         QCOMPARE(Table("tabData")->m_Langue, ANGLAIS);
         QCOMPARE(Table("tabStat")->m_Langue, ANGLAIS);
         const QDateTime instant(QDate(2026, 3, 4), QTime(15, 6, 7));
@@ -767,34 +664,16 @@ private slots:
         QVERIFY2(heure.startsWith(QLatin1String("3:06")) && heure.endsWith(QLatin1String(" PM")),
                  qPrintable(heure));
         QCOMPARE(Etiquette("lblCapteur")->text(), QStringLiteral("(Temperature et humidite)"));
-        // Rows already in the table follow the new language.
-        const QDateTime premier =
-            QDateTime::fromSecsSinceEpoch(m_Fenetre->SerieCourante()->Temps.Valeurs.first());
-        QCOMPARE(Table("tabData")->item(0, 1)->text(), premier.toString("MM/dd/yyyy"));
-        QCOMPARE(Table("tabData")->item(0, 2)->text(), premier.toString("h:mm:ss AP"));
     }
 
     void destructionEcritLeDossier()
     {
         Ouvrir();
-        m_CheminDatas = QStringLiteral("/tmp/donnees-mesure");
-        delete m_Fenetre;
-        m_Fenetre = nullptr;
+        CheminDatas = QStringLiteral("/tmp/donnees-mesure");
+        delete Fenetre;
         QCOMPARE(ClesReglages::LireCheminDatas(), QStringLiteral("/tmp/donnees-mesure"));
     }
 };
 
-int main(int argc, char** argv)
-{
-    // Settings, backups (home folder) and files of this run stay in temporary places.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir maison;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Vorsen"));
-    app.setApplicationName(QStringLiteral("Vorsen_Logger_tst_frmMesure"));
-    tst_frmMesure tests;
-    return QTest::qExec(&tests, argc, argv);
-}
-
+VORSEN_TEST_MAIN(tst_frmMesure, Fenetres)
 #include "tst_frmMesure.moc"

@@ -367,7 +367,7 @@ private slots:
                                   "",
                                   "0:33 (27.5 %)",
                                   "3",
-                                  "0:30 dès " + TexteDate(MIDI_UTC + 20 * 60, FRANCAIS),
+                                  "0:30 dès 01/07/2023 14:20:00", // Paris, UTC+2
                                   "6.5 \u00B0C"};
         QCOMPARE(rapport.LignesConservation().at(0).Textes, attendu);
         QCOMPARE(rapport.Modifiees(), modifie ? QStringList{"froid"} : QStringList());
@@ -564,16 +564,32 @@ private slots:
         QTest::addColumn<int>("langue");
         QTest::addColumn<QString>("synchro"); // radio button
         QTest::addColumn<QList<int>>("masquees");
-        QTest::newRow("French, point numbers") << 1 << "radSynchroNumero" << QList<int>{};
-        QTest::newRow("English, date and time") << 0 << "radSynchroDate" << QList<int>{};
+        // The first point and the last one shown, in Paris (UTC+2); the last point
+        // of a hidden logger, not in the report.
+        QTest::addColumn<QString>("debut");
+        QTest::addColumn<QString>("fin");
+        QTest::addColumn<QString>("cachee");
+        QTest::newRow("French, point numbers")
+            << 1 << "radSynchroNumero" << QList<int>{} << "01/07/2023 14:00:00"
+            << "01/07/2023 21:16:00"
+            << "";
+        QTest::newRow("English, date and time")
+            << 0 << "radSynchroDate" << QList<int>{} << "07/01/2023 2:00:00 PM"
+            << "07/01/2023 9:16:00 PM"
+            << "";
         QTest::newRow("French, time of day, last logger hidden")
-            << 1 << "radSynchroHeure" << QList<int>{12, 13};
+            << 1 << "radSynchroHeure" << QList<int>{12, 13} << "01/07/2023 14:00:00"
+            << "01/07/2023 20:06:30"
+            << "01/07/2023 21:16:00";
     }
     void quatorzeCourbes()
     {
         QFETCH(int, langue);
         QFETCH(QString, synchro);
         QFETCH(QList<int>, masquees);
+        QFETCH(QString, debut);
+        QFETCH(QString, fin);
+        QFETCH(QString, cachee);
         // As the program runs: its translation installed, the view told.
         QTranslator traduction;
         QVERIFY(traduction.load(langue == 1 ? QStringLiteral(":/i18n/Vorsen_Logger_fr.qm")
@@ -627,18 +643,12 @@ private slots:
                                 QLatin1Char(' ') + texteSynchro),
                  qPrintable(texte));
         // Loggers and period of the shown curves only.
-        uint fin = 0;
-        for (int i = 0; i < 7; ++i) {
-            const bool affiche = !masquees.contains(2 * i) || !masquees.contains(2 * i + 1);
-            QCOMPARE(texte.contains(QStringLiteral("VL%1-%2").arg(i + 1).arg(4200 + i)), affiche);
-            const uint dernier = MIDI_UTC + uint(i) * 3600 + 19 * uint(60 + 30 * i);
-            if (affiche)
-                fin = qMax(fin, dernier);
-            else
-                QVERIFY(!texte.contains(TexteDate(dernier, langue)));
-        }
-        const QString periode = QRegularExpression::escape(TexteDate(MIDI_UTC, langue)) +
-                                "\\s.{1,4}\\s" + QRegularExpression::escape(TexteDate(fin, langue));
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(texte.contains(QStringLiteral("VL%1-%2").arg(i + 1).arg(4200 + i)),
+                     !masquees.contains(2 * i) || !masquees.contains(2 * i + 1));
+        QVERIFY(cachee.isEmpty() || !texte.contains(cachee));
+        const QString periode =
+            QRegularExpression::escape(debut) + "\\s.{1,4}\\s" + QRegularExpression::escape(fin);
         QVERIFY2(texte.contains(QRegularExpression(periode)), qPrintable(periode + "\n" + texte));
     }
 
@@ -699,7 +709,8 @@ private slots:
         const QStringList pages = Pages(pdf);
         QCOMPARE(pages.size(), NbrePages(pdf));
         QVERIFY2(pages.first().contains("Document edite a "), qPrintable(pages.first()));
-        const QString jour = TexteDate(MIDI_UTC, langue).section(QLatin1Char(' '), 0, 0);
+        const QString jour =
+            langue == 1 ? QStringLiteral("01/07/2023") : QStringLiteral("07/01/2023");
         int dates = 0;
         bool plusieursParLigne = false;
         for (int p = 0; p < pages.size(); ++p) {

@@ -1,139 +1,46 @@
 // The measurement window's programming buttons and its save, against simulated
 // loggers through the real serial port: the dialogs, the save dialog and its
-// file dialog are answered offscreen as a user would.
+// file dialog are answered by the scripted user.
+#include "BancMesure.h"
 #include "CPortSerie.h"
-#include "ExportCsv.h"
-#include "Hote.h"
+#include "Environnement.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
 #include "diaAlarmes.h"
 #include "diaNewID.h"
 #include "diaParam.h"
-
-#include "diaSaveCourbe.h"
-#include "frmMesure.h"
 #include "prmBoutonAppareil.h"
 #include "prmTableWidget.h"
-#include "ressources.h"
-#include <QTranslator>
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimeEdit>
-#include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
 
 namespace
 {
 
-// Generous waits: the machine is shared and slow.
-constexpr int Attente = 20000;
-
-// Answers whatever modal window comes up, from repeating timers (a modal window
-// blocks in its own loop): message boxes with a chosen button, logged as
-// "title|text"; the file dialog by typing a path; other dialogs through an
-// action called once per opening. Three timers, because a timer does not fire
-// again while its own slot waits in a nested loop (a dialog's action that opens
-// a message box, a file dialog that asks).
-class Guichet : public QObject
-{
-public:
-    explicit Guichet(QMessageBox::StandardButton reponse = QMessageBox::Ok) : m_Reponse(reponse)
-    {
-        connect(&m_Messages, &QTimer::timeout, this, &Guichet::RepondreMessages);
-        connect(&m_Fichiers, &QTimer::timeout, this, &Guichet::RepondreFichiers);
-        connect(&m_Dialogues, &QTimer::timeout, this, &Guichet::RepondreDialogues);
-        m_Messages.start(30);
-        m_Fichiers.start(30);
-        m_Dialogues.start(30);
-    }
-
-    // Called once each time a dialog other than a message box or a file dialog opens.
-    std::function<void(QDialog*)> Action;
-    // Typed into the file dialog; empty: the file dialog is cancelled.
-    QString Fichier;
-
-    QStringList Vus;       // message boxes, "title|text"
-    QStringList Proposes;  // files the file dialogs proposed
-    QStringList Dialogues; // class names of the dialogs opened
-
-private:
-    void RepondreMessages()
-    {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite || !boite->isVisible())
-            return;
-        Vus << boite->windowTitle() + QLatin1Char('|') + boite->text();
-        QAbstractButton* bouton = boite->button(m_Reponse);
-        if (!bouton)
-            bouton = boite->button(QMessageBox::Ok);
-        // A question the test did not expect gets its default answer, not a hang.
-        if (!bouton)
-            bouton = boite->defaultButton();
-        if (bouton)
-            bouton->click();
-    }
-
-    void RepondreFichiers()
-    {
-        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialogue || !dialogue->isVisible())
-            return;
-        Proposes << dialogue->selectedFiles().value(0);
-        if (Fichier.isEmpty()) {
-            dialogue->reject();
-            return;
-        }
-        auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        champ->setText(Fichier);
-        QTest::keyClick(champ, Qt::Key_Return);
-    }
-
-    void RepondreDialogues()
-    {
-        auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialogue || !dialogue->isVisible() || qobject_cast<QMessageBox*>(dialogue) ||
-            qobject_cast<QFileDialog*>(dialogue) || dialogue == m_Traite)
-            return;
-        m_Traite = dialogue;
-        // A kept dialog may open again before a tick sees it closed.
-        connect(
-            dialogue, &QDialog::finished, this, [this] { m_Traite = nullptr; },
-            Qt::UniqueConnection);
-        Dialogues << QString::fromLatin1(dialogue->metaObject()->className());
-        if (Action)
-            Action(dialogue);
-    }
-
-    QMessageBox::StandardButton m_Reponse;
-    QTimer m_Messages;
-    QTimer m_Fichiers;
-    QTimer m_Dialogues;
-    QPointer<QDialog> m_Traite;
-};
+// The parameters dialog opened, and its programming done.
+const QStringList Programme{"diaParam|PARAMETRAGE|",
+                            "information|PARAMETRAGE|Programmation effectuee"};
 
 template <class T> T* Enfant(QWidget* parent, const char* nom)
 {
@@ -193,22 +100,14 @@ public slots:
 
 } // namespace
 
-class tst_ProgSauvegarde : public QObject
+class tst_ProgSauvegarde : public QObject, public BancMesure
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Hote> m_Hote;
-    frmMesure* m_Fenetre = nullptr;
-    QString m_CheminDatas;
     std::unique_ptr<QTemporaryDir> m_Dossier;
-    QList<Simulateur*> m_Sims;
 
-    QToolButton* Bouton(const char* nom) const { return Enfant<QToolButton>(m_Fenetre, nom); }
-    QString Texte(const char* etiquette) const
-    {
-        return Enfant<QLabel>(m_Fenetre, etiquette)->text();
-    }
+    QString Texte(const char* etiquette) const { return Etiquette(etiquette)->text(); }
     QString Chemin(const QString& nom) const { return m_Dossier->filePath(nom); }
     QStringList Sauvegardes() const
     {
@@ -216,39 +115,14 @@ private:
             .entryList({QStringLiteral("*.ail"), QStringLiteral("*.txt")}, QDir::Files);
     }
 
-    Simulateur* Brancher(const QStringList& options, bool lister = true)
-    {
-        auto* sim = new Simulateur(this);
-        if (!sim->Demarrer(options)) {
-            qWarning("%s", qPrintable(sim->Erreur()));
-            delete sim;
-            return nullptr;
-        }
-        if (lister)
-            CPortSerie::AjouterPortsManuels({sim->Lien()});
-        m_Sims << sim;
-        return sim;
-    }
-
     // The window with its only logger selected and answering.
-    bool Ouvrir(const Simulateur* sim)
+    bool OuvrirAvec(const Simulateur* sim)
     {
-        m_Hote.reset(new Hote(FRANCAIS));
-        m_Fenetre = new frmMesure(m_Hote.get(), &m_CheminDatas);
-        m_Hote->layout()->addWidget(m_Fenetre);
-        m_Hote->show();
-        m_Fenetre->Rechercher();
-        if (!m_Fenetre->SerieCourante())
+        Ouvrir();
+        if (!Fenetre->SerieCourante())
             return false;
         // "Q" answered: the port is free for the buttons.
         return QTest::qWaitFor([sim] { return sim->LignesRecues().contains("Q"); }, Attente);
-    }
-
-    bool Telecharger()
-    {
-        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
-        QTest::mouseClick(Bouton("btnTelecharger"), Qt::LeftButton);
-        return fin.wait(Attente) || fin.count() > 0;
     }
 
     int Compter(const Simulateur* sim, const QString& ligne) const
@@ -257,11 +131,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme()));
-        initRessources();
-    }
+    void initTestCase() { QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme())); }
 
     void init()
     {
@@ -269,21 +139,13 @@ private slots:
         m_Dossier = std::make_unique<QTemporaryDir>();
         QVERIFY(m_Dossier->isValid());
         QVERIFY(QDir(m_Dossier->path()).mkpath(QStringLiteral("donnees")));
-        m_CheminDatas = Chemin(QStringLiteral("donnees"));
-        CPortSerie::ViderPortsManuels();
+        CheminDatas = Chemin(QStringLiteral("donnees"));
     }
 
     void cleanup()
     {
-        delete m_Fenetre;
-        m_Fenetre = nullptr;
-        m_Hote.reset();
-        qDeleteAll(m_Sims);
-        m_Sims.clear();
-        CPortSerie::ViderPortsManuels();
+        Vider();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        // Ports released with deleteLater.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // After an accepted parameters dialog the logger is read back, three times
@@ -302,14 +164,14 @@ private slots:
         Simulateur* sim = Brancher({"--id", "RB", "--points", "0", "--period", "60", "--fail-after",
                                     "M:1", "--fail-first", QStringLiteral("M:%1").arg(echecs)});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
-        clsSerie* s = m_Fenetre->SerieCourante();
+        QVERIFY(OuvrirAvec(sim));
+        clsSerie* s = Fenetre->SerieCourante();
 
-        Guichet guichet;
-        guichet.Action = [](QDialog* d) { Programmer(d, "radModeImmediat", 8, 10); };
+        Utilisateur().Scripts["diaParam"] = [](QDialog* d) {
+            Programmer(d, "radModeImmediat", 8, 10);
+        };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
-        QCOMPARE(guichet.Dialogues, QStringList{"diaParam"});
-        QCOMPARE(guichet.Vus, QStringList{"PARAMETRAGE|Programmation effectuee"});
+        QCOMPARE(Utilisateur().Journal(), Programme);
         QVERIFY(sim->LignesRecues().contains("S 10 M 1 8 3"));
         QCOMPARE(Compter(sim, "M"), 4);
 
@@ -349,28 +211,26 @@ private slots:
         QFETCH(bool, envoye);
         Simulateur* sim = Brancher({"--id", "PLEIN", "--points", "120"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         if (telecharger)
             QVERIFY(Telecharger());
 
-        Guichet guichet{QMessageBox::StandardButton(reponse)};
-        guichet.Action = [](QDialog* d) {
+        Utilisateur().Boutons << QMessageBox::StandardButton(reponse);
+        Utilisateur().Scripts["diaParam"] = [](QDialog* d) {
             Programmer(d, "radModeImmediat", 2, 30);
-            if (d->isVisible())
-                d->reject();
         };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
-        QStringList vus;
+        QStringList vus = Programme.mid(0, 1);
         if (question)
-            vus << QStringLiteral("PLEIN|L'enregistreur peut contenir 60 mesures qui n'ont pas "
-                                  "été téléchargées. La programmation va les effacer. Continuer ?");
+            vus << QStringLiteral("question|PLEIN|L'enregistreur peut contenir 60 mesures qui "
+                                  "n'ont pas été téléchargées. La programmation va les effacer. "
+                                  "Continuer ?");
         if (envoye)
-            vus << QStringLiteral("PARAMETRAGE|Programmation effectuee");
-        QCOMPARE(guichet.Vus, vus);
+            vus << Programme.at(1);
+        QCOMPARE(Utilisateur().Journal(), vus);
         QCOMPARE(sim->LignesRecues().contains("S 30 M 1 2 3"), envoye);
         // The old download is off the screen once the logger has a new recording.
-        QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->rowCount(),
-                 telecharger && !envoye ? 60 : 0);
+        QCOMPARE(Table("tabData")->rowCount(), telecharger && !envoye ? 60 : 0);
     }
 
     // The kept parameters dialog shows each logger its own record: a
@@ -382,12 +242,8 @@ private slots:
         Simulateur* b =
             Brancher({"--id", "DEUX", "--sensors", "3", "--period", "60", "--points", "0"});
         QVERIFY(a && b);
-        m_Hote.reset(new Hote(FRANCAIS));
-        m_Fenetre = new frmMesure(m_Hote.get(), &m_CheminDatas);
-        m_Hote->layout()->addWidget(m_Fenetre);
-        m_Hote->show();
-        m_Fenetre->Rechercher();
-        const QList<prmBoutonAppareil*> boutons = m_Fenetre->findChildren<prmBoutonAppareil*>();
+        Ouvrir();
+        const QList<prmBoutonAppareil*> boutons = Appareils();
         QCOMPARE(boutons.size(), 2);
 
         struct Vu {
@@ -395,12 +251,10 @@ private slots:
             int periode;
         };
         QList<Vu> vus;
-        Guichet guichet;
-        guichet.Action = [&vus](QDialog* d) {
+        Utilisateur().Scripts["diaParam"] = [&vus](QDialog* d) {
             auto* humi = Enfant<QCheckBox>(d, "chkCapteurHumi");
             vus << Vu{humi->isChecked(), humi->isEnabled(),
                       QTime(0, 0).secsTo(Enfant<QTimeEdit>(d, "timPeriode")->time())};
-            d->reject();
         };
         const Simulateur* sims[2] = {a, b};
         int arrets[2] = {0, 0};
@@ -436,15 +290,16 @@ private slots:
         QFETCH(int, points);
         Simulateur* sim = Brancher({"--id", "MODE", "--points", "0", "--sensors", "1"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(!Bouton("btnTelecharger")->isEnabled());
 
-        Guichet guichet(QMessageBox::Yes);
         const QByteArray nom = mode.toLatin1();
-        guichet.Action = [&nom](QDialog* d) { Programmer(d, nom.constData(), 2, 30); };
+        Utilisateur().Scripts["diaParam"] = [&nom](QDialog* d) {
+            Programmer(d, nom.constData(), 2, 30);
+        };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
-        QCOMPARE(guichet.Vus, QStringList{"PARAMETRAGE|Programmation effectuee"});
-        clsSerie* s = m_Fenetre->SerieCourante();
+        QCOMPARE(Utilisateur().Journal(), Programme);
+        clsSerie* s = Fenetre->SerieCourante();
         QCOMPARE(s->Infos.Mode, code);
         QVERIFY(!Bouton("btnTelecharger")->isHidden());
         QVERIFY(Bouton("btnTelecharger")->isEnabled());
@@ -456,11 +311,12 @@ private slots:
         QCOMPARE(Texte("lblCapteur"), QStringLiteral("(Temperature)"));
 
         // The dialog is kept and opened again for the next programming.
-        QPointer<diaParam> premier = m_Fenetre->findChild<diaParam*>();
+        QPointer<diaParam> premier = Fenetre->findChild<diaParam*>();
+        Utilisateur().Boutons << QMessageBox::Yes; // the readings to come may be erased
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
-        QCOMPARE(guichet.Dialogues.size(), 2);
-        QCOMPARE(m_Fenetre->findChild<diaParam*>(), premier.data());
-        QCOMPARE(m_Fenetre->findChildren<diaParam*>().size(), 1);
+        QCOMPARE(Utilisateur().Journal().filter("diaParam|").size(), 2);
+        QCOMPARE(Fenetre->findChild<diaParam*>(), premier.data());
+        QCOMPARE(Fenetre->findChildren<diaParam*>().size(), 1);
     }
 
     // A dialog kept from before a language change opens in the new language.
@@ -468,24 +324,19 @@ private slots:
     {
         Simulateur* sim = Brancher({"--id", "LANGUE"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
 
-        Guichet guichet;
-        QStringList titres;
-        guichet.Action = [&titres](QDialog* d) {
-            titres << d->windowTitle();
-            d->reject();
-        };
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
 
         QTranslator anglais;
         QVERIFY(anglais.load(QStringLiteral(":/i18n/Vorsen_Logger_en.qm")));
         qApp->installTranslator(&anglais);
-        m_Fenetre->MajLangue(ANGLAIS);
+        ChangerLangue(ANGLAIS);
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
         qApp->removeTranslator(&anglais);
 
-        QCOMPARE(titres, (QStringList{"PARAMETRAGE", "SETTINGS"}));
+        QCOMPARE(Utilisateur().Journal(),
+                 (QStringList{"diaParam|PARAMETRAGE|", "diaParam|SETTINGS|"}));
     }
 
     // Real time replaces the recording: the next reading the logger streams is
@@ -497,9 +348,9 @@ private slots:
         // A reading every 10 s of logger time, 20 ms of wall time.
         Simulateur* sim = Brancher({"--id", "RT", "--points", "40", "--time-scale", "0.002"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->SerieCourante();
+        clsSerie* s = Fenetre->SerieCourante();
         QCOMPARE(s->NbrePoints, 20);
         // A regular file where the backup folder was: even root cannot write there.
         const QString dossierAuto = QDir::homePath() + QStringLiteral("/Vorsen_Logger");
@@ -507,17 +358,18 @@ private slots:
         QFile bouchon(dossierAuto);
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
         bouchon.close();
-        QSignalSpy messages(m_Fenetre, &frmMesure::SIGNAL_Message);
+        QSignalSpy messages(Fenetre, &frmMesure::SIGNAL_Message);
 
-        Guichet guichet;
-        guichet.Action = [](QDialog* d) { Programmer(d, "radModeTempsReel", 4, 10); };
+        Utilisateur().Scripts["diaParam"] = [](QDialog* d) {
+            Programmer(d, "radModeTempsReel", 4, 10);
+        };
         const uint avant = uint(QDateTime::currentSecsSinceEpoch());
         QTest::mouseClick(Bouton("btnProgParam"), Qt::LeftButton);
-        QCOMPARE(guichet.Vus, QStringList{"PARAMETRAGE|Programmation effectuee"});
+        QCOMPARE(Utilisateur().Journal(), Programme);
         QVERIFY(sim->LignesRecues().contains("S 10 M 2 4 3"));
         QCOMPARE(s->Infos.Mode, 2);
         QCOMPARE(s->NbrePoints, 0);
-        QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->rowCount(), 0);
+        QCOMPARE(Table("tabData")->rowCount(), 0);
         QVERIFY(Bouton("btnTelecharger")->isHidden());
         QVERIFY(!Bouton("btnStop")->isHidden());
         QVERIFY(!Bouton("btnSave")->isEnabled());
@@ -531,8 +383,7 @@ private slots:
         QVERIFY(QFile::remove(dossierAuto) && QDir().mkpath(dossierAuto));
         QTRY_COMPARE_WITH_TIMEOUT(messages.count(), 2, Attente); // point 61: written
         QVERIFY(messages.last().at(0).toString().isEmpty());
-        QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->item(0, 0)->text(),
-                 QStringLiteral("1"));
+        QCOMPARE(Table("tabData")->item(0, 0)->text(), QStringLiteral("1"));
         QVERIFY(uint(s->Temps.Valeurs.first()) >= avant);
         // Stop: the logger gets "Q", the points are backed up, the stream is cut.
         QTest::mouseClick(Bouton("btnStop"), Qt::LeftButton);
@@ -562,27 +413,27 @@ private slots:
         QFETCH(bool, lcd);
         Simulateur* sim = Brancher({"--id", "MOD", "--model", modele});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
 
         QList<bool> vus;
-        Guichet guichet;
-        guichet.Action = [&vus](QDialog* d) {
-            if (auto* alarmes = qobject_cast<diaAlarmes*>(d))
-                vus << Enfant<QGroupBox>(alarmes, "gbxHumiTitre")->isVisible()
-                    << Enfant<QGroupBox>(alarmes, "gbxHumiMax")->isVisible();
-            else
-                vus << Enfant<QGroupBox>(d, "gbxLCD")->isVisible();
+        Utilisateur().Scripts["diaAlarmes"] = [&vus](QDialog* d) {
+            vus << Enfant<QGroupBox>(d, "gbxHumiTitre")->isVisible()
+                << Enfant<QGroupBox>(d, "gbxHumiMax")->isVisible();
+            Enfant<QToolButton>(d, "btnSortir")->click();
+        };
+        Utilisateur().Scripts["diaNewID"] = [&vus](QDialog* d) {
+            vus << Enfant<QGroupBox>(d, "gbxLCD")->isVisible();
             Enfant<QToolButton>(d, "btnSortir")->click();
         };
         for (int fois = 0; fois < 2; ++fois) {
             QTest::mouseClick(Bouton("btnProgAlarme"), Qt::LeftButton);
             QTest::mouseClick(Bouton("btnProgID"), Qt::LeftButton);
         }
-        QCOMPARE(guichet.Dialogues,
-                 (QStringList{"diaAlarmes", "diaNewID", "diaAlarmes", "diaNewID"}));
+        const QStringList ouverts{"diaAlarmes|ALARMES|", "diaNewID|CHANGEMENTS DE BASE|"};
+        QCOMPARE(Utilisateur().Journal(), ouverts + ouverts);
         QCOMPARE(vus, (QList<bool>{humidite, humidite, lcd, humidite, humidite, lcd}));
-        QCOMPARE(m_Fenetre->findChildren<diaAlarmes*>().size(), 1);
-        QCOMPARE(m_Fenetre->findChildren<diaNewID*>().size(), 1);
+        QCOMPARE(Fenetre->findChildren<diaAlarmes*>().size(), 1);
+        QCOMPARE(Fenetre->findChildren<diaNewID*>().size(), 1);
         // Closed with "Sortir": nothing sent, nothing read back.
         QCOMPARE(sim->LignesRecues(), (QStringList{"I", "M", "Q"}));
         QCOMPARE(Texte("lblID"), QStringLiteral("MOD"));
@@ -592,21 +443,21 @@ private slots:
     {
         Simulateur* sim = Brancher({"--id", "ANCIEN", "--model", "71240VX"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
-        Guichet guichet;
-        guichet.Action = [](QDialog* d) {
+        QVERIFY(OuvrirAvec(sim));
+        Utilisateur().Scripts["diaNewID"] = [](QDialog* d) {
             QCOMPARE(Enfant<QLineEdit>(d, "linNewID")->text(), QStringLiteral("ANCIEN"));
             Enfant<QLineEdit>(d, "linNewID")->setText(QStringLiteral("CAVE_2"));
             Enfant<QCheckBox>(d, "chkLcdOFF")->click();
             Enfant<QToolButton>(d, "btnProgrammer")->click();
         };
         QTest::mouseClick(Bouton("btnProgID"), Qt::LeftButton);
-        QCOMPARE(guichet.Vus, QStringList{"CHANGEMENTS DE BASE|Programmation effectuee"});
+        QCOMPARE(Utilisateur().Journal(),
+                 (QStringList{"diaNewID|CHANGEMENTS DE BASE|",
+                              "information|CHANGEMENTS DE BASE|Programmation effectuee"}));
         QCOMPARE(sim->LignesRecues().mid(3), (QStringList{"J CAVE_2 0", "I"}));
         QCOMPARE(Texte("lblID"), QStringLiteral("CAVE_2"));
-        QCOMPARE(m_Fenetre->SerieCourante()->Infos.ID, QStringLiteral("CAVE_2"));
-        QCOMPARE(m_Fenetre->findChildren<prmBoutonAppareil*>().first()->text(),
-                 QStringLiteral("CAVE_2"));
+        QCOMPARE(Fenetre->SerieCourante()->Infos.ID, QStringLiteral("CAVE_2"));
+        QCOMPARE(Appareils().first()->text(), QStringLiteral("CAVE_2"));
     }
 
     // A programming dialog open when its logger is unplugged is rejected: the
@@ -614,29 +465,36 @@ private slots:
     void perteDuranteLaProgrammation_data()
     {
         QTest::addColumn<QString>("bouton");
-        QTest::newRow("parameters") << "btnProgParam";
-        QTest::newRow("alarms") << "btnProgAlarme";
-        QTest::newRow("identifier") << "btnProgID";
+        QTest::addColumn<QString>("dialogue"); // its object name and title
+        QTest::newRow("parameters") << "btnProgParam"
+                                    << "diaParam|PARAMETRAGE";
+        QTest::newRow("alarms") << "btnProgAlarme"
+                                << "diaAlarmes|ALARMES";
+        QTest::newRow("identifier") << "btnProgID"
+                                    << "diaNewID|CHANGEMENTS DE BASE";
     }
     void perteDuranteLaProgrammation()
     {
         QFETCH(QString, bouton);
+        QFETCH(QString, dialogue);
         Simulateur* sim = Brancher({"--id", "PARTI"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
-        Guichet guichet;
-        QPointer<QDialog> dialogue;
-        guichet.Action = [&dialogue, sim](QDialog* d) {
-            dialogue = d;
+        QVERIFY(OuvrirAvec(sim));
+        QPointer<QDialog> ouvert;
+        // Unplugged while the dialog is open: the window closes it.
+        Utilisateur().Scripts[dialogue.section('|', 0, 0)] = [&ouvert, sim](QDialog* d) {
+            ouvert = d;
             sim->Arreter();
+            QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), Attente);
         };
         QTest::mouseClick(Bouton(bouton.toLatin1().constData()), Qt::LeftButton);
-        QVERIFY(dialogue);
-        QVERIFY(!dialogue->isVisible());
-        QCOMPARE(dialogue->result(), int(QDialog::Rejected));
-        QCOMPARE(guichet.Vus, QStringList{"PARTI|Perte de connexion avec l'appareil"});
-        QVERIFY(!m_Fenetre->SerieCourante());
-        QVERIFY(m_Fenetre->findChildren<prmBoutonAppareil*>().isEmpty());
+        QVERIFY(ouvert);
+        QCOMPARE(ouvert->result(), int(QDialog::Rejected));
+        QCOMPARE(Utilisateur().Journal(),
+                 (QStringList{dialogue + '|',
+                              "avertissement|PARTI|Perte de connexion avec l'appareil"}));
+        QVERIFY(!Fenetre->SerieCourante());
+        QVERIFY(Appareils().isEmpty());
         QCOMPARE(Texte("lblID"), QStringLiteral("Aucun enregistreur sélectionné"));
     }
 
@@ -646,24 +504,23 @@ private slots:
     {
         Simulateur* sim = Brancher({"--id", "SAV", "--points", "60"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->SerieCourante();
+        clsSerie* s = Fenetre->SerieCourante();
         QCOMPARE(Sauvegardes().size(), 2);
-        const QString donnees = m_CheminDatas;
+        const QString donnees = CheminDatas;
         QVERIFY(QDir().mkpath(Chemin("a")) && QDir().mkpath(Chemin("b")));
 
-        Guichet guichet;
-        guichet.Action = [](QDialog* d) {
+        Utilisateur().Scripts["diaSaveCourbe"] = [](QDialog* d) {
             Enregistrer(d, QStringLiteral("Chambre froide"), false, false);
         };
-        guichet.Fichier = Chemin("a/essai.ail");
-        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
+        Utilisateur().Fichiers << Chemin("a/essai.ail");
+        QSignalSpy depart(Fenetre, &frmMesure::SIGNAL_StartPbar);
         QTest::mouseClick(Bouton("btnSave"), Qt::LeftButton);
-        QCOMPARE(guichet.Dialogues, QStringList{"diaSaveCourbe"});
         // A fresh recording: the data folder and the name "New" are proposed.
-        QCOMPARE(guichet.Proposes, QStringList{donnees + "/New.ail"});
-        QVERIFY(guichet.Vus.isEmpty());
+        const QString propose = donnees + "/New.ail";
+        QCOMPARE(Utilisateur().Journal(), (QStringList{"diaSaveCourbe|Sauvegarde|",
+                                                       "enregistrer|" + propose + '|' + propose}));
         QCOMPARE(LignesFichier(Chemin("a/essai.txt")), 30);
         QSettings entete(Chemin("a/essai.ail"), QSettings::IniFormat);
         QCOMPARE(entete.value("Temperature/Commentaire").toString(),
@@ -673,28 +530,30 @@ private slots:
         QCOMPARE(s->NbrePointsSauves, s->NbrePoints);
         QCOMPARE(s->Chemin, Chemin("a"));
         QCOMPARE(s->Nom, QStringLiteral("essai"));
-        QCOMPARE(m_CheminDatas, donnees);
+        QCOMPARE(CheminDatas, donnees);
         QVERIFY(Bouton("btnSave")->isEnabled());
         QCOMPARE(depart.count(), 0); // no export asked
 
         // Saved again elsewhere: the folder of the first save is proposed, with
         // the comment, and becomes the data folder.
-        guichet.Action = [](QDialog* d) {
+        Utilisateur().Scripts["diaSaveCourbe"] = [](QDialog* d) {
             QCOMPARE(Enfant<QTextEdit>(d, "txtCommentaire")->toPlainText(),
                      QStringLiteral("Chambre froide"));
             Enfant<QToolButton>(d, "btnSave")->click();
         };
-        guichet.Fichier = Chemin("b/copie.ail");
+        Utilisateur().Fichiers << Chemin("b/copie.ail");
         QTest::mouseClick(Bouton("btnSave"), Qt::LeftButton);
-        QCOMPARE(guichet.Proposes.last(), Chemin("a/essai.ail"));
+        QCOMPARE(Utilisateur().Demandes.last().Texte, Chemin("a/essai.ail"));
         QCOMPARE(LignesFichier(Chemin("b/copie.txt")), 30);
-        QCOMPARE(m_CheminDatas, Chemin("a"));
+        QCOMPARE(CheminDatas, Chemin("a"));
 
         // Cancelled: nothing changes.
-        guichet.Action = [](QDialog* d) { Enfant<QToolButton>(d, "btnSortir")->click(); };
+        Utilisateur().Scripts["diaSaveCourbe"] = [](QDialog* d) {
+            Enfant<QToolButton>(d, "btnSortir")->click();
+        };
         QTest::mouseClick(Bouton("btnSave"), Qt::LeftButton);
-        QCOMPARE(guichet.Dialogues.size(), 3);
-        QCOMPARE(m_CheminDatas, Chemin("a"));
+        QCOMPARE(Utilisateur().Journal().filter("diaSaveCourbe|").size(), 3);
+        QCOMPARE(CheminDatas, Chemin("a"));
         QCOMPARE(s->Chemin, Chemin("b"));
     }
 
@@ -715,15 +574,16 @@ private slots:
             << false << true << false << false << false << QStringList();
         QTest::newRow("workbook cannot be written")
             << true << true << false << false << false
-            << QStringList{"Sauvegarde|L'export vers excel n'a pas fonctionne."};
+            << QStringList{"avertissement|Sauvegarde|L'export vers excel n'a pas fonctionne."};
         QTest::newRow("desktop refuses the workbook")
             << false << true << true << false << false
-            << QStringList{"Excel|Impossible d'ouvrir le classeur\nIl a été écrit dans <xlsx>."};
+            << QStringList{"avertissement|Excel|Impossible d'ouvrir le classeur\nIl a été écrit "
+                           "dans <xlsx>."};
         QTest::newRow("with a CSV copy in UTC")
             << false << false << false << true << false << QStringList();
         QTest::newRow("CSV copy cannot be written")
             << false << false << false << true << true
-            << QStringList{"Sauvegarde|Impossible d'écrire le fichier CSV <csv>."};
+            << QStringList{"avertissement|Sauvegarde|Impossible d'écrire le fichier CSV <csv>."};
     }
     void exportClasseur()
     {
@@ -736,11 +596,12 @@ private slots:
         const QString fichierCsv = Chemin("donnees/essai.csv");
         messages.replaceInStrings(QStringLiteral("<csv>"), fichierCsv);
         messages.replaceInStrings(QStringLiteral("<xlsx>"), Chemin("donnees/essai.xlsx"));
-        Simulateur* sim = Brancher({"--id", "XLS", "--points", "50"});
+        Simulateur* sim =
+            Brancher({"--id", "XLS", "--points", "50", "--start", "2026-01-10T08:00:00"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->SerieCourante();
+        clsSerie* s = Fenetre->SerieCourante();
         // A folder in the workbook's place: even root cannot write it.
         if (bloque)
             QVERIFY(QDir().mkpath(Chemin("donnees/essai.xlsx")));
@@ -751,17 +612,17 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &bureau,
                                         bureauRefuse ? "Absent" : "Ouvrir");
 
-        Guichet guichet;
-        guichet.Action = [ouvrir, csv](QDialog* d) {
+        Utilisateur().Scripts["diaSaveCourbe"] = [ouvrir, csv](QDialog* d) {
             Enregistrer(d, QString(), true, ouvrir, csv, true);
         };
-        guichet.Fichier = Chemin("donnees/essai.ail");
-        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
-        QSignalSpy valeurs(m_Fenetre, &frmMesure::SIGNAL_SetPbarValue);
-        QSignalSpy fin(m_Fenetre, &frmMesure::SIGNAL_StopPbar);
+        Utilisateur().Fichiers << Chemin("donnees/essai.ail");
+        QSignalSpy depart(Fenetre, &frmMesure::SIGNAL_StartPbar);
+        QSignalSpy valeurs(Fenetre, &frmMesure::SIGNAL_SetPbarValue);
+        QSignalSpy fin(Fenetre, &frmMesure::SIGNAL_StopPbar);
         QTest::mouseClick(Bouton("btnSave"), Qt::LeftButton);
 
-        QCOMPARE(guichet.Vus, messages);
+        // After the save dialog and its file dialog.
+        QCOMPARE(Utilisateur().Journal().mid(2), messages);
         QCOMPARE(LignesFichier(Chemin("donnees/essai.txt")), 25);
         QVERIFY(QFileInfo(Chemin("donnees/essai.ail")).isFile());
         QVERIFY(Sauvegardes().isEmpty());
@@ -770,7 +631,7 @@ private slots:
         QCOMPARE(depart.first().at(1).toInt(), 0);
         QCOMPARE(depart.first().at(2).toInt(), 25 + 2);
         QCOMPARE(fin.count(), 1);
-        QCOMPARE(m_CheminDatas, Chemin("donnees"));
+        QCOMPARE(CheminDatas, Chemin("donnees"));
         if (bloque) {
             QVERIFY(QFileInfo(Chemin("donnees/essai.xlsx")).isDir());
         } else {
@@ -795,14 +656,15 @@ private slots:
         if (csvBloque) {
             QVERIFY(QFileInfo(fichierCsv).isDir());
         } else if (csv) {
-            // The recording as saved, with UTC times as checked in the dialog.
-            const QString attendu = Chemin("attendu.csv");
-            QVERIFY(EcrireCsv(*s, attendu, true));
+            // The recording as saved, with UTC times as checked in the dialog: from
+            // 8:00 in Paris, a reading a minute.
             QFile copie(fichierCsv);
-            QFile reference(attendu);
-            QVERIFY(copie.open(QIODevice::ReadOnly) && reference.open(QIODevice::ReadOnly));
-            QCOMPARE(copie.readAll(), reference.readAll());
-            QCOMPARE(LignesFichier(fichierCsv), 25 + 1);
+            QVERIFY(copie.open(QIODevice::ReadOnly | QIODevice::Text));
+            const QList<QByteArray> lignes = copie.readAll().split('\n');
+            QCOMPARE(lignes.size(), 25 + 2); // and the empty piece after the last line
+            QCOMPARE(lignes.at(0), QByteArray("timestamp,temperature_C,humidity_pct"));
+            QCOMPARE(lignes.at(1), QByteArray("2026-01-10T07:00:00Z,19.3,54.8"));
+            QCOMPARE(lignes.at(25), QByteArray("2026-01-10T07:24:00Z,20.0,56.2"));
         } else {
             QVERIFY(!QFileInfo::exists(fichierCsv));
         }
@@ -819,30 +681,31 @@ private slots:
     {
         Simulateur* sim = Brancher({"--id", "ERR", "--points", "20"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(Telecharger());
-        clsSerie* s = m_Fenetre->SerieCourante();
+        clsSerie* s = Fenetre->SerieCourante();
         // A regular file where the folder should be: even root cannot write there.
         QFile bouchon(Chemin("fichier"));
         QVERIFY(bouchon.open(QIODevice::WriteOnly));
         bouchon.close();
 
-        Guichet guichet;
-        guichet.Action = [](QDialog* d) { Enregistrer(d, QString(), true, false); };
-        guichet.Fichier = Chemin("fichier/essai.ail");
-        QSignalSpy depart(m_Fenetre, &frmMesure::SIGNAL_StartPbar);
+        Utilisateur().Scripts["diaSaveCourbe"] = [](QDialog* d) {
+            Enregistrer(d, QString(), true, false);
+        };
+        Utilisateur().Fichiers << Chemin("fichier/essai.ail");
+        QSignalSpy depart(Fenetre, &frmMesure::SIGNAL_StartPbar);
         QTest::mouseClick(Bouton("btnSave"), Qt::LeftButton);
-        QCOMPARE(
-            guichet.Vus,
-            QStringList{QStringLiteral("Sauvegarde|Impossible d'ecrire l'enregistrement dans %1.")
-                            .arg(Chemin("fichier/essai.ail"))});
+        QCOMPARE(Utilisateur().Journal().mid(2),
+                 QStringList{QStringLiteral("avertissement|Sauvegarde|Impossible d'ecrire "
+                                            "l'enregistrement dans %1.")
+                                 .arg(Chemin("fichier/essai.ail"))});
         QCOMPARE(Sauvegardes().size(), 2);
         QVERIFY(!s->NomAuto.isEmpty());
         QVERIFY(s->NbrePointsSauves != s->NbrePoints);
         QVERIFY(s->Chemin.isEmpty());
         QVERIFY(Bouton("btnSave")->isEnabled());
         QCOMPARE(depart.count(), 0); // no export of a recording that was not saved
-        QCOMPARE(m_CheminDatas, Chemin("donnees"));
+        QCOMPARE(CheminDatas, Chemin("donnees"));
     }
 
     // Unplugged with unsaved points, Yes: the same save runs before the logger
@@ -852,39 +715,31 @@ private slots:
         // I, M, Q, the header and 10 lines, then one more reply and it is gone.
         Simulateur* sim = Brancher({"--id", "OUI", "--points", "20", "--unplug-after", "15"});
         QVERIFY(sim);
-        QVERIFY(Ouvrir(sim));
+        QVERIFY(OuvrirAvec(sim));
         QVERIFY(Telecharger());
-        Guichet guichet(QMessageBox::Yes);
-        guichet.Action = [](QDialog* d) { Enregistrer(d, QStringLiteral("perdu"), false, false); };
-        guichet.Fichier = Chemin("donnees/sauve.ail");
-        m_Fenetre->Port()->QuitOnLine(); // the 15th reply
+        Utilisateur().Boutons << QMessageBox::Yes;
+        Utilisateur().Scripts["diaSaveCourbe"] = [](QDialog* d) {
+            Enregistrer(d, QStringLiteral("perdu"), false, false);
+        };
+        Utilisateur().Fichiers << Chemin("donnees/sauve.ail");
+        Fenetre->Port()->QuitOnLine(); // the 15th reply
 
-        QTRY_VERIFY_WITH_TIMEOUT(m_Fenetre->findChildren<prmBoutonAppareil*>().isEmpty(), Attente);
-        QCOMPARE(guichet.Vus.size(), 1);
-        QVERIFY(guichet.Vus.first().startsWith("OUI|Perte de connexion avec l'appareil\n"));
-        QVERIFY(guichet.Vus.first().endsWith("\nVoulez-vous sauvegarder vos donnees ?"));
-        QCOMPARE(guichet.Dialogues, QStringList{"diaSaveCourbe"});
+        QTRY_VERIFY_WITH_TIMEOUT(Appareils().isEmpty(), Attente);
+        const QStringList journal = Utilisateur().Journal();
+        QCOMPARE(journal.size(), 3);
+        QVERIFY(journal.at(0).startsWith("question|OUI|Perte de connexion avec l'appareil\n"));
+        QVERIFY(journal.at(0).endsWith("\nVoulez-vous sauvegarder vos donnees ?"));
+        QCOMPARE(journal.at(1), QStringLiteral("diaSaveCourbe|Sauvegarde|"));
         QCOMPARE(LignesFichier(Chemin("donnees/sauve.txt")), 10);
         QSettings entete(Chemin("donnees/sauve.ail"), QSettings::IniFormat);
         QCOMPARE(entete.value("Temperature/Commentaire").toString(), QStringLiteral("perdu"));
         QVERIFY(Sauvegardes().isEmpty());
-        QVERIFY(!m_Fenetre->SerieCourante());
-        QCOMPARE(Enfant<prmTableWidget>(m_Fenetre, "tabData")->rowCount(), 0);
+        QVERIFY(!Fenetre->SerieCourante());
+        QCOMPARE(Table("tabData")->rowCount(), 0);
         QVERIFY(!Bouton("btnSave")->isEnabled());
     }
 };
 
-int main(int argc, char** argv)
-{
-    // Settings, backups (home folder) and files of this run stay in temporary places.
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir maison;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Vorsen"));
-    app.setApplicationName(QStringLiteral("Vorsen_Logger_tst_ProgSauvegarde"));
-    tst_ProgSauvegarde tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+VORSEN_TEST_MAIN(tst_ProgSauvegarde, Fenetres)
 
 #include "tst_ProgSauvegarde.moc"

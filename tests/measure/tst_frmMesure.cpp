@@ -83,10 +83,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme()));
-    }
+    void initTestCase() { QVERIFY2(Simulateur::Disponible(), qPrintable(Simulateur::Programme())); }
 
     void init()
     {
@@ -417,8 +414,7 @@ private slots:
             }
             QVERIFY(Bouton("btnSave")->isEnabled());
             if (cas == QLatin1String("sauve")) // as the save would: every point saved
-                Fenetre->SerieCourante()->NbrePointsSauves =
-                    Fenetre->SerieCourante()->NbrePoints;
+                Fenetre->SerieCourante()->NbrePointsSauves = Fenetre->SerieCourante()->NbrePoints;
             finPbar.clear();
             Fenetre->Port()->QuitOnLine(); // the last line before the unplug
         }
@@ -642,10 +638,9 @@ private slots:
         QVERIFY(Telecharger());
         // The first row's date, time and temperature, and the mean temperature.
         const auto textes = [this] {
-            return QStringList{Table("tabData")->item(0, 1)->text(),
-                               Table("tabData")->item(0, 2)->text(),
-                               Table("tabData")->item(0, 3)->text(),
-                               Table("tabStat")->item(1, 0)->text()};
+            return QStringList{
+                Table("tabData")->item(0, 1)->text(), Table("tabData")->item(0, 2)->text(),
+                Table("tabData")->item(0, 3)->text(), Table("tabStat")->item(1, 0)->text()};
         };
         QCOMPARE(textes(), (QStringList{"10/01/2026", "08:00:00", "19,3 °C", "19,6 °C"}));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -74,17 +74,17 @@ QMessageBox::StandardButton DialoguesScriptes::Message(QWidget* parent, QMessage
 }
 
 QString DialoguesScriptes::FichierAOuvrir(QWidget* fenetre, const QString& titre,
-                                          const QString& dossier, const QString&)
+                                          const QString& dossier, const QString& filtres)
 {
-    Demandes << Demande{QStringLiteral("ouvrir"), titre, dossier, fenetre};
+    Demandes << Demande{QStringLiteral("ouvrir"), titre, dossier, fenetre, false, filtres};
     return Fichiers.isEmpty() ? QString() : Fichiers.takeFirst();
 }
 
 QString DialoguesScriptes::FichierAEnregistrer(QWidget* fenetre, const QString& titre,
-                                               const QString& chemin, const QString&,
+                                               const QString& chemin, const QString& filtres,
                                                QString* filtreChoisi)
 {
-    Demandes << Demande{QStringLiteral("enregistrer"), titre, chemin, fenetre};
+    Demandes << Demande{QStringLiteral("enregistrer"), titre, chemin, fenetre, false, filtres};
     if (filtreChoisi && !Filtres.isEmpty())
         *filtreChoisi = Filtres.takeFirst();
     return Fichiers.isEmpty() ? QString() : Fichiers.takeFirst();

@@ -29,6 +29,8 @@ public:
         QPointer<QWidget> Parent;
         // Another modal window opened over the message box while it was read.
         bool Couverte = false;
+        // The filters a file dialog offers, as the program gives them.
+        QString FiltresProposes;
     };
 
     DialoguesScriptes();

@@ -30,7 +30,7 @@ public:
         // Another modal window opened over the message box while it was read.
         bool Couverte = false;
         // The filters a file dialog offers, as the program gives them.
-        QString FiltresProposes;
+        QString FiltresProposes = QString();
     };
 
     DialoguesScriptes();

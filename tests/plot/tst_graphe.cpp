@@ -81,18 +81,19 @@ private slots:
         const QStringList lignes = zoomer.trackerText(pos).text().split('\n');
         QCOMPARE(lignes.size(), 3);
         // One pixel is 1400 / canvas height tenths: well under 1 degree.
-        QVERIFY(lignes[0].endsWith(UniteTemp()));
-        QVERIFY(qAbs(lignes[0].chopped(UniteTemp().size()).toDouble() - 30.0) < 1.0);
+        const QString degres = QStringLiteral(" \u00B0C");
+        QVERIFY(lignes[0].endsWith(degres));
+        QVERIFY(qAbs(lignes[0].chopped(degres.size()).toDouble() - 30.0) < 1.0);
         // (300 + 400) / 1400 of the height: half of the humidity axis.
-        QVERIFY(lignes[1].endsWith(UniteHumi()));
-        QVERIFY(qAbs(lignes[1].chopped(UniteHumi().size()).toDouble() - 50.0) < 1.0);
+        QVERIFY(lignes[1].endsWith(QStringLiteral(" %")));
+        QVERIFY(qAbs(lignes[1].chopped(2).toDouble() - 50.0) < 1.0);
         QCOMPARE(lignes[2], QStringLiteral("#50"));
 
         // A recording without humidity has no humidity axis, nor a line for it.
         graphe.enableAxis(QwtPlot::yRight, false);
         const QStringList sans = zoomer.trackerText(pos).text().split('\n');
         QCOMPARE(sans.size(), 2);
-        QVERIFY(sans[0].endsWith(UniteTemp()));
+        QVERIFY(sans[0].endsWith(degres));
         QVERIFY(sans[1].startsWith('#'));
     }
 
@@ -208,25 +209,25 @@ private slots:
     {
         DefinirUniteAffichage(FAHRENHEIT);
         EchelleTemp echelle;
-        // 15.0 to 30.0 °C: 59 to 86 °F.
+        // 15.0 to 30.0 °C: 59 to 86 °F, ticks at 60, 65 ... 85 °F, in tenths of °C.
         const QwtScaleDiv div = echelle.divideScale(150, 300, 8, 5);
-        const QList<double> majeures = div.ticks(QwtScaleDiv::MajorTick);
-        QVERIFY(majeures.size() >= 3);
+        const QList<double> majeures{155.555555555556, 183.333333333333, 211.111111111111,
+                                     238.888888888889, 266.666666666667, 294.444444444444};
         QCOMPARE(div.lowerBound(), 150.0);
         QCOMPARE(div.upperBound(), 300.0);
-        for (double tick : majeures) {
-            const double f = DixiemesAffiches(tick, FAHRENHEIT);
-            QVERIFY2(qAbs(f - 50 * qRound(f / 50)) < 1e-6, qPrintable(QString::number(f)));
-            QVERIFY(tick >= 150 && tick <= 300);
-        }
-        // Bounds on round °F values (-50 and 150 °F) keep their end ticks.
-        const double bas = DixiemesCelsius(-500, FAHRENHEIT);
-        const double haut = DixiemesCelsius(1500, FAHRENHEIT);
-        const QList<double> bornes =
-            echelle.divideScale(bas, haut, 8, 5).ticks(QwtScaleDiv::MajorTick);
-        QCOMPARE(bornes.size(), 5);
-        QCOMPARE(bornes.first(), bas);
-        QCOMPARE(bornes.last(), haut);
+        const QList<double> obtenues = div.ticks(QwtScaleDiv::MajorTick);
+        QCOMPARE(obtenues.size(), majeures.size());
+        for (int i = 0; i < majeures.size(); ++i)
+            QCOMPARE(obtenues.at(i), majeures.at(i));
+        // Bounds on round °F values (-50 and 150 °F) keep their end ticks; 0, 50
+        // and 100 °F between them.
+        const QList<double> bornes{-455.555555555556, -177.777777777778, 100.0, 377.777777777778,
+                                   655.555555555556};
+        const QList<double> ticks =
+            echelle.divideScale(bornes.first(), bornes.last(), 8, 5).ticks(QwtScaleDiv::MajorTick);
+        QCOMPARE(ticks.size(), bornes.size());
+        for (int i = 0; i < bornes.size(); ++i)
+            QCOMPARE(ticks.at(i), bornes.at(i));
         // In Celsius the engine is the linear one.
         DefinirUniteAffichage(CELSIUS);
         QCOMPARE(echelle.divideScale(150, 300, 8, 5).ticks(QwtScaleDiv::MajorTick),

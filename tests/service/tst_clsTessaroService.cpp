@@ -115,7 +115,8 @@ void tst_clsTessaroService::initTestCase()
     m_Service->setLangue(1);
 
     QCOMPARE(PathCommonAppData(), QDir::homePath() + "/.qttest/share/Tessaro");
-    QCOMPARE(param.Commun()->fileName(), PathCommonAppData() + "/Vorsen_Logger.ini");
+    QCOMPARE(param.Commun()->fileName(),
+             QDir::homePath() + "/.qttest/share/Tessaro/Vorsen_Logger.ini");
     QVERIFY(QDir(PathCommonAppData()).exists());
 }
 

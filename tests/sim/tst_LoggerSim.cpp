@@ -36,10 +36,11 @@ void tst_LoggerSim::cadence_data()
     QTest::addColumn<qint64>("octets");
     QTest::addColumn<int>("fifo");
     QTest::addColumn<int>("parReveil");
-    QTest::newRow("one reply") << qint64(10) << 64 << 32;
-    QTest::newRow("FIFO exactly") << qint64(64) << 64 << 32;
-    QTest::newRow("download 32000 readings") << qint64(160025) << 64 << 32;
-    QTest::newRow("small FIFO, byte by byte") << qint64(5000) << 16 << 1;
+    QTest::addColumn<qint64>("filNs"); // 10 bits a byte at 38400 baud
+    QTest::newRow("one reply") << qint64(10) << 64 << 32 << 2604166ll;
+    QTest::newRow("FIFO exactly") << qint64(64) << 64 << 32 << 16666666ll;
+    QTest::newRow("download 32000 readings") << qint64(160025) << 64 << 32 << 41673177083ll;
+    QTest::newRow("small FIFO, byte by byte") << qint64(5000) << 16 << 1 << 1302083333ll;
 }
 
 void tst_LoggerSim::cadence()
@@ -47,8 +48,9 @@ void tst_LoggerSim::cadence()
     QFETCH(qint64, octets);
     QFETCH(int, fifo);
     QFETCH(int, parReveil);
+    QFETCH(qint64, filNs);
     clsCadence c(38400, 10, fifo);
-    const qint64 octetNs = 1000000000ll * 10 / 38400;
+    const qint64 octetNs = 260416; // one byte's 10 bits at 38400 baud
     QCOMPARE(c.DureeNs(160000), 41666666666ll);
 
     qint64 t = 5000000; // any origin
@@ -69,7 +71,7 @@ void tst_LoggerSim::cadence()
         }
     }
     const qint64 duree = c.FinLigne() - debut;
-    QVERIFY(qAbs(duree - c.DureeNs(octets)) <= octetNs);
+    QVERIFY(qAbs(duree - filNs) <= octetNs);
 }
 
 void tst_LoggerSim::cadenceSansCredit()
@@ -77,12 +79,13 @@ void tst_LoggerSim::cadenceSansCredit()
     clsCadence c;
     c.Envoyes(64, 0);
     QCOMPARE(c.Disponibles(0), qint64(0));
-    // Ten idle seconds later, still just one FIFO's worth.
+    // Ten idle seconds later, still just one FIFO's worth, which takes 16.67 ms
+    // on the wire.
     QCOMPARE(c.Disponibles(10000000000ll), qint64(64));
     c.Envoyes(64, 10000000000ll);
-    QCOMPARE(c.FinLigne(), 10000000000ll + c.DureeNs(64));
-    QCOMPARE(c.AttenteNs(64, 10000000000ll), c.DureeNs(64));
-    QCOMPARE(c.Disponibles(10000000000ll + c.DureeNs(64)), qint64(64));
+    QCOMPARE(c.FinLigne(), 10016666666ll);
+    QCOMPARE(c.AttenteNs(64, 10000000000ll), 16666666ll);
+    QCOMPARE(c.Disponibles(10016666666ll), qint64(64));
 }
 
 void tst_LoggerSim::generateur_data()

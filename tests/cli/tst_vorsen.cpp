@@ -1,7 +1,6 @@
 // The real vorsen executable against simulated loggers (tools/logger-sim), through
 // real pseudo-terminals: list, download, monitor, program, every exit status, and
 // export read back by other tools (openpyxl, pdftotext, skipped when absent).
-#include "DAC.h"
 #include "Environnement.h"
 #include "Simulateur.h"
 #include "clsSerie.h"
@@ -298,8 +297,10 @@ private slots:
         QCOMPARE(QDateTime::fromString(o.value("start").toString(), Qt::ISODate), demain);
         // The clock set first, then the parameters, then read back.
         const QStringList recues = sim.LignesRecues();
-        const int s =
-            recues.indexOf(QStringLiteral("S 3600 I %1 8 1").arg(SecondesDepuis2010(demain)));
+        // The logger clock counts from 1 January 2010 00:00 in Paris (UTC+1), where
+        // the test runs.
+        const qint64 secondesLogger = demain.toSecsSinceEpoch() - 1262300400;
+        const int s = recues.indexOf(QStringLiteral("S 3600 I %1 8 1").arg(secondesLogger));
         QVERIFY2(s > 0, qPrintable(recues.join(" | ")));
         QVERIFY(recues.at(s - 1).startsWith(QStringLiteral("C ")));
         QCOMPARE(recues.at(s + 1), QStringLiteral("M"));

@@ -1,71 +1,23 @@
-// The save dialog driven offscreen: its buttons are clicked and its file dialog
-// answered as a user would, from a repeating timer (the file dialog blocks in
-// its own event loop).
-#include <diaSaveCourbe.h>
-#include <ressources.h>
+// The save dialog driven offscreen: its buttons are clicked as a user would, and
+// its file dialog answered by the scripted user.
+#include "DialoguesScriptes.h"
+#include "Environnement.h"
+#include "diaSaveCourbe.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
-#include <functional>
-
 namespace
 {
-
-// Waits for the file dialog, notes what it proposes, then lets reponse answer it.
-class RepondeurFichier
-{
-public:
-    explicit RepondeurFichier(std::function<void(QFileDialog*)> reponse)
-        : m_Reponse(std::move(reponse))
-    {
-        m_Timer.setInterval(20);
-        QObject::connect(&m_Timer, &QTimer::timeout, [this] {
-            auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialogue || !dialogue->isVisible())
-                return;
-            m_Timer.stop();
-            Titre = dialogue->windowTitle();
-            Propose = dialogue->selectedFiles().value(0);
-            Filtres = dialogue->nameFilters();
-            Vu = true;
-            m_Reponse(dialogue);
-        });
-        m_Timer.start();
-    }
-
-    bool Vu = false;
-    QString Titre;
-    QString Propose;
-    QStringList Filtres;
-
-private:
-    std::function<void(QFileDialog*)> m_Reponse;
-    QTimer m_Timer;
-};
 
 // Clicks a check box on its indicator (the box may be wider than its text).
 void Cocher(QCheckBox* boite)
 {
     QTest::mouseClick(boite, Qt::LeftButton, Qt::NoModifier, QPoint(8, boite->height() / 2));
-}
-
-// Types a name into the file dialog's name field and presses Enter.
-void Taper(QFileDialog* dialogue, const QString& nom)
-{
-    auto* champ = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(champ);
-    champ->setText(nom);
-    QTest::keyClick(champ, Qt::Key_Return);
 }
 
 } // namespace
@@ -125,13 +77,12 @@ void tst_diaSaveCourbe::proposition()
     QCOMPARE(dia.Commentaire(), commentaire);
 
     // Cancelling the file dialog keeps the save dialog open and unchanged.
-    RepondeurFichier repondeur([](QFileDialog* d) { d->reject(); });
+    DialoguesScriptes utilisateur;
     QTest::mouseClick(Enfant<QToolButton>(dia, "btnSave"), Qt::LeftButton);
-    QVERIFY(repondeur.Vu);
     const QString propose = dossier + QLatin1Char('/') + nom + QStringLiteral(".ail");
-    QCOMPARE(repondeur.Titre, propose);
-    QCOMPARE(repondeur.Propose, propose);
-    QCOMPARE(repondeur.Filtres, QStringList(QStringLiteral("Logger (*.ail)")));
+    QCOMPARE(utilisateur.Journal(),
+             QStringList(QStringLiteral("enregistrer|") + propose + QLatin1Char('|') + propose));
+    QCOMPARE(utilisateur.Demandes.at(0).FiltresProposes, QStringLiteral("Logger (*.ail)"));
     QVERIFY(dia.isVisible());
     QCOMPARE(dia.result(), 0);
     QCOMPARE(dia.Chemin(), QDir(dossier).absolutePath());
@@ -173,10 +124,11 @@ void tst_diaSaveCourbe::choixFichier()
     dia.open();
     QVERIFY(QTest::qWaitForWindowExposed(&dia));
     const QString chemin = dossier + QLatin1Char('/') + tape;
-    RepondeurFichier repondeur([chemin](QFileDialog* d) { Taper(d, chemin); });
+    DialoguesScriptes utilisateur;
+    utilisateur.Fichiers << chemin;
     QTest::mouseClick(Enfant<QToolButton>(dia, "btnSave"), Qt::LeftButton);
 
-    QVERIFY(repondeur.Vu);
+    QCOMPARE(utilisateur.Demandes.size(), 1);
     QCOMPARE(dia.result(), int(QDialog::Accepted));
     QVERIFY(!dia.isVisible());
     QCOMPARE(dia.Chemin(), QDir(dossier).absolutePath());
@@ -248,21 +200,6 @@ void tst_diaSaveCourbe::casesACocher()
     QVERIFY(!(dia.*optionDemandee)());
 }
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir maison;
-    if (!maison.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    initRessources();
-    QFile style(QStringLiteral(":/Style.qss"));
-    if (!style.open(QIODevice::ReadOnly))
-        return 1;
-    app.setStyleSheet(QString::fromUtf8(style.readAll()));
-    tst_diaSaveCourbe test;
-    return QTest::qExec(&test, argc, argv);
-}
+VORSEN_GUI_TEST_MAIN(tst_diaSaveCourbe)
 
 #include "tst_diaSaveCourbe.moc"

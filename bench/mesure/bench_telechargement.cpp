@@ -21,6 +21,7 @@
 //
 // readings: both sensors, all readings together (default 32000, 16000 lines).
 // --paced: the simulator writes at the wire rate, as a logger does.
+#include "BancMesure.h"
 #include "CPortSerie.h"
 #include "ClesReglages.h"
 #include "Figures.h"
@@ -31,16 +32,12 @@
 #include "frmMesure.h"
 #include "prmBoutonAppareil.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -55,52 +52,6 @@
 
 namespace
 {
-
-// Answers the save dialog (workbook export only), its file dialog and any
-// message box, from a repeating timer: a modal dialog blocks in its own loop.
-class Guichet : public QObject
-{
-public:
-    explicit Guichet(const QString& fichier) : m_Fichier(fichier)
-    {
-        connect(&m_Minuterie, &QTimer::timeout, this, &Guichet::Repondre);
-        m_Minuterie.start(20);
-    }
-
-private:
-    void Repondre()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (auto* boite = qobject_cast<QMessageBox*>(modal)) {
-            std::fprintf(stderr, "message: %s\n", qPrintable(boite->text()));
-            QAbstractButton* bouton = boite->button(QMessageBox::Yes);
-            if (!bouton)
-                bouton = boite->button(QMessageBox::Ok);
-            bouton ? bouton->click() : boite->reject();
-        } else if (auto* fichiers = qobject_cast<QFileDialog*>(modal)) {
-            if (fichiers == m_Fichiers)
-                return;
-            m_Fichiers = fichiers;
-            fichiers->selectFile(m_Fichier);
-            QMetaObject::invokeMethod(fichiers, "accept", Qt::QueuedConnection);
-        } else if (modal != m_Traite &&
-                   qstrcmp(modal->metaObject()->className(), "diaSaveCourbe") == 0) {
-            m_Traite = modal;
-            modal->findChild<QCheckBox*>(QStringLiteral("chkExcel"))->setChecked(true);
-            modal->findChild<QCheckBox*>(QStringLiteral("chkOpenXls"))->setChecked(false);
-            modal->findChild<QCheckBox*>(QStringLiteral("chkCsv"))->setChecked(false);
-            QToolButton* enregistrer = modal->findChild<QToolButton*>(QStringLiteral("btnSave"));
-            QTimer::singleShot(0, enregistrer, &QToolButton::click);
-        }
-    }
-
-    QString m_Fichier;
-    QTimer m_Minuterie;
-    QPointer<QWidget> m_Traite;
-    QPointer<QWidget> m_Fichiers;
-};
 
 // Time of a full replot painted at once (what each rescale costs), ms.
 double MesurerTrace(QwtPlot* graphe)
@@ -158,19 +109,18 @@ int main(int argc, char** argv)
                         "--sensors", "3",     "--period", "60"};
     if (cadence)
         options << "--paced";
-    Simulateur sim;
-    if (!sim.Demarrer(options)) {
-        std::fprintf(stderr, "simulator: %s\n", qPrintable(sim.Erreur()));
+    // The simulated loggers, and the user who answers the save dialog.
+    BancMesure banc;
+    Simulateur* sim = banc.Brancher(options);
+    if (!sim)
         return 1;
-    }
-    CPortSerie::AjouterPortsManuels({sim.Lien()});
 
     // Reference: the link alone, every data line counted and dropped.
     double secondesLien = -1, processeurLien = 0;
     if (!cadence) {
-        CPortSerie lien(sim.Lien());
+        CPortSerie lien(sim->Lien());
         if (!lien.Ouvrir()) {
-            std::fprintf(stderr, "cannot open %s\n", qPrintable(sim.Lien()));
+            std::fprintf(stderr, "cannot open %s\n", qPrintable(sim->Lien()));
             return 1;
         }
         int recus = 0;
@@ -195,6 +145,7 @@ int main(int argc, char** argv)
     frmMain principale;
     principale.show();
     frmMesure* fenetre = principale.findChild<frmMesure*>();
+    banc.Fenetre = fenetre;
     auto* telecharger = fenetre->findChild<QToolButton*>(QStringLiteral("btnTelecharger"));
     if (!Attendre([&] { return telecharger->isEnabled(); }, 20000)) {
         std::fprintf(stderr, "the simulated logger was not found\n");
@@ -273,13 +224,26 @@ int main(int argc, char** argv)
             if (debutExport >= 0 && finExport < 0)
                 finExport = chronoExport.nsecsElapsed();
         });
+        // The save dialog asks for the workbook only.
+        banc.Utilisateur().Scripts[QStringLiteral("diaSaveCourbe")] = [](QDialog* dialogue) {
+            dialogue->findChild<QCheckBox*>(QStringLiteral("chkExcel"))->setChecked(true);
+            dialogue->findChild<QCheckBox*>(QStringLiteral("chkOpenXls"))->setChecked(false);
+            dialogue->findChild<QCheckBox*>(QStringLiteral("chkCsv"))->setChecked(false);
+            dialogue->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
+        };
         for (int fois = 0; fois < 3; ++fois) {
             references.push_back(ReferenceXlsx(*s, 1));
             debutExport = finExport = -1;
-            Guichet guichet(QDir(maison.path()).filePath(QStringLiteral("export%1.ail").arg(fois)));
-            fenetre->findChild<QToolButton*>(QStringLiteral("btnSave"))->click();
+            banc.Utilisateur().Fichiers
+                << QDir(maison.path()).filePath(QStringLiteral("export%1.ail").arg(fois));
+            banc.Bouton("btnSave")->click();
             exports.push_back(finExport >= 0 ? (finExport - debutExport) / 1e6 : -1);
         }
+        // Anything else the user was told (a failed export, say).
+        for (const QString& ligne : banc.Utilisateur().Journal())
+            if (!ligne.startsWith(QLatin1String("diaSaveCourbe|")) &&
+                !ligne.startsWith(QLatin1String("enregistrer|")))
+                std::fprintf(stderr, "message: %s\n", qPrintable(ligne));
         std::sort(references.begin(), references.end());
         std::sort(exports.begin(), exports.end());
         const double msReference = references[1];
@@ -291,13 +255,11 @@ int main(int argc, char** argv)
         // Another logger plugged in and chosen, then the downloaded one again: its
         // points are drawn and listed anew (the time includes its "Q" and reply).
         double msRetour = -1;
-        Simulateur autre;
-        if (autre.Demarrer({"--id", "AUTRE", "--points", "0"})) {
-            CPortSerie::AjouterPortsManuels({autre.Lien()});
+        if (banc.Brancher({"--id", "AUTRE", "--points", "0"})) {
             QList<prmBoutonAppareil*> boutons;
             Attendre(
                 [&] {
-                    boutons = fenetre->findChildren<prmBoutonAppareil*>();
+                    boutons = banc.Appareils();
                     return boutons.size() == 2;
                 },
                 20000);

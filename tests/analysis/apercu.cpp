@@ -2,6 +2,7 @@
 // the application style sheet, into PNG files, to look at it as a user would:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" apercu_analyse <folder> [fr | en] [extra.qm]
 //       [download.txt ...]
+#include "Apercu.h"
 #include "DialoguesScriptes.h"
 #include "Enregistrements.h"
 #include "Grandeurs.h"
@@ -11,23 +12,17 @@
 #include "diaMajComment.h"
 #include "diaSelectColonne.h"
 #include "frmAnalyse.h"
-#include "ressources.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QToolBox>
-#include <QTranslator>
 #include <QVBoxLayout>
 #include <qwt_plot.h>
 
@@ -44,12 +39,6 @@ public slots:
 
 namespace
 {
-void Photo(QWidget* w, const QString& fichier)
-{
-    QApplication::processEvents();
-    w->grab().save(fichier);
-}
-
 template <typename T> T* Enfant(QWidget* w, const char* nom)
 {
     return w->findChild<T*>(QLatin1String(nom));
@@ -94,28 +83,11 @@ bool Telechargement(const QString& capture, const QString& dir, const QString& n
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir maison;
-    qputenv("HOME", QFile::encodeName(maison.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    initRessources();
-    const QStringList args = app.arguments();
-    const QString dossier = args.value(1, QStringLiteral("."));
-    const QString langue = args.value(2, QStringLiteral("fr"));
-    QDir().mkpath(dossier);
+    Apercu apercu(argc, argv);
+    const QStringList& args = apercu.Arguments;
+    const QString& langue = apercu.Langue;
 
-    QTranslator traducteur;
-    if (traducteur.load(QStringLiteral(":/i18n/Vorsen_Logger_") + langue))
-        app.installTranslator(&traducteur);
-    // Texts not yet in the embedded translations.
-    QTranslator supplement;
-    if (args.size() > 3 && supplement.load(args.at(3)))
-        app.installTranslator(&supplement);
-    QFile qss(QStringLiteral(":/Style.qss"));
-    if (qss.open(QIODevice::ReadOnly))
-        app.setStyleSheet(QString::fromUtf8(qss.readAll()));
-
-    const QString datas = maison.path();
+    const QString datas = apercu.Maison();
     // Downloads captured from a logger (or the simulator), else made-up days,
     // the garage's from a temperature-only logger (71246).
     const QStringList noms{"cave", "grenier", "garage"};
@@ -138,12 +110,12 @@ int main(int argc, char* argv[])
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(fenetre);
     hote.show();
-    const QString prefixe = dossier + QLatin1Char('/') + langue + QLatin1Char('_');
-    Photo(&hote, prefixe + "1_depart.png");
+    const QString prefixe = apercu.Fichier(QString());
+    Apercu::Photo(&hote, prefixe + "1_depart.png");
 
     Enfant<QAbstractButton>(fenetre, "btnNew")->click();
     Enfant<QAbstractButton>(fenetre, "radSynchroDate")->setChecked(true);
-    Photo(&hote, prefixe + "2_nouvelle.png");
+    Apercu::Photo(&hote, prefixe + "2_nouvelle.png");
 
     // The three files chosen in turn in "Ajouter une courbe".
     DialoguesScriptes utilisateur;
@@ -151,7 +123,7 @@ int main(int argc, char* argv[])
         utilisateur.Fichiers << datas + QLatin1Char('/') + nom + ".ail";
         Enfant<QAbstractButton>(fenetre, "btnOpen")->click();
     }
-    Photo(&hote, prefixe + "3_courbes.png");
+    Apercu::Photo(&hote, prefixe + "3_courbes.png");
 
     auto* actions = Enfant<QToolBox>(fenetre, "tbxActions");
     actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPlage"));
@@ -162,24 +134,24 @@ int main(int argc, char* argv[])
     fenetre->Slot_PickerMoved(QPoint(graphe->transform(QwtPlot::xBottom, fin), 40));
     fenetre->Slot_PickerActived(false);
     fenetre->Slot_PlageSelect(QRectF());
-    Photo(&hote, prefixe + "4_plage.png");
+    Apercu::Photo(&hote, prefixe + "4_plage.png");
 
     actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPalette"));
-    Photo(&hote, prefixe + "5_palette.png");
+    Apercu::Photo(&hote, prefixe + "5_palette.png");
 
     // The data button of the second curve.
     auto* legende = Enfant<QTableWidget>(fenetre, "tabLegende");
     if (auto* donnees = qobject_cast<QPushButton*>(legende->cellWidget(1, 2)))
         donnees->click();
-    Photo(&hote, prefixe + "6_donnees.png");
+    Apercu::Photo(&hote, prefixe + "6_donnees.png");
 
     diaMajComment commentaire(fenetre, QStringLiteral("Cave à vins"));
     commentaire.show();
-    Photo(&commentaire, prefixe + "7_commentaire.png");
+    Apercu::Photo(&commentaire, prefixe + "7_commentaire.png");
 
     diaSelectColonne rubriques(fenetre, legende);
     rubriques.show();
-    Photo(&rubriques, prefixe + "8_rubriques.png");
+    Apercu::Photo(&rubriques, prefixe + "8_rubriques.png");
     rubriques.hide();
 
     // The report with every rubric, the second curve hidden; the viewer is not
@@ -246,11 +218,11 @@ int main(int argc, char* argv[])
     fenetre->AjouterFichier(QFileInfo(datas + QStringLiteral("/chambre froide.ail")), true,
                             false, true);
     fenetre->AjouterFichier(QFileInfo(datas + QStringLiteral("/retouche.ail")), false, true);
-    Photo(&hote, prefixe + "14_froid.png");
+    Apercu::Photo(&hote, prefixe + "14_froid.png");
     const clsAnalyse* froid = fenetre->Entrees().first();
     diaLimites limites(fenetre, froid->NomCourbe(), froid->Limites(), {}, -1000, 1000, UniteTemp());
     limites.show();
-    Photo(&limites, prefixe + "15_limites.png");
+    Apercu::Photo(&limites, prefixe + "15_limites.png");
     limites.hide();
     actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPlage"));
     fenetre->Slot_PickerActived(true);
@@ -259,7 +231,7 @@ int main(int argc, char* argv[])
         QPoint(graphe->transform(QwtPlot::xBottom, 1688212800.0 + 119 * 60), 40));
     fenetre->Slot_PickerActived(false);
     fenetre->Slot_PlageSelect(QRectF());
-    Photo(&hote, prefixe + "16_plage_froid.png");
+    Apercu::Photo(&hote, prefixe + "16_plage_froid.png");
     // Their last columns, scrolled to.
     for (const char* table : {"tabLegende", "tabPlage"}) {
         QScrollBar* barre = Enfant<QTableWidget>(fenetre, table)->horizontalScrollBar();
@@ -267,11 +239,11 @@ int main(int argc, char* argv[])
     }
     // The marked row too.
     legende->verticalScrollBar()->setValue(legende->verticalScrollBar()->maximum());
-    Photo(&hote, prefixe + "16b_colonnes.png");
+    Apercu::Photo(&hote, prefixe + "16b_colonnes.png");
     for (const char* table : {"tabLegende", "tabPlage"})
         Enfant<QTableWidget>(fenetre, table)->horizontalScrollBar()->setValue(0);
     actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgPalette"));
-    Photo(&hote, prefixe + "17_palette_froid.png");
+    Apercu::Photo(&hote, prefixe + "17_palette_froid.png");
     actions->setCurrentWidget(Enfant<QWidget>(fenetre, "pgAnalyse"));
     fenetre->EcrireRapport(prefixe + "18_rapport_froid.pdf", clsRapport::Rubriques(legende));
     return 0;
